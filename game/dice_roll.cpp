@@ -1,0 +1,102 @@
+// The dice: rolling them one tick at a time, marking them to roll again, and their pictures.
+#include "game/delays.h"
+#include "game/quintix_game.h"
+
+namespace quintix {
+
+void TQuintixGame::RollButtonClick() {
+    S.RollEnabled = false;
+    if (S.CurrentGame > 0) {
+        ++S.RollCount;
+        S.RollText = std::to_string(S.RollCount);
+    }
+    Notify();
+    RollDice();
+}
+
+void TQuintixGame::RollDice() {
+    SetShowPossible(false);
+    for (TDie& die : S.Dice) {
+        if (die.SelectShown) {
+            die.Value = NoValue;
+        }
+    }
+    ShowDice();
+    StartTimer(DieFallDelay, &TQuintixGame::RollNext);
+}
+
+// One die lands per tick, in die order. With no die left to fall the roll completes in this
+// same tick, which is also what happens when the button is pressed with no die marked.
+void TQuintixGame::RollNext() {
+    Timer.Stop();
+    bool landed = false;
+    for (TDie& die : S.Dice) {
+        if (die.Value != NoValue) {
+            continue;
+        }
+        if (landed) {
+            StartTimer(DieFallDelay, &TQuintixGame::RollNext);
+            return;
+        }
+        die.Value = Random.Next36() % NoOfFaces + 1;
+        ShowDice();
+        landed = true;
+    }
+
+    AnalyseDice();
+    S.SelectedCount = 0;
+    if (S.CurrentGame > 0) {
+        const bool human = !PlayerOnTurn().Computer;
+        S.PossibleEnabled = human;
+        S.ScoreEnabled = human;
+        Notify();
+        Events->RollCompleted();
+        if (!human) {
+            StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
+        }
+    } else {
+        S.Players[S.CurrentPlayer].SortKey = S.Analysis.DiceSum;
+        S.RollText = std::to_string(S.Analysis.DiceSum);
+        Notify();
+        Events->RollCompleted();
+        StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
+    }
+}
+
+// Falling dice are not checked for: a die clicked during the animation is marked until the next
+// tick hides all frames, and the roll button stays enabled after the roll completes.
+void TQuintixGame::DiceClick(int die) {
+    const bool marking = S.RollCount == 1 || S.RollCount == 2;
+    if (!marking || PlayerOnTurn().Computer || die < 1 || die > NoOfDice) {
+        return;
+    }
+    TDie& clicked = S.Dice[die];
+    clicked.SelectShown = !clicked.SelectShown;
+    S.SelectedCount += clicked.SelectShown ? 1 : -1;
+    S.RollEnabled = S.SelectedCount > 0;
+    View.ShowDice();
+    Notify();
+}
+
+void TQuintixGame::ShowDice() {
+    for (TDie& die : S.Dice) {
+        die.ImageShown = die.Value != NoValue;
+        die.SelectShown = false;
+    }
+    View.ShowDice();
+}
+
+void TQuintixGame::ClearDice() {
+    SetShowPossible(false);
+    S.ScoreEnabled = false;
+    S.PossibleEnabled = false;
+    for (TDie& die : S.Dice) {
+        die.Value = NoValue;
+    }
+    S.RollCount = 0;
+    S.RollText.clear();
+    ShowDice();
+    Notify();
+}
+
+}  // namespace quintix

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "game/quintix_game.h"
+#include "game/virtual_clock.h"
+
+namespace quintix::testing {
+
+// Faces in the order the dice will land; running out is a test fault.
+class TScriptedDice : public IRandomSource {
+public:
+    void Add(std::initializer_list<int> faces) { Faces.insert(Faces.end(), faces); }
+    int Next36() override {
+        if (Faces.empty()) {
+            ADD_FAILURE() << "the dice script ran out";
+            return 0;
+        }
+        const int face = Faces.front();
+        Faces.pop_front();
+        return face - 1 + 6 * (Draws++ % 6);  // any r with r mod 6 + 1 = face
+    }
+    bool Empty() const { return Faces.empty(); }
+
+private:
+    std::deque<int> Faces;
+    int Draws = 0;
+};
+
+// Records what the game asked of its windows.
+class TRecordingView : public IGameView {
+public:
+    void RedrawScores() override { ++ScoreRedraws; }
+    void ShowDice() override { ++DiceShown; }
+    void ControlsChanged() override {}
+    void SetSummaryPlayers(const TPlayers& players) override { SummaryPlayers = players; }
+    void RedrawSummary() override { ++SummaryRedraws; }
+    void ShowSummary(const std::string& caption) override { SummaryShowings.push_back(caption); }
+
+    int ScoreRedraws = 0;
+    int DiceShown = 0;
+    int SummaryRedraws = 0;
+    TPlayers SummaryPlayers;
+    std::vector<std::string> SummaryShowings;
+};
+
+struct TEntry {
+    std::string Name;
+    bool Computer = false;
+};
+
+// A game on a virtual clock with scripted dice.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest() : Game(View, Clock, Dice) { Game.FormShow(); }
+
+    void StartSeries(std::initializer_list<TEntry> entries, int games = 1) {
+        TNewGameForm form;
+        int row = 1;
+        for (const TEntry& entry : entries) {
+            form.Rows[row++] = {entry.Name, entry.Computer};
+        }
+        form.NoOfGames = games;
+        Game.ReadNewGameForm(form);
+        Game.NewSeries();
+    }
+
+    const TGameState& S() const { return Game.State(); }
+    std::vector<int> Faces() const {
+        std::vector<int> faces;
+        for (const TDie& die : S().Dice) {
+            faces.push_back(die.Value);
+        }
+        return faces;
+    }
+    // Names by play position.
+    std::vector<std::string> Order() const {
+        std::vector<std::string> names;
+        for (int i = 1; i <= S().NoOfPlayers; ++i) {
+            names.push_back(S().Players[i].Name);
+        }
+        return names;
+    }
+    // A person's roll: press the button and let the dice land.
+    void HumanRoll(std::initializer_list<int> faces) {
+        Dice.Add(faces);
+        Game.RollButtonClick();
+        Clock.AdvanceBy(250 * static_cast<int>(faces.size()));
+    }
+
+    // The score dialog's first item, as Enter on the freshly filled dialog would choose.
+    void ScoreFirstOpenLine() {
+        Game.ScoreButtonClick();
+        Game.ScoreFromList(0);
+    }
+
+    TRecordingView View;
+    TVirtualClock Clock;
+    TScriptedDice Dice;
+    TQuintixGame Game;
+};
+
+}  // namespace quintix::testing

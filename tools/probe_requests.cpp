@@ -1,0 +1,229 @@
+#include "tools/probe_requests.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+#include "computer/combination.h"
+#include "computer/estimates.h"
+#include "computer/strategy.h"
+#include "scoring/dice_analysis.h"
+#include "scoring/line_value.h"
+
+namespace quintix {
+
+namespace {
+
+// A request that cannot be answered as asked; its message is the answer's text.
+class EBadRequest : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+using TArgs = std::vector<std::int32_t>;
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = text.find_first_not_of(" \t\r\n\f\v", pos);
+        if (start == std::string_view::npos) {
+            break;
+        }
+        const std::size_t stop = std::min(text.find_first_of(" \t\r\n\f\v", start), text.size());
+        words.push_back(text.substr(start, stop - start));
+        pos = stop;
+    }
+    return words;
+}
+
+std::int32_t ParseInt(std::string_view word) {
+    std::int32_t value = 0;
+    const char* first = word.data();
+    const char* last = word.data() + word.size();
+    if (!word.empty() && word.front() == '+') {
+        ++first;
+    }
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        throw EBadRequest("'" + std::string(word) + "' is out of the 32-bit integer range");
+    }
+    if (ec != std::errc() || ptr != last || first == last) {
+        throw EBadRequest("'" + std::string(word) + "' is not an integer");
+    }
+    return value;
+}
+
+bool ParseBool(std::int32_t value, const char* what) {
+    if (value != 0 && value != 1) {
+        throw EBadRequest(std::string(what) + " must be 0 or 1");
+    }
+    return value == 1;
+}
+
+std::string Double(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string Int(std::int32_t value) {
+    return std::to_string(value);
+}
+
+TDiceValues ParseDice(const TArgs& args, std::size_t first) {
+    TDiceValues dice;
+    for (int i = 1; i <= NoOfDice; ++i) {
+        const std::int32_t face = args[first + static_cast<std::size_t>(i - 1)];
+        if (face < 1 || face > NoOfFaces) {
+            throw EBadRequest("die " + Int(i) + " must show a face from 1 to 6");
+        }
+        dice[i] = face;
+    }
+    return dice;
+}
+
+TGameScore ParseSheet(const TArgs& args, std::size_t first) {
+    TGameScore sheet = TGameScore::Blank();
+    for (std::size_t line = 0; line < NoOfLines; ++line) {
+        const std::int32_t value = args[first + line];
+        if (value < NoValue) {
+            throw EBadRequest("line " + std::to_string(line) + " must be -1 (open) or a score");
+        }
+        sheet.Lines[line] = value;
+    }
+    return sheet;
+}
+
+std::string AnswerProb(const TArgs& args) {
+    TCombination combination;
+    combination.Rolled = args[0];
+    combination.NoOfGroups = args[1];
+    combination.RandomInclusive = ParseBool(args[2], "RandomInclusive");
+    for (int i = 1; i <= MaxGroups; ++i) {
+        const auto offset = static_cast<std::size_t>(i);
+        combination.Needed[i] = args[2 + offset];
+        combination.PossibleValues[i] = args[7 + offset];
+    }
+    auto needed = [&combination] {
+        std::string text;
+        for (const std::int32_t n : combination.Needed) {
+            text += ' ' + Int(n);
+        }
+        return text;
+    };
+    try {
+        const double p = combination.Probability();
+        return "ok " + Double(p) + needed();
+    } catch (const ECombinationError& error) {
+        return "error" + needed() + ' ' + error.what();
+    }
+}
+
+std::string AnswerAnalyse(const TArgs& args) {
+    const TDiceAnalysis a = AnalyseDice(ParseDice(args, 0), ParseSheet(args, 5));
+    std::string canScore;
+    for (const bool can : a.CanScore) {
+        canScore += can ? '1' : '0';
+    }
+    return "ok " + Int(a.DiceSum) + ' ' + Int(a.MaxCount) + ' ' + Int(a.MaxFace) + ' ' + canScore + ' ' +
+           Int(a.Joker ? 1 : 0) + ' ' + Int(a.TwoPairs ? 1 : 0) + ' ' + Int(a.RunCount) + ' ' +
+           Int(a.RunLow) + ' ' + Int(a.RunHigh) + ' ' + Int(a.OpenEnd);
+}
+
+std::string AnswerValue(const TArgs& args) {
+    const TGameScore sheet = ParseSheet(args, 6);
+    const TDiceAnalysis a = AnalyseDice(ParseDice(args, 1), sheet);
+    const int bonus = EarnsQuintixBonus(a, sheet) ? 100 : 0;
+    return "ok " + Int(LineValue(a, args[0])) + ' ' + Int(bonus);
+}
+
+std::string AnswerMove(const TArgs& args) {
+    const std::int32_t turn = args[0];
+    const std::int32_t roll = args[1];
+    if (turn < 1 || turn > TurnsPerGame) {
+        throw EBadRequest("the turn must be 1 to 13");
+    }
+    if (roll < 1 || roll > MaxRolls) {
+        throw EBadRequest("the roll must be 1 to 3");
+    }
+    const TGameScore sheet = ParseSheet(args, 7);
+    const TDiceAnalysis a = AnalyseDice(ParseDice(args, 2), sheet);
+    const TComputerDecision decision = DecideComputerMove({a, sheet, roll, turn});
+    if (decision.Kind == TComputerDecision::TKind::Score) {
+        if (decision.Line < 0) {
+            throw EBadRequest("no line is open");
+        }
+        return "ok score " + Int(decision.Line);
+    }
+    std::string answer = "ok reroll";
+    for (int die = 1; die <= NoOfDice; ++die) {
+        if ((decision.Dice & DieBit(die)) != 0) {
+            answer += ' ' + Int(die);
+        }
+    }
+    return answer;
+}
+
+struct TRequestKind {
+    std::size_t Arguments;
+    std::function<std::string(const TArgs&)> Answer;
+};
+
+const std::map<std::string_view, TRequestKind>& RequestKinds() {
+    static const std::map<std::string_view, TRequestKind> kinds{
+        {"prob", {13, AnswerProb}},
+        {"face",
+         {3, [](const TArgs& a) { return "ok " + Double(FaceChance(a[0], a[1], ParseBool(a[2], "two"))); }}},
+        {"kind",
+         {3, [](const TArgs& a) { return "ok " + Double(KindChance(a[0], a[1], ParseBool(a[2], "two"))); }}},
+        {"fullhouse",
+         {3,
+          [](const TArgs& a) {
+              return "ok " +
+                     Double(FullHouseChance(a[0], ParseBool(a[1], "twopairs"), ParseBool(a[2], "two")));
+          }}},
+        {"straight",
+         {4,
+          [](const TArgs& a) {
+              return "ok " + Double(StraightChance(a[0], a[1], ParseBool(a[2], "two"), a[3]));
+          }}},
+        {"analyse", {18, AnswerAnalyse}},
+        {"value", {19, AnswerValue}},
+        {"move", {20, AnswerMove}},
+    };
+    return kinds;
+}
+
+}  // namespace
+
+std::optional<std::string> AnswerProbeRequest(std::string_view request) {
+    const std::vector<std::string_view> words = SplitWords(request);
+    if (words.empty()) {
+        return std::nullopt;
+    }
+    try {
+        const auto kind = RequestKinds().find(words.front());
+        if (kind == RequestKinds().end()) {
+            throw EBadRequest("unknown request '" + std::string(words.front()) + "'");
+        }
+        const std::size_t expected = kind->second.Arguments;
+        if (words.size() - 1 != expected) {
+            throw EBadRequest(std::string(words.front()) + " takes " + std::to_string(expected) +
+                              " numbers, not " + std::to_string(words.size() - 1));
+        }
+        TArgs args;
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            args.push_back(ParseInt(words[i]));
+        }
+        return kind->second.Answer(args);
+    } catch (const std::exception& error) {
+        return std::string("error ") + error.what();
+    }
+}
+
+}  // namespace quintix

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quintix {
+
+// Answers one request line of the probe, the core's text interface for outside checks:
+//   prob R G I N1..N5 V1..V5        -> ok P N1..N5 | error N1..N5 MESSAGE
+//   face n r two | kind t k two | fullhouse k twopairs two | straight n g two m   -> ok E
+//   analyse D1..D5 L0..L12          -> ok DiceSum MaxCount MaxFace C0..C12 Joker TwoPairs RunCount
+//                                       RunLow RunHigh OpenEnd
+//   value LINE D1..D5 L0..L12       -> ok V B
+//   move TURN ROLL D1..D5 L0..L12   -> ok score LINE | ok reroll I...   (the computer player's move)
+// A malformed request gets "error MESSAGE". Blank lines get no answer (nullopt).
+std::optional<std::string> AnswerProbeRequest(std::string_view request);
+
+}  // namespace quintix

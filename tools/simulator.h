@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+namespace quintix {
+
+struct TSimOptions {
+    int Players = 1;
+    int Games = 1;
+    std::int64_t Series = 1000;
+    std::uint32_t Seed = 0;
+};
+
+// Figures over every finished game sheet (one per player and game).
+struct TSimStats {
+    std::int64_t Games = 0;
+    double Mean = 0;
+    double StdDev = 0;
+    std::int32_t Min = 0;
+    std::int32_t Max = 0;
+    double UpperBonusShare = 0;  // sheets that earned the upper bonus
+    double QuintixShare = 0;     // sheets with "Quintix" scored as 50
+    double Seconds = 0;          // wall-clock time of the run
+};
+
+// Plays options.Series series of computer players on the real game object with a virtual clock,
+// and writes the trace (JSON Lines) to trace unless it is null. The same options give the same
+// games and the same trace, byte for byte.
+TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace);
+
+}  // namespace quintix

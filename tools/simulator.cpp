@@ -14,62 +14,67 @@ namespace quintix {
 
 namespace {
 
-// Writes the trace as the game reports its moments.
+// Writes the trace as the game reports its moments, one JSON object a line.
 class TTraceWriter : public IGameEvents {
 public:
     TTraceWriter(const TQuintixGame& game, std::FILE* out) : Game(game), Out(out) {}
 
     void SeriesStarted() override {
         const TGameState& s = Game.State();
-        Write(R"({"ev":"series","players":)" + Int(s.NoOfPlayers) + R"(,"games":)" + Int(s.NoOfGames) + "}");
+        std::fprintf(Out,
+                     R"({"ev":"series","players":%d,"games":%d})"
+                     "\n",
+                     s.NoOfPlayers, s.NoOfGames);
     }
     void GameStarted() override {
         const TGameState& s = Game.State();
-        std::string players;
-        for (int i = 1; i <= s.NoOfPlayers; ++i) {
-            players += (i > 1 ? "," : "") + Int(s.Players[i].ScoreIndex);
-        }
-        Write(R"({"ev":"order","game":)" + Int(s.CurrentGame) + R"(,"players":[)" + players + "]}");
+        std::fprintf(Out, R"({"ev":"order","game":%d,"players":)", s.CurrentGame);
+        WriteArray(s.NoOfPlayers, [&s](int i) { return s.Players[i].ScoreIndex; });
+        std::fputs("}\n", Out);
     }
     void RollCompleted() override {
         const TGameState& s = Game.State();
-        std::string dice;
-        for (int i = 1; i <= NoOfDice; ++i) {
-            dice += (i > 1 ? "," : "") + Int(s.Dice[i].Value);
-        }
-        Write(R"({"ev":"roll","game":)" + Int(s.CurrentGame) + R"(,"turn":)" + Int(s.Turn) + R"(,"player":)" +
-              Int(s.Players[s.CurrentPlayer].ScoreIndex) + R"(,"roll":)" + Int(s.RollCount) + R"(,"dice":[)" +
-              dice + "]}");
+        std::fprintf(Out, R"({"ev":"roll","game":%d,"turn":%d,"player":%d,"roll":%d,"dice":)", s.CurrentGame,
+                     s.Turn, s.Players[s.CurrentPlayer].ScoreIndex, s.RollCount);
+        WriteArray(NoOfDice, [&s](int i) { return s.Dice[i].Value; });
+        std::fputs("}\n", Out);
     }
     void ComputerRerolls(std::uint8_t dice) override {
-        std::string list;
+        std::fputs(R"({"ev":"reroll","dice":[)", Out);
+        const char* separator = "";
         for (int i = 1; i <= NoOfDice; ++i) {
             if ((dice & (1U << (i - 1))) != 0) {
-                list += (list.empty() ? "" : ",") + Int(i);
+                std::fprintf(Out, "%s%d", separator, i);
+                separator = ",";
             }
         }
-        Write(R"({"ev":"reroll","dice":[)" + list + "]}");
+        std::fputs("]}\n", Out);
     }
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override {
-        Write(R"({"ev":"score","line":)" + Int(line) + R"(,"value":)" + Int(value) + R"(,"bonus":)" +
-              Int(bonus) + "}");
+        std::fprintf(Out,
+                     R"({"ev":"score","line":%d,"value":%d,"bonus":%d})"
+                     "\n",
+                     line, value, bonus);
     }
     void SeriesEnded() override {
         const TGameState& s = Game.State();
-        std::string standings;
-        std::string totals;
-        for (int i = 1; i <= s.NoOfPlayers; ++i) {
-            standings += (i > 1 ? "," : "") + Int(s.Players[i].ScoreIndex);
-            totals += (i > 1 ? "," : "") + Int(Game.SeriesGrandTotal(s.Players[i].ScoreIndex));
-        }
-        Write(R"({"ev":"end","standings":[)" + standings + R"(],"totals":[)" + totals + "]}");
+        std::fputs(R"({"ev":"end","standings":)", Out);
+        WriteArray(s.NoOfPlayers, [&s](int i) { return s.Players[i].ScoreIndex; });
+        std::fputs(R"(,"totals":)", Out);
+        WriteArray(s.NoOfPlayers,
+                   [this, &s](int i) { return Game.SeriesGrandTotal(s.Players[i].ScoreIndex); });
+        std::fputs("}\n", Out);
     }
 
 private:
-    static std::string Int(std::int32_t value) { return std::to_string(value); }
-    void Write(const std::string& line) {
-        std::fwrite(line.data(), 1, line.size(), Out);
-        std::fputc('\n', Out);
+    // [f(1),...,f(count)]
+    template <typename F>
+    void WriteArray(int count, F item) {
+        std::fputc('[', Out);
+        for (int i = 1; i <= count; ++i) {
+            std::fprintf(Out, i > 1 ? ",%d" : "%d", item(i));
+        }
+        std::fputc(']', Out);
     }
 
     const TQuintixGame& Game;

@@ -22,11 +22,11 @@ struct TNewGameRow {
 };
 
 // What the new game dialog shows and gives back: six rows and the number of games.
-struct TNewGameForm {
+struct TNewGameContents {
     OneBased<TNewGameRow, MaxPlayers> Rows;
     std::int32_t NoOfGames = 1;
 
-    bool operator==(const TNewGameForm&) const = default;
+    bool operator==(const TNewGameContents&) const = default;
 };
 
 // The game: the whole state of a series and every operation on it, named after the controls and
@@ -43,8 +43,8 @@ public:
 
     // Turn flow.
     void FormShow();
-    TNewGameForm StartButtonClick();  // the dialog's contents; on OK: ReadNewGameForm, NewSeries
-    void ReadNewGameForm(const TNewGameForm& form);
+    TNewGameContents StartButtonClick();  // the dialog's contents; on OK: ReadNewGameForm, NewSeries
+    void ReadNewGameForm(const TNewGameContents& form);
     void NewSeries();
     void StartRoll();
     void EndRoll();

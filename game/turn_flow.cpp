@@ -32,13 +32,13 @@ void TQuintixGame::FormShow() {
 }
 
 // The dialog lists the players in the order they were entered, whatever the play order now is.
-TNewGameForm TQuintixGame::StartButtonClick() {
+TNewGameContents TQuintixGame::StartButtonClick() {
     TPlayers copy = S.Players;
     for (TPlayer& player : copy) {
         player.SortKey = MaxPlayers - player.ScoreIndex;
     }
     SortPlayers(copy);
-    TNewGameForm form;
+    TNewGameContents form;
     for (int k = 1; k <= S.NoOfPlayers; ++k) {
         form.Rows[k] = {copy[k].Name, copy[k].Computer};
     }
@@ -46,7 +46,7 @@ TNewGameForm TQuintixGame::StartButtonClick() {
     return form;
 }
 
-void TQuintixGame::ReadNewGameForm(const TNewGameForm& form) {
+void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
     S.NoOfGames = std::clamp(form.NoOfGames, 1, MaxGames);
     S.NoOfPlayers = 0;
     S.Players = TGameState::EmptyPlayers();
@@ -252,6 +252,7 @@ void TQuintixGame::SummaryClosed() {
     if (S.SummaryHoldsFlow) {
         S.SummaryHoldsFlow = false;
         S.SummaryCaption = SeriesSummaryCaption;
+        View.RedrawSummary();
         StartTimer(NextStepDelay, &TQuintixGame::StartRoll);
     }
 }

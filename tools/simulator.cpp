@@ -105,7 +105,7 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
         game.SetEvents(&writer);
     }
 
-    TNewGameForm form;
+    TNewGameContents form;
     for (int i = 1; i <= options.Players; ++i) {
         form.Rows[i] = {"Computer " + std::to_string(i), true};
     }

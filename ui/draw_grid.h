@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QFrame>
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+namespace quintix {
+
+// An owner-drawn grid: fixed columns and rows on the top left, 1-pixel grid lines between all
+// cells, no scroll bars, no editing, a sunken 2-pixel border. Every cell is painted by the
+// draw-cell callback; the grid itself stores no text. A click moves the current cell; a
+// double-click reports the current cell after its first click has moved it there.
+class TDrawGrid : public QFrame {
+    Q_OBJECT
+
+public:
+    using TDrawCell = std::function<void(QPainter& painter, int col, int row, const QRect& rect)>;
+
+    TDrawGrid(int colCount, int rowCount, int fixedCols, int fixedRows, QWidget* parent = nullptr);
+
+    int ColCount() const { return static_cast<int>(ColWidths.size()); }
+    int RowCount() const { return static_cast<int>(RowHeights.size()); }
+    int FixedCols() const { return FixedColCount; }
+    int FixedRows() const { return FixedRowCount; }
+    static constexpr int GridLineWidth = 1;
+
+    // The area inside the border, where the cells are.
+    QSize ClientSize() const { return contentsRect().size(); }
+    void SetDefaultColWidth(int width);  // every column
+    void SetColWidth(int col, int width);
+    void SetDefaultRowHeight(int height);  // every row
+    int ColWidth(int col) const;
+    int RowHeight(int row) const;
+    // A cell's rectangle in widget coordinates, without the grid lines.
+    QRect CellRect(int col, int row) const;
+    // The cell at a point in widget coordinates, or false.
+    bool CellAt(const QPoint& point, int& col, int& row) const;
+
+    int Col() const { return CurrentCol; }
+    int Row() const { return CurrentRow; }
+    void SetCurrentCell(int col, int row);  // limited to the non-fixed cells
+
+    void SetDrawCell(TDrawCell drawCell);
+
+signals:
+    void CellDoubleClicked(int col, int row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::vector<int> ColWidths;
+    std::vector<int> RowHeights;
+    int FixedColCount;
+    int FixedRowCount;
+    int CurrentCol;
+    int CurrentRow;
+    TDrawCell DrawCell;
+};
+
+}  // namespace quintix

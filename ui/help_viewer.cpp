@@ -1,0 +1,167 @@
+#include "ui/help_viewer.h"
+
+#include <algorithm>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "ui/window_look.h"
+
+namespace quintix {
+
+namespace {
+
+constexpr const char* PagePrefix = ":/help/";
+constexpr const char* PageUrlPrefix = "qrc:/help/";
+
+constexpr int WindowWidth = 440;
+constexpr int WindowHeight = 360;
+constexpr int ToolBarHeight = 41;
+
+}  // namespace
+
+THelpPopupWindow::THelpPopupWindow() : QLabel(nullptr, Qt::Popup) {
+    setObjectName("HelpPopupWindow");
+    setFont(WindowFont());
+    setTextFormat(Qt::RichText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setMargin(6);
+    // The colours of a tool tip: a note on top of the window, not a window of its own.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void THelpPopupWindow::ShowPage(const QString& html, const QPoint& globalPos) {
+    setText(html);
+    const int width = TextWidth + 2 * (margin() + frameWidth());
+    setFixedSize(width, heightForWidth(width));
+
+    QPoint topLeft = globalPos;
+    if (const QScreen* screen = QGuiApplication::screenAt(globalPos)) {
+        const QRect area = screen->availableGeometry();
+        topLeft.setX(std::max(area.left(), std::min(topLeft.x(), area.right() + 1 - this->width())));
+        topLeft.setY(std::max(area.top(), std::min(topLeft.y(), area.bottom() + 1 - height())));
+    }
+    move(topLeft);
+    show();
+}
+
+void THelpPopupWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    close();
+}
+
+void THelpPopupWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    close();
+}
+
+THelpWindow::THelpWindow()
+    : ContentsButton(new QPushButton("&Contents", this)),
+      BackButton(new QPushButton("&Back", this)),
+      PageView(new QTextBrowser(this)) {
+    setObjectName("HelpWindow");
+    setWindowTitle("Quintix Help");
+    setFont(WindowFont());
+    ContentsButton->setObjectName("ContentsButton");
+    ContentsButton->setGeometry(8, 8, 75, 25);
+    BackButton->setObjectName("BackButton");
+    BackButton->setGeometry(91, 8, 75, 25);
+    BackButton->setEnabled(false);
+    PageView->setObjectName("HelpBrowser");
+    PageView->setOpenLinks(true);
+    resize(WindowWidth, WindowHeight);
+
+    connect(ContentsButton, &QPushButton::clicked, this,
+            [this] { ShowPage(QUrl(QLatin1String(PageUrlPrefix) + THelpViewer::ContentsPage())); });
+    connect(BackButton, &QPushButton::clicked, PageView, &QTextBrowser::backward);
+    connect(PageView, &QTextBrowser::backwardAvailable, BackButton, &QPushButton::setEnabled);
+}
+
+void THelpWindow::ShowPage(const QUrl& page) {
+    if (PageView->source() != page) {
+        PageView->setSource(page);
+    }
+}
+
+void THelpWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PageView->setGeometry(0, ToolBarHeight, width(), std::max(0, height() - ToolBarHeight));
+}
+
+THelpViewer::THelpViewer() = default;
+THelpViewer::~THelpViewer() = default;
+
+QString THelpViewer::PageName(int context) {
+    return QString::number(context) + QStringLiteral(".html");
+}
+
+bool THelpViewer::PageExists(const QString& page) {
+    return QFile::exists(QLatin1String(PagePrefix) + page);
+}
+
+QString THelpViewer::PageText(const QString& page) {
+    QFile file(QLatin1String(PagePrefix) + page);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+bool THelpViewer::ShowTopic(int context) {
+    return ShowInWindow(PageName(context));
+}
+
+bool THelpViewer::ShowContents() {
+    return ShowInWindow(ContentsPage());
+}
+
+bool THelpViewer::ShowPopup(int context, const QPoint& globalPos) {
+    const QString html = PageText(PageName(context));
+    if (html.isEmpty()) {
+        return false;
+    }
+    PopupWindow().ShowPage(html, globalPos);
+    return true;
+}
+
+bool THelpViewer::ShowInWindow(const QString& page) {
+    if (!PageExists(page)) {
+        return false;
+    }
+    THelpWindow& window = TopicWindow();
+    window.ShowPage(QUrl(QLatin1String(PageUrlPrefix) + page));
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return true;
+}
+
+THelpWindow& THelpViewer::TopicWindow() {
+    if (!Window) {
+        Window = std::make_unique<THelpWindow>();
+    }
+    return *Window;
+}
+
+THelpPopupWindow& THelpViewer::PopupWindow() {
+    if (!Popup) {
+        Popup = std::make_unique<THelpPopupWindow>();
+    }
+    return *Popup;
+}
+
+}  // namespace quintix

@@ -1,0 +1,23 @@
+#include "ui/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quintix {
+
+bool TMessageBox::Confirm(QWidget* parent, const QString& title, const QString& text) {
+    Last = text;
+    if (NextAnswer) {
+        const bool answer = *NextAnswer;
+        NextAnswer.reset();
+        return answer;
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
+    box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+}  // namespace quintix

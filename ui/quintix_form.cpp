@@ -1,0 +1,447 @@
+#include "ui/quintix_form.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/die_panel.h"
+#include "ui/draw_grid.h"
+#include "ui/help_system.h"
+#include "ui/message_box.h"
+#include "ui/new_game_form.h"
+#include "ui/qt_step_timer.h"
+#include "ui/score_form.h"
+#include "ui/summary_form.h"
+#include "ui/window_look.h"
+
+namespace quintix {
+
+namespace {
+
+constexpr int ClientWidth = 602;
+constexpr int ClientHeight = 412;
+constexpr int GridColumns = 7;  // the labels, then games 1..6
+constexpr int UpperRows = 10;
+constexpr int LowerRows = 8;
+constexpr int TotalRows = 3;
+constexpr int UpperFirstLineRow = 1;
+constexpr int BonusRow = 8;
+constexpr int QuintixBonusRow = 1;
+
+}  // namespace
+
+TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    if (random == nullptr) {
+        OwnRandom = std::make_unique<TSeededRandom>(MillisecondsSinceMidnight());
+        random = OwnRandom.get();
+    }
+    if (timer == nullptr) {
+        OwnTimer = std::make_unique<TQtStepTimer>();
+        timer = OwnTimer.get();
+    }
+    GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random);
+
+    setObjectName("QuintixForm");
+    setWindowTitle("Quintix 95 V1.00");
+    setFont(WindowFont());
+    setFixedSize(ClientWidth, ClientHeight);
+    CreateControls();
+    LayoutGrids();
+
+    NewGameDialog = new TNewGameForm(this);
+    ScoreDialog = new TScoreForm(this);
+    SummaryDialog = new TSummaryForm(*GameObject, this);
+    connect(NewGameDialog, &QDialog::accepted, this, [this] {
+        GameObject->ReadNewGameForm(NewGameDialog->Contents());
+        GameObject->NewSeries();
+    });
+    connect(ScoreDialog, &TScoreForm::ScoreFromList, this,
+            [this](int index) { GameObject->ScoreFromList(index); });
+    connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
+    SummaryDialog->SetPlayers(GameObject->State().Players);
+
+    // Every help request of the program passes through the window's hook.
+    THelpSystem::Instance().SetHook([this](THelpCommand& command, int& context,
+                                           bool& callHelp) { ApplicationHelp(command, context, callHelp); },
+                                    this);
+
+    ControlsChanged();
+    ShowDice();
+}
+
+void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& callHelp) {
+    if (const auto instead = ApplicationHelpRule(command, context, callHelp)) {
+        THelpSystem::Instance().HelpCommand(instead->Command, instead->Data);
+    }
+}
+
+TQuintixForm::~TQuintixForm() = default;
+
+QPushButton* TQuintixForm::AddButton(const char* name, const QString& caption, int top, int iconSize,
+                                     int helpContext) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(504, top, 85, 25);
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setProperty("helpContext", helpContext);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void TQuintixForm::CreateControls() {
+    Label3 = new QLabel("Pl&ayer:", this);
+    Label3->setObjectName("Label3");
+    Label3->setGeometry(16, 8, 32, 13);
+    PlayerList = new QComboBox(this);
+    PlayerList->setObjectName("PlayerList");
+    PlayerList->setGeometry(56, 4, 145, 21);
+    PlayerList->setProperty("helpContext", 1013);
+    Label3->setBuddy(PlayerList);
+    PlayerMessage = new QLabel(this);
+    PlayerMessage->setObjectName("PlayerMessage");
+    PlayerMessage->setGeometry(216, 8, 185, 13);
+    Label2 = new QLabel("Roll:", this);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(424, 8, 21, 13);
+    Roll = new QLabel(this);
+    Roll->setObjectName("Roll");
+    Roll->setGeometry(456, 8, 33, 13);
+    // The platform's sans-serif runs wider than the designed face: a caption label grows to its
+    // text rather than lose its last letters.
+    for (QLabel* label : {Label3, Label2}) {
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    }
+
+    UpperScores = new TDrawGrid(GridColumns, UpperRows, 1, 1, this);
+    UpperScores->setObjectName("UpperScores");
+    UpperScores->setGeometry(16, 32, 404, 164);
+    UpperScores->setProperty("helpContext", 1010);
+    LowerScores = new TDrawGrid(GridColumns, LowerRows, 1, 0, this);
+    LowerScores->setObjectName("LowerScores");
+    LowerScores->setGeometry(16, 208, 404, 132);
+    LowerScores->setProperty("helpContext", 1011);
+    TotalScores = new TDrawGrid(GridColumns, TotalRows, 1, 0, this);
+    TotalScores->setObjectName("TotalScores");
+    TotalScores->setGeometry(16, 352, 404, 52);
+    TotalScores->setProperty("helpContext", 1012);
+    TotalScores->setFocusPolicy(Qt::NoFocus);
+
+    const auto draw = [this](TDrawGrid* grid, TCellLook (TQuintixForm::*cell)(int, int) const) {
+        grid->SetDrawCell([this, grid, cell](QPainter& painter, int col, int row, const QRect& rect) {
+            DrawScoreCell(painter, *grid, col, row, rect, (this->*cell)(col, row));
+        });
+    };
+    draw(UpperScores, &TQuintixForm::UpperScoresCell);
+    draw(LowerScores, &TQuintixForm::LowerScoresCell);
+    draw(TotalScores, &TQuintixForm::TotalScoresCell);
+    connect(UpperScores, &TDrawGrid::CellDoubleClicked, this,
+            [this](int col, int row) { GameObject->UpperScoresDblClick(col, row); });
+    connect(LowerScores, &TDrawGrid::CellDoubleClicked, this,
+            [this](int col, int row) { GameObject->LowerScoresDblClick(col, row); });
+
+    QStyle* style = QApplication::style();
+    StartButton = AddButton("StartButton", "&New Game", 8, 16, 1015);
+    StartButton->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+    RollButton = AddButton("RollButton", "&Roll Dice", 40, 16, 1016);
+    RollButton->setIcon(style->standardIcon(QStyle::SP_BrowserReload));
+    ScoreButton = AddButton("ScoreButton", "&Score", 72, 16, 1017);
+    ScoreButton->setIcon(style->standardIcon(QStyle::SP_DialogApplyButton));
+    PossibleButton = AddButton("PossibleButton", "&Possibilities", 104, 16, 1018);
+    PossibleButton->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
+    SummaryButton = AddButton("SummaryButton", "S&eries", 136, 16, 1019);
+    SummaryButton->setIcon(style->standardIcon(QStyle::SP_FileDialogListView));
+    PrintButton = AddButton("PrintButton", "Prin&t", 168, 16, 1020);
+    PrintButton->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+    HelpButton = AddButton("HelpButton", "&Help", 200, 18, 1021);
+    HelpButton->setIcon(style->standardIcon(QStyle::SP_DialogHelpButton));
+    ExitButton = AddButton("ExitButton", "E&xit", 232, 18, 1022);
+    ExitButton->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(StartButton, &QPushButton::clicked, this, &TQuintixForm::StartButtonClick);
+    connect(RollButton, &QPushButton::clicked, this, &TQuintixForm::RollButtonClick);
+    connect(ScoreButton, &QPushButton::clicked, this, &TQuintixForm::ScoreButtonClick);
+    connect(PossibleButton, &QPushButton::clicked, this, &TQuintixForm::PossibleButtonClick);
+    connect(SummaryButton, &QPushButton::clicked, this, &TQuintixForm::SummaryButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &TQuintixForm::PrintButtonClick);
+    connect(HelpButton, &QPushButton::clicked, this, &TQuintixForm::HelpButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TQuintixForm::ExitButtonClick);
+
+    for (int n = 1; n <= NoOfDice; ++n) {
+        Panels[n] = new TDiePanel(n, this);
+        Panels[n]->move(424, 32 + 72 * (n - 1));
+        Panels[n]->setProperty("helpContext", 1014);
+        connect(Panels[n], &TDiePanel::Clicked, this, [this](int die) { GameObject->DiceClick(die); });
+    }
+
+    connect(PlayerList, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { GameObject->PlayerListChange(index); });
+
+    // The digit keys click the dice whichever of these has the focus, except the Help button.
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton, ScoreButton,
+             PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton}) {
+        control->installEventFilter(this);
+    }
+    THelpSystem& help = THelpSystem::Instance();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             PlayerMessage, PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton,
+             ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton}) {
+        help.InstallWhatsThisMenu(control);
+    }
+    for (TDiePanel* panel : Panels) {
+        help.InstallWhatsThisMenu(panel);
+        help.InstallWhatsThisMenu(panel->Picture());
+    }
+
+    setTabOrder(PlayerList, UpperScores);
+    setTabOrder(UpperScores, LowerScores);
+    setTabOrder(LowerScores, StartButton);
+    setTabOrder(StartButton, RollButton);
+    setTabOrder(RollButton, ScoreButton);
+    setTabOrder(ScoreButton, PossibleButton);
+    setTabOrder(PossibleButton, SummaryButton);
+    setTabOrder(SummaryButton, PrintButton);
+    setTabOrder(PrintButton, HelpButton);
+    setTabOrder(HelpButton, ExitButton);
+}
+
+// Columns and rows follow from the upper grid's client area: 52-pixel game columns, an 81-pixel
+// label column and 15-pixel rows at the designed size.
+void TQuintixForm::LayoutGrids() {
+    const QSize client = UpperScores->ClientSize();
+    const int line = TDrawGrid::GridLineWidth;
+    const int colWidth = client.width() * 2 / 15 - line;
+    const int labelWidth = client.width() - 6 * (colWidth + line) - line;
+    const int rowHeight = client.height() / UpperRows - line;
+    for (TDrawGrid* grid : {UpperScores, LowerScores, TotalScores}) {
+        grid->SetDefaultColWidth(colWidth);
+        grid->SetColWidth(0, labelWidth);
+        grid->SetDefaultRowHeight(rowHeight);
+    }
+}
+
+void TQuintixForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    CentreOnScreen(*this);
+    GameObject->FormShow();
+}
+
+const TPlayer* TQuintixForm::DisplayedPlayer() const {
+    const int index = GameObject->State().PlayerListIndex;
+    return index >= 0 ? &GameObject->State().Players[index + 1] : nullptr;
+}
+
+TQuintixForm::TCellLook TQuintixForm::UpperScoresCell(int col, int row) const {
+    const TGameState& s = GameObject->State();
+    const TPlayer* player = DisplayedPlayer();
+    TCellLook look;
+    if (player == nullptr) {
+        look.Text = QString::fromStdString(GameObject->UpperRowText(0, col, row, false));
+        return look;
+    }
+    const int p = player->ScoreIndex;
+    look.Text = QString::fromStdString(GameObject->UpperRowText(p, col, row, false));
+    const int line = row - UpperFirstLineRow;
+    const bool lineRow = line >= Aces && line <= Sixes && col >= 1 && col <= MaxGames;
+    if (lineRow) {
+        look.Italic = s.Scores[p][col].Lines[static_cast<std::size_t>(line)] == NoValue;
+    }
+    const TLastScore& last = s.Last;
+    if (last.LastValid && p == last.LastIndex && col == last.LastGame) {
+        look.Highlighted = (lineRow && last.LastLine == line) || (row == BonusRow && last.LastUpperBonus);
+    }
+    return look;
+}
+
+TQuintixForm::TCellLook TQuintixForm::LowerScoresCell(int col, int row) const {
+    const TGameState& s = GameObject->State();
+    const TPlayer* player = DisplayedPlayer();
+    TCellLook look;
+    if (player == nullptr) {
+        look.Text = QString::fromStdString(GameObject->LowerRowText(0, col, row, false));
+        return look;
+    }
+    const int p = player->ScoreIndex;
+    look.Text = QString::fromStdString(GameObject->LowerRowText(p, col, row, false));
+    const int line = row + ThreeOfAKind;
+    const bool lineRow = line <= ChanceLine && col >= 1 && col <= MaxGames;
+    if (lineRow) {
+        look.Italic = s.Scores[p][col].Lines[static_cast<std::size_t>(line)] == NoValue;
+    }
+    const TLastScore& last = s.Last;
+    look.Highlighted =
+        last.LastValid && p == last.LastIndex && col == last.LastGame && lineRow && last.LastLine == line;
+    return look;
+}
+
+TQuintixForm::TCellLook TQuintixForm::TotalScoresCell(int col, int row) const {
+    const TGameState& s = GameObject->State();
+    const TPlayer* player = DisplayedPlayer();
+    TCellLook look;
+    const int p = player != nullptr ? player->ScoreIndex : 0;
+    look.Text = QString::fromStdString(GameObject->TotalRowText(p, col, row));
+    const TLastScore& last = s.Last;
+    look.Highlighted = player != nullptr && last.LastValid && p == last.LastIndex && col == last.LastGame &&
+                       row == QuintixBonusRow && last.LastQuintixBonus;
+    return look;
+}
+
+// A text too wide for its cell is drawn from the left and clipped, so its start stays readable.
+void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row,
+                                 const QRect& rect, const TCellLook& look) const {
+    painter.save();
+    const QFontMetrics metrics(grid.font());
+    const int width = metrics.horizontalAdvance(look.Text);
+    const int cellWidth = rect.width();
+    int x = 0;
+    if (col == 0 || width > cellWidth - 4) {
+        x = rect.left() + 2;
+    } else {
+        x = (rect.left() + rect.right() + 1) / 2 - width / 2;
+    }
+    const bool fixed = row < grid.FixedRows() || col < grid.FixedCols();
+    const QPalette& palette = grid.palette();
+    if (!fixed) {
+        const QColor background =
+            look.Highlighted ? palette.color(QPalette::Highlight) : palette.color(QPalette::Base);
+        painter.fillRect(rect, background);
+        painter.setPen(look.Highlighted ? palette.color(QPalette::HighlightedText)
+                                        : palette.color(QPalette::Text));
+    } else {
+        painter.setPen(palette.color(QPalette::ButtonText));
+    }
+    if (!look.Text.isEmpty()) {
+        QFont font = grid.font();
+        font.setItalic(look.Italic);
+        painter.setFont(font);
+        painter.setClipRect(rect);
+        painter.drawText(QPoint(x, rect.top() + 1 + QFontMetrics(font).ascent()), look.Text);
+    }
+    painter.restore();
+}
+
+void TQuintixForm::RedrawScores() {
+    UpperScores->update();
+    LowerScores->update();
+    TotalScores->update();
+}
+
+void TQuintixForm::ShowDice() {
+    for (int n = 1; n <= NoOfDice; ++n) {
+        Panels[n]->ShowDie(GameObject->State().Dice[n]);
+    }
+}
+
+void TQuintixForm::ControlsChanged() {
+    const TGameState& s = GameObject->State();
+    {
+        const QSignalBlocker blocker(PlayerList);
+        QStringList names;
+        for (const std::string& name : s.PlayerListEntries) {
+            names << QString::fromStdString(name);
+        }
+        QStringList shown;
+        for (int i = 0; i < PlayerList->count(); ++i) {
+            shown << PlayerList->itemText(i);
+        }
+        if (names != shown) {
+            PlayerList->clear();
+            PlayerList->addItems(names);
+        }
+        PlayerList->setCurrentIndex(s.PlayerListIndex);
+    }
+    PlayerMessage->setText(QString::fromStdString(s.PlayerMessage));
+    Roll->setText(QString::fromStdString(s.RollText));
+    RollButton->setEnabled(s.RollEnabled);
+    ScoreButton->setEnabled(s.ScoreEnabled);
+    PossibleButton->setEnabled(s.PossibleEnabled);
+}
+
+void TQuintixForm::SetSummaryPlayers(const TPlayers& players) {
+    SummaryDialog->SetPlayers(players);
+}
+
+void TQuintixForm::RedrawSummary() {
+    SummaryDialog->SetCaption(QString::fromStdString(GameObject->State().SummaryCaption));
+    SummaryDialog->update();
+}
+
+void TQuintixForm::ShowSummary(const std::string& caption) {
+    SummaryDialog->SetCaption(QString::fromStdString(caption));
+    SummaryDialog->open();
+}
+
+void TQuintixForm::StartButtonClick() {
+    NewGameDialog->Fill(GameObject->StartButtonClick());
+    NewGameDialog->open();
+}
+
+void TQuintixForm::RollButtonClick() {
+    GameObject->RollButtonClick();
+}
+
+void TQuintixForm::ScoreButtonClick() {
+    ScoreDialog->Fill(GameObject->ScoreButtonClick());
+    ScoreDialog->open();
+}
+
+void TQuintixForm::PossibleButtonClick() {
+    GameObject->PossibleButtonClick();
+}
+
+void TQuintixForm::SummaryButtonClick() {
+    GameObject->SummaryButtonClick();
+}
+
+void TQuintixForm::PrintButtonClick() {}
+
+void TQuintixForm::HelpButtonClick() {
+    THelpSystem::Instance().HelpCommand(THelpCommand::Contents, 0);
+}
+
+void TQuintixForm::ExitButtonClick() {
+    if (TMessageBox::Confirm(this, "Confirm", "Are you sure you want to quit?")) {
+        close();
+    }
+}
+
+// The digit keys of the main keyboard with no modifier held, keypad digits excluded.
+bool TQuintixForm::FormKeyDown(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key < Qt::Key_1 || key > Qt::Key_5) {
+        return false;
+    }
+    // Qt's key codes for the digits are the virtual keys 49..53; keypad digits carry a modifier.
+    const bool modifierHeld = event.modifiers() != Qt::NoModifier;
+    GameObject->FormKeyDown(key, modifierHeld);
+    return !modifierHeld;
+}
+
+void TQuintixForm::keyPressEvent(QKeyEvent* event) {
+    if (!FormKeyDown(*event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The Help button has no key handler: a digit pressed there must not reach the window and click a
+// die, so it is dropped.
+bool TQuintixForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (watched == HelpButton) {
+            return key.key() >= Qt::Key_1 && key.key() <= Qt::Key_5;
+        }
+        if (FormKeyDown(key)) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace quintix

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "game/game_view.h"
+#include "game/one_based.h"
+#include "game/quintix_game.h"
+#include "game/random_source.h"
+#include "game/step_timer.h"
+#include "ui/help_system.h"
+
+class QComboBox;
+class QLabel;
+class QPainter;
+class QPushButton;
+
+namespace quintix {
+
+class TDiePanel;
+class TDrawGrid;
+class TNewGameForm;
+class TScoreForm;
+class TSummaryForm;
+
+// The main window: the player list, the three score grids, the dice and the command buttons. It
+// draws the game and forwards clicks and keys to it; the rules and the turn live in the game.
+class TQuintixForm : public QWidget, public IGameView {
+    Q_OBJECT
+
+public:
+    // Without a random source the dice are seeded from the time of day; without a timer a QTimer
+    // paces the game. Tests pass scripted dice and a virtual clock.
+    explicit TQuintixForm(IRandomSource* random = nullptr, IStepTimer* timer = nullptr,
+                          QWidget* parent = nullptr);
+    ~TQuintixForm() override;
+
+    TQuintixGame& Game() { return *GameObject; }
+    TNewGameForm& NewGameForm() { return *NewGameDialog; }
+    TScoreForm& ScoreForm() { return *ScoreDialog; }
+    TSummaryForm& SummaryForm() { return *SummaryDialog; }
+
+    // What the game asks of its window.
+    void RedrawScores() override;
+    void ShowDice() override;
+    void ControlsChanged() override;
+    void SetSummaryPlayers(const TPlayers& players) override;
+    void RedrawSummary() override;
+    void ShowSummary(const std::string& caption) override;
+
+    // The text, style and highlight of a grid cell, as painted; for tests and the printout.
+    struct TCellLook {
+        QString Text;
+        bool Italic = false;
+        bool Highlighted = false;
+    };
+    TCellLook UpperScoresCell(int col, int row) const;
+    TCellLook LowerScoresCell(int col, int row) const;
+    TCellLook TotalScoresCell(int col, int row) const;
+
+    void StartButtonClick();
+    void RollButtonClick();
+    void ScoreButtonClick();
+    void PossibleButtonClick();
+    void SummaryButtonClick();
+    void PrintButtonClick();
+    void HelpButtonClick();
+    void ExitButtonClick();
+    // The application's help hook: a topic of a main-window control opens as a popup.
+    void ApplicationHelp(THelpCommand& command, int& context, bool& callHelp);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void LayoutGrids();
+    QPushButton* AddButton(const char* name, const QString& caption, int top, int iconSize, int helpContext);
+    void DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
+                       const TCellLook& look) const;
+    const TPlayer* DisplayedPlayer() const;
+    bool FormKeyDown(const QKeyEvent& event);
+
+    std::unique_ptr<IRandomSource> OwnRandom;
+    std::unique_ptr<IStepTimer> OwnTimer;
+    std::unique_ptr<TQuintixGame> GameObject;
+
+    QLabel* Label3 = nullptr;
+    QComboBox* PlayerList = nullptr;
+    QLabel* PlayerMessage = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Roll = nullptr;
+    TDrawGrid* UpperScores = nullptr;
+    TDrawGrid* LowerScores = nullptr;
+    TDrawGrid* TotalScores = nullptr;
+    QPushButton* StartButton = nullptr;
+    QPushButton* RollButton = nullptr;
+    QPushButton* ScoreButton = nullptr;
+    QPushButton* PossibleButton = nullptr;
+    QPushButton* SummaryButton = nullptr;
+    QPushButton* PrintButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPushButton* ExitButton = nullptr;
+    OneBased<TDiePanel*, NoOfDice> Panels{};
+
+    TNewGameForm* NewGameDialog = nullptr;
+    TScoreForm* ScoreDialog = nullptr;
+    TSummaryForm* SummaryDialog = nullptr;
+};
+
+}  // namespace quintix

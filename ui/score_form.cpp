@@ -1,0 +1,88 @@
+#include "ui/score_form.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/window_look.h"
+
+namespace quintix {
+
+namespace {
+
+// Thirteen items of this height fill the list exactly, so every open line shows without scrolling.
+constexpr int ItemHeight = 13;
+
+}  // namespace
+
+TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle("Score");
+    setFont(WindowFont());
+    setFixedSize(245, 218);
+
+    GroupBox1 = new QGroupBox("Scoring &Line", this);
+    GroupBox1->setObjectName("GroupBox1");
+    GroupBox1->setGeometry(8, 8, 137, 202);
+
+    ScoringList = new QListWidget(GroupBox1);
+    ScoringList->setObjectName("ScoringList");
+    ScoringList->setGeometry(8, 16, 121, 178);
+    ScoringList->setSelectionMode(QAbstractItemView::SingleSelection);
+    ScoringList->setUniformItemSizes(true);
+    connect(ScoringList, &QListWidget::itemDoubleClicked, this, &TScoreForm::ScoringListDblClick);
+
+    ScoreButton = new QPushButton("&Score", this);
+    ScoreButton->setObjectName("ScoreButton");
+    ScoreButton->setGeometry(160, 8, 75, 25);
+    ScoreButton->setDefault(true);
+    CancelButton = new QPushButton("Cancel", this);
+    CancelButton->setObjectName("CancelButton");
+    CancelButton->setGeometry(160, 40, 75, 25);
+    if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0) {
+        ScoreButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    }
+    connect(ScoreButton, &QPushButton::clicked, this, &TScoreForm::ScoreButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TScoreForm::Fill(const std::vector<std::string>& labels) {
+    ScoringList->clear();
+    for (const std::string& label : labels) {
+        auto* item = new QListWidgetItem(QString::fromStdString(label), ScoringList);
+        item->setSizeHint(QSize(0, ItemHeight));
+    }
+    // The dialog opens with the first open line selected, so that Enter alone scores it: the
+    // quickest choice for a player who knows the first line is the one wanted.
+    if (ScoringList->count() > 0) {
+        ScoringList->setCurrentRow(0);
+    }
+}
+
+void TScoreForm::ScoreButtonClick() {
+    for (int i = 0; i < ScoringList->count(); ++i) {
+        if (ScoringList->item(i)->isSelected()) {
+            emit ScoreFromList(i);
+            break;
+        }
+    }
+    accept();
+}
+
+void TScoreForm::ScoringListDblClick(QListWidgetItem* /*item*/) {
+    // The first click of the double-click has selected the item; scoring goes by the selection.
+    setResult(QDialog::Accepted);
+    ScoreButtonClick();
+}
+
+void TScoreForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+    ScoringList->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace quintix

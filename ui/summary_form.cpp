@@ -1,0 +1,127 @@
+#include "ui/summary_form.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <array>
+
+#include "game/quintix_game.h"
+#include "ui/draw_grid.h"
+#include "ui/window_look.h"
+
+namespace quintix {
+
+namespace {
+
+constexpr int ColCount = 4;
+constexpr int RowCount = 1 + MaxPlayers;
+constexpr int ColWidth = 100;
+constexpr int RowHeight = 15;
+
+}  // namespace
+
+TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(parent), Game(game) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle("Series Summary");
+    setFont(WindowFont());
+    setFixedSize(451, 197);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Bevel1->setGeometry(8, 8, 424, 132);
+
+    // 4 columns of 100 and 7 rows of 15, each with its grid line, fill the grid's client exactly.
+    SeriesSummary = new TDrawGrid(ColCount, RowCount, 1, 1, this);
+    SeriesSummary->setObjectName("SeriesSummary");
+    SeriesSummary->setGeometry(16, 16, 408, 116);
+    SeriesSummary->SetDefaultColWidth(ColWidth);
+    SeriesSummary->SetDefaultRowHeight(RowHeight);
+    SeriesSummary->setFocusPolicy(Qt::NoFocus);
+    SeriesSummary->SetDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
+        SeriesSummaryDrawCell(painter, col, row, rect);
+    });
+
+    OKButton = new QPushButton("OK", this);
+    OKButton->setObjectName("OKButton");
+    OKButton->setGeometry(188, 156, 75, 25);
+    OKButton->setDefault(true);
+    if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0) {
+        OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    }
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TSummaryForm::SetPlayers(const TPlayers& players) {
+    Players = players;
+    SeriesSummary->update();
+}
+
+void TSummaryForm::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+QString TSummaryForm::CellText(int col, int row) const {
+    static const std::array<const char*, ColCount> titles{"", "Game Total", "Bonus Total", "Grand Total"};
+    if (col < 0 || col >= ColCount || row < 0 || row >= RowCount) {
+        return {};
+    }
+    if (row == 0) {
+        return titles[static_cast<std::size_t>(col)];
+    }
+    // Positions beyond the players of the series may still hold an earlier series' names.
+    if (row > Game.State().NoOfPlayers) {
+        return {};
+    }
+    const TPlayer& player = Players[row];
+    switch (col) {
+        case 0:
+            return QString::fromStdString(player.Name);
+        case 1:
+            return QString::number(Game.SeriesGameTotal(player.ScoreIndex));
+        case 2:
+            return QString::number(Game.SeriesBonusTotal(player.ScoreIndex));
+        default:
+            return QString::number(Game.SeriesGrandTotal(player.ScoreIndex));
+    }
+}
+
+void TSummaryForm::SeriesSummaryDrawCell(QPainter& painter, int col, int row, const QRect& rect) {
+    DrawSummaryCell(painter, *SeriesSummary, col, row, rect, CellText(col, row), {});
+}
+
+void TSummaryForm::DrawSummaryCell(QPainter& painter, const TDrawGrid& grid, int col, int row,
+                                   const QRect& rect, const QString& text, TFontStyles style) {
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    if (row >= grid.FixedRows() && col >= grid.FixedCols()) {
+        painter.fillRect(rect, grid.palette().color(QPalette::Base));
+        painter.setPen(grid.palette().color(QPalette::Text));
+    }
+    if (!text.isEmpty()) {
+        QFont font = painter.font();
+        font.setBold(style.testFlag(Bold));
+        font.setItalic(style.testFlag(Italic));
+        font.setUnderline(style.testFlag(Underline));
+        painter.setFont(font);
+        const QFontMetrics metrics = painter.fontMetrics();
+        const int width = metrics.horizontalAdvance(text);
+        // Centred on the midpoint of the left edge and the first pixel past the right one (QRect's
+        // right() is the last pixel inside), halved toward zero.
+        const int left =
+            col == 0 ? rect.left() + 2 : (rect.left() + rect.left() + rect.width()) / 2 - width / 2;
+        const int top = rect.top() + 1;
+        painter.drawText(QPoint(left, top + metrics.ascent()), text);
+    }
+    painter.restore();
+}
+
+void TSummaryForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+}
+
+}  // namespace quintix

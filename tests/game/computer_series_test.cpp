@@ -93,7 +93,7 @@ protected:
 };
 
 TEST_P(ComputerSeriesTest, PlaysFromTheRollForOrderToTheWinnerByItself) {
-    TNewGameForm form;
+    TNewGameContents form;
     form.Rows[1] = {"Ann", true};
     form.Rows[3] = {"Bob", true};
     form.Rows[4] = {"Cid", true};
@@ -120,7 +120,7 @@ TEST_P(ComputerSeriesTest, PlaysFromTheRollForOrderToTheWinnerByItself) {
 }
 
 TEST_P(ComputerSeriesTest, ANewSeriesInTheMiddleOfAComputerTurnStartsClean) {
-    TNewGameForm form;
+    TNewGameContents form;
     form.Rows[1] = {"Ann", true};
     form.Rows[2] = {"Bob", true};
     Game.ReadNewGameForm(form);

@@ -60,7 +60,7 @@ protected:
     GameTest() : Game(View, Clock, Dice) { Game.FormShow(); }
 
     void StartSeries(std::initializer_list<TEntry> entries, int games = 1) {
-        TNewGameForm form;
+        TNewGameContents form;
         int row = 1;
         for (const TEntry& entry : entries) {
             form.Rows[row++] = {entry.Name, entry.Computer};

@@ -10,7 +10,7 @@ namespace {
 using ::testing::ElementsAre;
 
 TEST_F(GameTest, BeforeTheFirstSeriesTheDialogIsEmptyAndOffersOneGame) {
-    const TNewGameForm form = Game.StartButtonClick();
+    const TNewGameContents form = Game.StartButtonClick();
     EXPECT_EQ(form.NoOfGames, 1);
     for (const TNewGameRow& row : form.Rows) {
         EXPECT_EQ(row, TNewGameRow{});
@@ -18,7 +18,7 @@ TEST_F(GameTest, BeforeTheFirstSeriesTheDialogIsEmptyAndOffersOneGame) {
 }
 
 TEST_F(GameTest, NamesAreTrimmedAndPackedInEntryOrder) {
-    TNewGameForm form;
+    TNewGameContents form;
     form.Rows[2] = {"  Ann \t", false};
     form.Rows[3] = {"   ", true};  // blanks only: empty, and its box is ignored
     form.Rows[4] = {"\x01\x7f", true};
@@ -48,7 +48,7 @@ TEST_F(GameTest, TheDialogShowsTheLastPlayersInEntryOrderWhateverThePlayOrder) {
     EXPECT_EQ(S().PlayerListIndex, 1) << "P3, who rolled last, stays selected after the sort";
     const TGameState before = S();
 
-    const TNewGameForm form = Game.StartButtonClick();
+    const TNewGameContents form = Game.StartButtonClick();
     EXPECT_EQ(form.Rows[1], (TNewGameRow{"P1", false}));
     EXPECT_EQ(form.Rows[2], (TNewGameRow{"P2", true}));
     EXPECT_EQ(form.Rows[3], (TNewGameRow{"P3", false}));

@@ -2,14 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "computer/combination.h"
+#include "computer/estimate_cache.h"
 
 namespace quintix {
 namespace {
@@ -18,21 +23,19 @@ namespace {
 constexpr double Shown = 5e-5;
 constexpr double Exact = 1e-12;
 
-struct TKnownValue {
-    const char* Name;
-    std::function<double()> Estimate;
-    double Expected;
-    double Tolerance;
-};
-
 TEST(EstimatesTest, KnownValues) {
-    const std::vector<TKnownValue> cases = {
+    struct TCase {
+        const char* Name;
+        std::function<double()> Estimate;
+        double Expected;
+        double Tolerance;
+    };
+    const std::vector<TCase> cases = {
         {"FaceChance(2, 4, true)", [] { return FaceChance(2, 4, true); }, 0.3581, Shown},
         {"FaceChance(3, 5, true)", [] { return FaceChance(3, 5, true); }, 0.1705, Shown},
         {"KindChance(3, 1, true)", [] { return KindChance(3, 1, true); }, 0.5529, Shown},
         {"KindChance(4, 1, true)", [] { return KindChance(4, 1, true); }, 0.1348, Shown},
         {"KindChance(3, 2, true)", [] { return KindChance(3, 2, true); }, 0.6914, Shown},
-        {"KindChance(3, 2, false)", [] { return KindChance(3, 2, false); }, 4.0 / 9, Exact},
         {"KindChance(5, 4, false)", [] { return KindChance(5, 4, false); }, 1.0 / 6, Exact},
         {"FullHouseChance(1, false, false)", [] { return FullHouseChance(1, false, false); }, 50.0 / 1296,
          Exact},
@@ -42,7 +45,6 @@ TEST(EstimatesTest, KnownValues) {
         {"FullHouseChance(1, false, true)", [] { return FullHouseChance(1, false, true); }, 0.3633, Shown},
         {"FullHouseChance(2, false, true)", [] { return FullHouseChance(2, false, true); }, 0.4270, Shown},
         {"FullHouseChance(3, false, true)", [] { return FullHouseChance(3, false, true); }, 0.3356, Shown},
-        {"FullHouseChance(2, true, false)", [] { return FullHouseChance(2, true, false); }, 1.0 / 3, Exact},
         // The miss weighs 5/6, not 2/3: 11/18 rather than 5/9.
         {"FullHouseChance(1, true, true)", [] { return FullHouseChance(1, true, true); }, 11.0 / 18, Exact},
         {"FullHouseChance(2, true, true)", [] { return FullHouseChance(2, true, true); }, 11.0 / 18, Exact},
@@ -55,53 +57,19 @@ TEST(EstimatesTest, KnownValues) {
         // Settled without the engine, which would refuse 99 dice.
         {"FaceChance(0, 99, true)", [] { return FaceChance(0, 99, true); }, 1.0, 0},
         {"FaceChance(4, 3, true)", [] { return FaceChance(4, 3, true); }, 0.0, 0},
-        {"FaceChance(1, -1, false)", [] { return FaceChance(1, -1, false); }, 0.0, 0},
-        {"KindChance(3, 3, true)", [] { return KindChance(3, 3, true); }, 1.0, 0},
         {"KindChance(5, 99, false)", [] { return KindChance(5, 99, false); }, 1.0, 0},
     };
-    for (const TKnownValue& c : cases) {
+    for (const TCase& c : cases) {
         EXPECT_NEAR(c.Estimate(), c.Expected, c.Tolerance) << c.Name;
     }
-}
-
-TEST(EstimatesTest, RefusesArgumentsBeyondThePatterns) {
-    constexpr std::int32_t Lowest = std::numeric_limits<std::int32_t>::min();
-    const std::vector<std::pair<std::function<double()>, std::string>> cases = {
-        {[] { return FaceChance(13, 13, false); }, "At most 12 dice can be counted"},
-        {[] { return KindChance(6, 1, true); }, "Too many dice in combination"},
-        {[] { return KindChance(3, Lowest, true); }, "At most 12 dice can be counted"},
-        {[] { return FullHouseChance(Lowest, false, true); }, "At most 12 dice can be counted"},
-        {[] { return FullHouseChance(0, false, true); }, "Number of groups must be 1 to 5"},
-        {[] { return StraightChance(6, 5, true, 2); }, "A straight can be estimated for at most 5 dice"},
-        {[] { return StraightChance(3, 0, true, 2); }, "Number of groups must be 1 to 5"},
-    };
-    for (const auto& [estimate, message] : cases) {
-        try {
-            estimate();
-            ADD_FAILURE() << "estimated: " << message;
-        } catch (const ECombinationError& error) {
-            EXPECT_EQ(error.what(), message);
-        }
-    }
-}
-
-double Binomial(std::int32_t n, std::int32_t k) {
-    double value = 1.0;
-    for (std::int32_t i = 1; i <= k; ++i) {
-        value = value * (n - k + i) / i;
-    }
-    return value;
 }
 
 // The chance that at least n of r dice succeed, each on its own with chance p.
 double AtLeast(std::int32_t n, std::int32_t r, double p) {
     double chance = 0.0;
-    for (std::int32_t k = n; k <= r; ++k) {
-        double term = Binomial(r, k);
-        for (std::int32_t i = 0; i < r; ++i) {
-            term *= i < k ? p : 1 - p;
-        }
-        chance += term;
+    for (unsigned hits = 0; hits < (1U << r); ++hits) {
+        const int k = std::popcount(hits);
+        chance += k >= n ? std::pow(p, k) * std::pow(1 - p, r - k) : 0.0;
     }
     return chance;
 }
@@ -118,17 +86,16 @@ TEST(EstimatesTest, FaceChanceIsBinomial) {
     }
 }
 
+using TFaces = std::array<std::int32_t, 7>;
+
 // The chance, over every roll of `rolled` dice next to `kept` dice of face 1, that the dice satisfy
 // `wanted` (given the count of each face 1..6).
-template <typename Wanted>
-double ChanceOfRoll(std::int32_t rolled, std::int32_t kept, Wanted wanted) {
-    std::int32_t outcomes = 1;
-    for (std::int32_t die = 0; die < rolled; ++die) {
-        outcomes *= 6;
-    }
+double ChanceOfRoll(std::int32_t rolled, std::int32_t kept,
+                    const std::function<bool(const TFaces&)>& wanted) {
+    const auto outcomes = static_cast<std::int32_t>(std::pow(6, rolled));
     std::int32_t hits = 0;
     for (std::int32_t outcome = 0; outcome < outcomes; ++outcome) {
-        std::array<std::int32_t, 7> faces{};
+        TFaces faces{};
         faces[1] = kept;
         for (std::int32_t rest = outcome, die = 0; die < rolled; ++die, rest /= 6) {
             ++faces[static_cast<std::size_t>(rest % 6 + 1)];
@@ -138,50 +105,58 @@ double ChanceOfRoll(std::int32_t rolled, std::int32_t kept, Wanted wanted) {
     return static_cast<double>(hits) / outcomes;
 }
 
-// With one roll left the kind and full house estimates are true chances of the final hand.
-TEST(EstimatesTest, OneRollKindAndFullHouseMatchEveryRoll) {
-    for (std::int32_t t = 3; t <= 5; ++t) {
-        for (std::int32_t kept = 1; kept < t; ++kept) {
-            const double expected =
-                ChanceOfRoll(5 - kept, kept, [t](const std::array<std::int32_t, 7>& faces) {
-                    for (const std::int32_t count : faces) {
-                        if (count >= t) {
-                            return true;
-                        }
-                    }
-                    return false;
-                });
-            EXPECT_NEAR(KindChance(t, kept, false), expected, Exact)
+// With one roll left the kind, full house and one-way straight estimates are true chances of the hand.
+TEST(EstimatesTest, OneRollEstimatesMatchEveryRoll) {
+    for (std::int32_t kept = 1; kept <= 4; ++kept) {
+        for (std::int32_t t = std::max(3, kept + 1); t <= 5; ++t) {
+            const auto kind = [t](const TFaces& f) { return *std::max_element(f.begin(), f.end()) >= t; };
+            EXPECT_NEAR(KindChance(t, kept, false), ChanceOfRoll(5 - kept, kept, kind), Exact)
                 << t << " of a kind, " << kept << " kept";
         }
+        if (kept <= 3) {
+            const auto fullHouse = [](const TFaces& f) {
+                return std::count(f.begin(), f.end(), 3) == 1 && std::count(f.begin(), f.end(), 2) == 1;
+            };
+            EXPECT_NEAR(FullHouseChance(kept, false, false), ChanceOfRoll(5 - kept, kept, fullHouse), Exact)
+                << kept << " kept";
+        }
     }
-    for (std::int32_t kept = 1; kept <= 3; ++kept) {
-        const double expected = ChanceOfRoll(5 - kept, kept, [](const std::array<std::int32_t, 7>& faces) {
-            bool three = false;
-            bool two = false;
-            for (const std::int32_t count : faces) {
-                three = three || count == 3;
-                two = two || count == 2;
-            }
-            return three && two;
-        });
-        EXPECT_NEAR(FullHouseChance(kept, false, false), expected, Exact) << kept << " kept";
+    for (std::int32_t n = 1; n <= 5; ++n) {
+        for (std::int32_t g = 1; g <= n; ++g) {
+            const auto straight = [g](const TFaces& f) {
+                return std::count(f.begin() + 1, f.begin() + 1 + g, 0) == 0;
+            };
+            EXPECT_NEAR(StraightChance(n, g, false, 1), ChanceOfRoll(n, 0, straight), Exact)
+                << g << " faces in " << n << " dice";
+        }
     }
 }
 
-// With one roll left and one way, the straight estimate is the chance that n dice show g given faces.
-TEST(EstimatesTest, OneRollStraightMatchesEveryRoll) {
-    for (std::int32_t n = 1; n <= 5; ++n) {
-        for (std::int32_t g = 1; g <= n; ++g) {
-            const double expected = ChanceOfRoll(n, 0, [g](const std::array<std::int32_t, 7>& faces) {
-                for (std::size_t face = 1; face <= static_cast<std::size_t>(g); ++face) {
-                    if (faces[face] == 0) {
-                        return false;
-                    }
+// Every argument the tables hold, and a margin around them where the call must be passed on: the
+// figures must be the estimators' to the last bit, and so must the refusals.
+TEST(EstimatesTest, CachedFiguresAreTheEstimatorsBitForBit) {
+    const auto same = [](auto cached, auto direct, auto... args) {
+        const auto outcome = [&](auto estimate) -> std::string {
+            try {
+                return std::to_string(std::bit_cast<std::uint64_t>(estimate(args...)));
+            } catch (const ECombinationError& error) {
+                return error.what();
+            }
+        };
+        EXPECT_EQ(outcome(cached), outcome(direct)) << ::testing::PrintToString(std::tuple(args...));
+    };
+    for (const bool two : {false, true}) {
+        for (std::int32_t a = -1; a <= 6; ++a) {
+            for (std::int32_t b = -1; b <= 6; ++b) {
+                same(&CachedFaceChance, &FaceChance, a, b, two);
+                same(&CachedKindChance, &KindChance, a, b, two);
+                for (std::int32_t m = 0; m <= 4; ++m) {
+                    same(&CachedStraightChance, &StraightChance, a, b, two, m);
                 }
-                return true;
-            });
-            EXPECT_NEAR(StraightChance(n, g, false, 1), expected, Exact) << g << " faces in " << n << " dice";
+            }
+            for (const bool pairs : {false, true}) {
+                same(&CachedFullHouseChance, &FullHouseChance, a, pairs, two);
+            }
         }
     }
 }

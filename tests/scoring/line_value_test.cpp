@@ -26,6 +26,9 @@ TEST(LineValue, WorthOfTheDiceOnEveryLine) {
     const TGameScore blank = TGameScore::Blank();
     // A finished game with 50 on line 11: only the joker revives lines 8..10.
     const TGameScore finished = FullSheet({3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 40, 50, 22}, 100);
+    const TGameScore fifty = Sheet({{QuintixLine, 50}});
+    const TGameScore fiftyFours = Sheet({{QuintixLine, 50}, {Fours, 12}}, 100);
+    const TGameScore zeroFours = Sheet({{QuintixLine, 0}, {Fours, 12}});
     const Case cases[] = {
         {"full house", "33355", blank, {0, 0, 9, 0, 10, 0, 19, 0, 25, 0, 0, 0, 19}, false},
         {"two pairs", "22334", blank, {0, 4, 6, 4, 0, 0, 0, 0, 0, 0, 0, 0, 14}, false},
@@ -36,22 +39,11 @@ TEST(LineValue, WorthOfTheDiceOnEveryLine) {
         {"low large straight", "12345", blank, {1, 2, 3, 4, 5, 0, 0, 0, 0, 30, 40, 0, 15}, false},
         {"high large straight", "23456", blank, {0, 2, 3, 4, 5, 6, 0, 0, 0, 30, 40, 0, 20}, false},
         {"first five of a kind", "44444", blank, {0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 0, 50, 20}, false},
-        {"repeat, Fours open",
-         "44444",
-         Sheet({{QuintixLine, 50}}),
-         {0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 0, 50, 20},
-         true},
-        {"repeat, Fours scored",
-         "44444",
-         Sheet({{QuintixLine, 50}, {Fours, 12}}, 100),
-         {0, 0, 0, 20, 0, 0, 20, 20, 25, 30, 40, 50, 20},
-         true},
-        {"after a zeroed Quintix",
-         "44444",
-         Sheet({{QuintixLine, 0}, {Fours, 12}}),
-         {0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 0, 0, 20},
-         false},
+        {"repeat, Fours open", "44444", fifty, {0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 0, 50, 20}, true},
+        {"repeat, Fours scored", "44444", fiftyFours, {0, 0, 0, 20, 0, 0, 20, 20, 25, 30, 40, 50, 20}, true},
+        {"after a zeroed Quintix", "44444", zeroFours, {0, 0, 0, 20, 0, 0, 20, 20, 0, 0, 0, 0, 20}, false},
         {"scored lines, no joker", "33355", finished, {0, 0, 9, 0, 10, 0, 0, 0, 0, 0, 0, 0, 19}, false},
+        {"scored straights, no joker", "12345", finished, {1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 0, 15}, false},
         {"scored lines, joker", "44444", finished, {0, 0, 0, 20, 0, 0, 0, 0, 25, 30, 40, 50, 20}, true},
     };
     for (const Case& c : cases) {
@@ -60,14 +52,10 @@ TEST(LineValue, WorthOfTheDiceOnEveryLine) {
             EXPECT_EQ(LineValue(a, line), c.values[static_cast<std::size_t>(line)])
                 << c.what << ", line " << line;
         }
+        for (const int outside : {-1, NoOfLines}) {
+            EXPECT_EQ(LineValue(a, outside), 0) << c.what << ", line " << outside;
+        }
         EXPECT_EQ(EarnsQuintixBonus(a, c.sheet), c.earnsBonus) << c.what;
-    }
-}
-
-TEST(LineValue, NumbersOutsideTheSheetAreWorthNothing) {
-    const TDiceAnalysis a = AnalyseDice(Roll("66666"), TGameScore::Blank());
-    for (const int line : {-1, 13, 100}) {
-        EXPECT_EQ(LineValue(a, line), 0) << line;
     }
 }
 

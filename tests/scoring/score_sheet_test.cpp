@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "scoring/cell_texts.h"
+#include "scoring/row_labels.h"
+#include "scoring/totals.h"
+#include "tests/scoring/scoring_fixtures.h"
+
+namespace quintix {
+namespace {
+
+using fixtures::FullSheet;
+using fixtures::Roll;
+using fixtures::Sheet;
+
+// One column of the three grids: the cells joined by commas, the grids by "|".
+std::string Column(const TSheetView& view, int scoreIndex, int column, bool noPossible) {
+    std::string text;
+    const auto add = [&text](int rows, const auto& cell) {
+        for (int row = 0; row < rows; ++row) {
+            text += (row == 0 ? "" : ",") + cell(row);
+        }
+    };
+    add(10, [&](int row) { return UpperRowText(view, scoreIndex, column, row, noPossible); });
+    text += "|";
+    add(8, [&](int row) { return LowerRowText(view, scoreIndex, column, row, noPossible); });
+    text += "|";
+    add(3, [&](int row) { return TotalRowText(view, scoreIndex, column, row); });
+    return text;
+}
+
+// Game 2 of a three-game series, player 1 on turn with 3-3-3-5-5 on the dice and possible values shown.
+class ScoreSheet : public ::testing::Test {
+protected:
+    ScoreSheet() {
+        for (auto& games : scores_) {
+            games.Items.fill(TGameScore::Blank());
+        }
+        scores_[1][1] = FullSheet({3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 40, 50, 22}, 100);
+        scores_[1][2] = Sheet({{Aces, 2}, {ThreeOfAKind, 0}});
+        scores_[2][1] = Sheet({{Aces, 2}, {Twos, 6}, {Threes, 9}, {Fours, 12}, {Fives, 15}, {Sixes, 18}});
+        scores_[2][2] = Sheet({{Sixes, 24}});
+        scores_[3][1] = Sheet({{Fours, 8}, {Fives, 25}, {Sixes, 30}});
+        scores_[3][2] = Sheet({{Aces, 0}, {ThreeOfAKind, 0}, {FullHouse, 25}, {ChanceLine, 22}});
+        analysis_ = AnalyseDice(Roll("33355"), scores_[1][2]);
+        view_ = {&scores_, 2, 3, true, 1, &analysis_};
+    }
+
+    TScores scores_;
+    TDiceAnalysis analysis_;
+    TSheetView view_;
+};
+
+TEST_F(ScoreSheet, ColumnsShowLabelsScoresPossibleValuesAndRunningTotals) {
+    struct Case {
+        const char* what;
+        int currentGame, noOfGames;
+        bool showPossible;
+        int scoreIndex, column;
+        bool noPossible;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"labels", 2, 3, true, 1, 0, false,
+         ",Aces,Twos,Threes,Fours,Fives,Sixes,Total,Bonus,Upper Total|3 Of A Kind,4 Of A Kind,Full House,"
+         "Small Straight,Large Straight,Quintix,Chance,Lower Total|Game Total,Quintix Bonus,Grand Total"},
+        {"finished game", 2, 3, true, 1, 1, false,
+         "1,3,6,9,12,15,18,63,35,98|20,0,25,30,40,50,22,187|285,100,385"},
+        {"upper sum 62", 2, 3, true, 2, 1, false, "1,2,6,9,12,15,18,62,0,62|,,,,,,,0|62,0,62"},
+        {"63 before the upper lines are full", 2, 3, true, 3, 1, false,
+         "1,,,,8,25,30,63,35,98|,,,,,,,0|98,0,98"},
+        {"on turn: possible values, totals without them", 2, 3, true, 1, 2, false,
+         "2,2,0,9,0,10,0,2,0,2|0,0,25,0,0,0,19,0|2,0,2"},
+        {"printout: no possible values", 2, 3, true, 1, 2, true, "2,2,,,,,,2,0,2|0,,,,,,,0|2,0,2"},
+        {"possible values off", 2, 3, false, 1, 2, false, "2,2,,,,,,2,0,2|0,,,,,,,0|2,0,2"},
+        {"not on turn", 2, 3, true, 2, 2, false, "2,,,,,,24,24,0,24|,,,,,,,0|24,0,24"},
+        {"zeros count, open lines do not", 2, 3, true, 3, 2, false, "2,0,,,,,,0,0,0|0,,25,,,,22,47|47,0,47"},
+        {"game not started", 2, 3, true, 1, 3, false, "3,,,,,,,,,|,,,,,,,|,,"},
+        {"roll for order", 0, 3, true, 1, 1, false, "1,,,,,,,,,|,,,,,,,|,,"},
+        {"series over", 4, 3, false, 1, 2, false, "2,2,,,,,,2,0,2|0,,,,,,,0|2,0,2"},
+        {"beyond the series", 4, 3, false, 1, 4, false, "4,,,,,,,,,|,,,,,,,|,,"},
+        {"one-game series over", 2, 1, false, 1, 2, false, "2,,,,,,,,,|,,,,,,,|,,"},
+        {"no such player", 2, 3, true, 0, 1, false, "1,,,,,,,,,|,,,,,,,|,,"},
+    };
+    for (const Case& c : cases) {
+        TSheetView view = view_;
+        view.CurrentGame = c.currentGame;
+        view.NoOfGames = c.noOfGames;
+        view.ShowPossible = c.showPossible;
+        EXPECT_EQ(Column(view, c.scoreIndex, c.column, c.noPossible), c.text) << c.what;
+    }
+    // The printout asks for the row after each grid's last one.
+    EXPECT_EQ(UpperRowText(view_, 1, 1, 10, false) + LowerRowText(view_, 1, 1, 8, false) +
+                  TotalRowText(view_, 1, 1, 3),
+              "");
+    for (const auto& [line, label] :
+         {std::pair<int, const char*>{Sixes, "Sixes"}, {ThreeOfAKind, "3 Of A Kind"}, {13, ""}}) {
+        EXPECT_EQ(LineLabel(line), label) << line;
+    }
+}
+
+TEST_F(ScoreSheet, SeriesTotalsCountOnlyTheCompletedGames) {
+    struct Case {
+        int scoreIndex;
+        int currentGame;
+        std::int32_t game, bonus;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 0},      // roll for order
+        {1, 2, 285, 100},  // the game in progress never counts
+        {1, 3, 287, 100},  // during game 3: games 1 and 2
+        {2, 3, 86, 0},    {1, 9, 287, 100}, {0, 7, 0, 0}, {7, 7, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string where = std::to_string(c.scoreIndex) + "/" + std::to_string(c.currentGame);
+        EXPECT_EQ(SeriesGameTotal(scores_, c.scoreIndex, c.currentGame), c.game) << where;
+        EXPECT_EQ(SeriesBonusTotal(scores_, c.scoreIndex, c.currentGame), c.bonus) << where;
+        EXPECT_EQ(SeriesGrandTotal(scores_, c.scoreIndex, c.currentGame), c.game + c.bonus) << where;
+    }
+}
+
+}  // namespace
+}  // namespace quintix

@@ -1,5 +1,6 @@
 #include "ui/message_box.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -18,6 +19,15 @@ bool TMessageBox::Confirm(QWidget* parent, const QString& title, const QString& 
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+void TMessageBox::Error(QWidget* parent, const QString& text) {
+    LastErrorText = text;
+    if (!Quiet) {
+        QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
+                        parent);
+        box.exec();
+    }
 }
 
 }  // namespace quintix

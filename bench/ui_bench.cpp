@@ -1,0 +1,83 @@
+// The cost of opening the main window against a bare window of the same size, and of repainting
+// the three score grids in full, on whichever Qt platform runs it (offscreen by default).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <vector>
+
+#include "game/virtual_clock.h"
+#include "ui/draw_grid.h"
+#include "ui/quintix_form.h"
+
+namespace {
+
+void BM_BareWindowShow(benchmark::State& state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
+        QWidget window;
+        window.setFixedSize(602, 412);
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BareWindowShow)->Unit(benchmark::kMicrosecond);
+
+void BM_MainWindowShow(benchmark::State& state) {
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
+        quintix::TQuintixForm form;
+        form.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_MainWindowShow)->Unit(benchmark::kMicrosecond);
+
+// A game of three players in its second game, every line of the shown sheet filled or possible.
+void BM_RepaintScoreGrids(benchmark::State& state) {
+    using namespace quintix;
+    TSeededRandom dice(7);
+    TVirtualClock clock;
+    TQuintixForm form(&dice, &clock);
+    form.show();
+    TNewGameContents contents;
+    contents.Rows[1] = {"Ann", false};
+    contents.Rows[2] = {"Bob", false};
+    contents.Rows[3] = {"Cid", false};
+    contents.NoOfGames = 6;
+    form.Game().ReadNewGameForm(contents);
+    form.Game().NewSeries();
+    TGameState s = form.Game().State();
+    s.CurrentGame = 2;
+    s.Turn = 7;
+    for (std::size_t line = 0; line < NoOfLines; line += 2) {
+        s.Scores[1][1].Lines[line] = static_cast<std::int32_t>(line * 3);
+        s.Scores[1][2].Lines[line] = static_cast<std::int32_t>(line * 2);
+    }
+    form.Game().SetState(s);
+    form.Game().StartRoll();
+    form.Game().RollButtonClick();
+    clock.AdvanceBy(1250);
+    form.Game().PossibleButtonClick();
+    QApplication::processEvents();
+    const std::vector<TDrawGrid*> grids{form.findChild<TDrawGrid*>("UpperScores"),
+                                        form.findChild<TDrawGrid*>("LowerScores"),
+                                        form.findChild<TDrawGrid*>("TotalScores")};
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
+        for (TDrawGrid* grid : grids) {
+            grid->repaint();
+        }
+    }
+}
+BENCHMARK(BM_RepaintScoreGrids)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

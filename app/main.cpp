@@ -2,15 +2,21 @@
 // ends the program; the dialogs live inside it for the whole run.
 #include <QApplication>
 
+#include "ui/app_icon.h"
 #include "ui/help_system.h"
+#include "ui/prob_test_form.h"
 #include "ui/quintix_form.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quintix");
+    QApplication::setWindowIcon(quintix::AppIcon());
     quintix::THelpSystem help;
     help.SetHelpFile("C:\\Quintix\\Quintix95.hlp");
     quintix::TQuintixForm quintixForm;
+    // Made with the other windows and never shown by the program: a window for trying the
+    // probability engine by hand.
+    const quintix::TProbTestForm probTestForm;
     quintixForm.show();
     return QApplication::exec();
 }

@@ -2,3 +2,4 @@
 # shellcheck shell=bash
 BUILD_PACKAGES=(g++ cmake ninja-build make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang-format)
+PACKAGE_PACKAGES=(dpkg-dev desktop-file-utils appstream)

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "ui/app_icon.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"
@@ -50,6 +51,7 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
 
     setObjectName("QuintixForm");
     setWindowTitle("Quintix 95 V1.00");
+    setWindowIcon(AppIcon());
     setFont(WindowFont());
     setFixedSize(ClientWidth, ClientHeight);
     CreateControls();

@@ -1,0 +1,17 @@
+# Makes the Debian package from an already built tree into a scratch folder and checks it.
+set(out ${BUILD_DIR}/package-test)
+file(REMOVE_RECURSE ${out})
+execute_process(COMMAND cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=${out}
+  WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cpack failed:\n${output}")
+endif()
+file(GLOB debs ${out}/*.deb)
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one package in ${out}, found ${count}")
+endif()
+execute_process(COMMAND ${CHECK} ${debs} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the package check failed")
+endif()

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <exception>
+
+#include "computer/combination.h"
+#include "game/one_based.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quintix {
+
+// A window for trying the probability engine by hand: the boxes hold the fields of one pattern and
+// "Calculate" shows its probability. The program creates it hidden and never shows it itself.
+class TProbTestForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TProbTestForm(QWidget* parent = nullptr);
+
+    // Reads the boxes into a fresh pattern and shows its probability. A box that is no integer, or a
+    // pattern the engine refuses, is reported in a message box and leaves the result as it was.
+    void Button1Click();
+
+    QLabel* Label1;
+    QLineEdit* Rolled;
+    QLabel* Label2;
+    QLineEdit* NoOfGroups;
+    QCheckBox* RandomInclusive;
+    QLabel* Label3;
+    QLineEdit* Needed1;
+    QLineEdit* Needed2;
+    QLineEdit* Needed3;
+    QLineEdit* Needed4;
+    QLineEdit* Needed5;
+    QLabel* Label4;
+    QLineEdit* PossibleValues1;
+    QLineEdit* PossibleValues2;
+    QLineEdit* PossibleValues3;
+    QLineEdit* PossibleValues4;
+    QLineEdit* PossibleValues5;
+    QLabel* Label5;
+    QLabel* Probability;
+    QPushButton* Button1;
+
+private:
+    void FormCreate();
+    void Calculate();
+    // What the application's top-level error handling does with an error: shows its message.
+    void HandleException(const std::exception& error);
+
+    OneBased<QLineEdit*, MaxGroups> NeededEdits{};
+    OneBased<QLineEdit*, MaxGroups> PossibleValuesEdits{};
+};
+
+}  // namespace quintix

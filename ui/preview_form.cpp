@@ -1,0 +1,463 @@
+#include "ui/preview_form.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QStyle>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "ui/message_box.h"
+#include "ui/window_look.h"
+
+namespace quintix {
+
+namespace {
+
+constexpr qreal LayoutDpi = 96.0;
+constexpr int PanelHeight = 41;
+const QColor DeskColour(128, 128, 128);
+const QColor ShadowColour(64, 64, 64);
+
+struct TZoomChoice {
+    const char* Text;
+    qreal Zoom;  // 0 for the entries that fit the page to the view
+};
+
+constexpr std::array<TZoomChoice, TPreviewForm::ZoomEntries> ZoomChoices{{
+    {"25%", 0.25},
+    {"50%", 0.5},
+    {"75%", 0.75},
+    {"100%", 1.0},
+    {"150%", 1.5},
+    {"200%", 2.0},
+    {"Full Page", 0.0},
+    {"Fit To Width", 0.0},
+}};
+
+void SetError(QString* error, const QString& text) {
+    if (error != nullptr) {
+        *error = text;
+    }
+}
+
+// Landscape when the report's pages are wider than high; the page size itself is given upright,
+// because a page layout turns its size by the orientation.
+QPageLayout LayoutFor(QSizeF pageSize) {
+    const bool landscape = pageSize.width() > pageSize.height();
+    const QSizeF upright(std::min(pageSize.width(), pageSize.height()) / LayoutDpi,
+                         std::max(pageSize.width(), pageSize.height()) / LayoutDpi);
+    return {QPageSize(upright, QPageSize::Inch), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF()};
+}
+
+// The picture on "&Print": a sheet coming out of a printer.
+QIcon PrinterIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 1, 7, 6);
+    painter.setBrush(QColor(160, 160, 160));
+    painter.drawRect(1, 6, 13, 6);
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 10, 7, 4);
+    painter.fillRect(11, 8, 2, 1, Qt::green);
+    return {pixmap};
+}
+
+}  // namespace
+
+int PictureResolution() {
+    return QPicture().logicalDpiY();
+}
+
+void PaintPage(QPainter& painter, const QPicture& page, qreal scale) {
+    const QPaintDevice* device = painter.device();
+    const int dpi = PictureResolution();
+    if (device->logicalDpiX() == dpi && device->logicalDpiY() == dpi) {
+        painter.save();
+        painter.scale(scale, scale);
+        painter.drawPicture(QPointF(0, 0), page);
+        painter.restore();
+        return;
+    }
+    // Replayed text lands at the wrong size and place on a device of another resolution, so the
+    // part of the page that can show is drawn through an image that has the pictures' resolution.
+    const QTransform toDevice = painter.deviceTransform();
+    QRect area(0, 0, device->width(), device->height());
+    if (painter.hasClipping()) {
+        area &= toDevice.mapRect(painter.clipBoundingRect()).toAlignedRect();
+    }
+    if (area.isEmpty()) {
+        return;
+    }
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::transparent);
+    QPainter imagePainter(&image);
+    imagePainter.setRenderHints(painter.renderHints());
+    imagePainter.setTransform(toDevice * QTransform::fromTranslate(-area.x(), -area.y()));
+    imagePainter.scale(scale, scale);
+    imagePainter.drawPicture(QPointF(0, 0), page);
+    imagePainter.end();
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(area.topLeft(), image);
+    painter.restore();
+}
+
+bool PrintPages(const TReportPages& pages, QPrinter& printer, QString* error) {
+    if (pages.Pages.empty()) {
+        SetError(error, QObject::tr("There are no pages to print."));
+        return false;
+    }
+    // The pages are laid out on the whole sheet, so the painter's origin must be the paper's corner.
+    printer.setFullPage(true);
+    printer.setPageOrientation(pages.PageSize.width() > pages.PageSize.height() ? QPageLayout::Landscape
+                                                                                : QPageLayout::Portrait);
+    if (!pages.Title.isEmpty()) {
+        printer.setDocName(pages.Title);
+    }
+    printer.setResolution(PictureResolution());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        SetError(error, QObject::tr("The printer \"%1\" could not be opened.").arg(printer.printerName()));
+        return false;
+    }
+    const qreal scale = printer.resolution() / LayoutDpi;
+    bool ok = true;
+    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
+        if (i > 0) {
+            ok = printer.newPage();
+        }
+        if (ok) {
+            PaintPage(painter, pages.Pages[i], scale);
+        }
+    }
+    ok = painter.end() && ok;
+    if (!ok || printer.printerState() == QPrinter::Error) {
+        SetError(
+            error,
+            QObject::tr("Printing failed: the printer \"%1\" reported an error.").arg(printer.printerName()));
+        return false;
+    }
+    return true;
+}
+
+bool SavePagesAsPdf(const TReportPages& pages, const QString& path, QString* error) {
+    const QString cannotWrite =
+        QObject::tr("The PDF file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path));
+    if (pages.Pages.empty()) {
+        SetError(error, QObject::tr("There are no pages to save."));
+        return false;
+    }
+    QPdfWriter writer(path);
+    writer.setTitle(pages.Title);
+    writer.setCreator(QStringLiteral("Quintix"));
+    writer.setResolution(PictureResolution());
+    if (!writer.setPageLayout(LayoutFor(pages.PageSize))) {
+        SetError(error, cannotWrite);
+        return false;
+    }
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        SetError(error, cannotWrite);
+        return false;
+    }
+    const qreal scale = writer.resolution() / LayoutDpi;
+    bool ok = true;
+    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
+        if (i > 0) {
+            ok = writer.newPage();
+        }
+        if (ok) {
+            PaintPage(painter, pages.Pages[i], scale);
+        }
+    }
+    ok = painter.end() && ok;
+    // The writer reports no failed write, so a file that came out empty is the last word.
+    if (!ok || QFileInfo(path).size() == 0) {
+        SetError(error, cannotWrite);
+        return false;
+    }
+    return true;
+}
+
+TPreviewPage::TPreviewPage(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPreviewPage::SetPage(const QPicture* page, QSizeF pageSize, qreal zoom) {
+    Picture = page;
+    PageSize = pageSize;
+    Zoom = zoom;
+    const QSize pixels = PagePixels();
+    resize(pixels.width() + 2 * Margin + Shadow, pixels.height() + 2 * Margin + Shadow);
+    update();
+}
+
+qreal TPreviewPage::ScaleFor(qreal zoom) const {
+    return zoom * logicalDpiX() / LayoutDpi;
+}
+
+QSize TPreviewPage::PagePixels() const {
+    if (Picture == nullptr) {
+        return {0, 0};
+    }
+    const qreal scale = ScaleFor(Zoom);
+    return {qRound(PageSize.width() * scale), qRound(PageSize.height() * scale)};
+}
+
+void TPreviewPage::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), DeskColour);
+    if (Picture == nullptr) {
+        return;
+    }
+    const QRect page(QPoint(Margin, Margin), PagePixels());
+    painter.fillRect(page.translated(Shadow, Shadow), ShadowColour);
+    painter.fillRect(page, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(page.adjusted(-1, -1, 0, 0));
+    painter.setClipRect(page);
+    painter.translate(page.topLeft());
+    PaintPage(painter, *Picture, ScaleFor(Zoom));
+}
+
+TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
+    setObjectName("PreviewForm");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(WindowFont());
+    setSizeGripEnabled(true);
+    resize(620, 400);
+    CentreOnScreen(*this);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    Label1 = new QLabel("&Zoom", Panel1);
+    Label1->setObjectName("Label1");
+    Label1->move(8, 14);
+    Label1->adjustSize();
+
+    ZoomList = new QComboBox(Panel1);
+    ZoomList->setObjectName("ZoomList");
+    ZoomList->setGeometry(45, 10, 94, 21);
+    ZoomList->setMaxVisibleItems(ZoomEntries);
+    for (const TZoomChoice& choice : ZoomChoices) {
+        ZoomList->addItem(choice.Text);
+    }
+    Label1->setBuddy(ZoomList);
+
+    QStyle* look = style();
+    const auto addButton = [this](const char* name, const QString& caption, int left, const QIcon& icon) {
+        auto* button = new QPushButton(icon, caption, Panel1);
+        button->setObjectName(name);
+        button->setGeometry(left, 8, 75, 25);
+        button->setIconSize(QSize(16, 16));
+        button->setAutoDefault(false);
+        return button;
+    };
+    PrevButton = addButton("PrevButton", "Pre&vious", 149, look->standardIcon(QStyle::SP_ArrowLeft));
+    NextButton = addButton("NextButton", "&Next", 224, look->standardIcon(QStyle::SP_ArrowRight));
+    PrintButton = addButton("PrintButton", "&Print", 309, QIcon::fromTheme("document-print", PrinterIcon()));
+    CloseButton = addButton("CloseButton", "&Close", 394, look->standardIcon(QStyle::SP_DialogCloseButton));
+    SavePdfButton =
+        addButton("SavePdfButton", "Save P&DF...", 479, look->standardIcon(QStyle::SP_DialogSaveButton));
+    SavePdfButton->resize(90, 25);
+    setTabOrder(ZoomList, PrevButton);
+    setTabOrder(PrevButton, NextButton);
+    setTabOrder(NextButton, PrintButton);
+    setTabOrder(PrintButton, CloseButton);
+    setTabOrder(CloseButton, SavePdfButton);
+
+    Preview = new QScrollArea(this);
+    Preview->setObjectName("Preview");
+    Preview->setAlignment(Qt::AlignCenter);
+    Preview->setWidgetResizable(false);
+    Preview->setFocusPolicy(Qt::NoFocus);
+    QPalette desk = Preview->viewport()->palette();
+    desk.setColor(QPalette::Window, DeskColour);
+    Preview->viewport()->setPalette(desk);
+    Preview->viewport()->setAutoFillBackground(true);
+    Preview->horizontalScrollBar()->setTracking(true);
+    Preview->verticalScrollBar()->setTracking(true);
+    PreviewPage = new TPreviewPage;
+    PreviewPage->setObjectName("PreviewPage");
+    Preview->setWidget(PreviewPage);
+
+    ChoosePdfFile = [this] {
+        return QFileDialog::getSaveFileName(this, tr("Save PDF"), DefaultPdfPath(), tr("PDF files (*.pdf)"));
+    };
+
+    // Picking the entry already chosen changes no index but must still scroll to the top-left
+    // corner, hence both signals; applying a zoom twice does no harm.
+    connect(ZoomList, &QComboBox::currentIndexChanged, this, &TPreviewForm::ZoomListChange);
+    connect(ZoomList, &QComboBox::activated, this, &TPreviewForm::ZoomListChange);
+    connect(PrevButton, &QPushButton::clicked, this, &TPreviewForm::PrevButtonClick);
+    connect(NextButton, &QPushButton::clicked, this, &TPreviewForm::NextButtonClick);
+    connect(PrintButton, &QPushButton::clicked, this, &TPreviewForm::PrintButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(SavePdfButton, &QPushButton::clicked, this, &TPreviewForm::SavePdfButtonClick);
+    ShowPageInfo();
+    setWindowTitle("Print Preview");
+}
+
+void TPreviewForm::ShowPages(const TReportPages& pages) {
+    Report = pages;
+    PageNo = Report.Pages.empty() ? 0 : 1;
+    FormShow();
+}
+
+int TPreviewForm::ZoomIndex() const {
+    return ZoomList->currentIndex();
+}
+
+void TPreviewForm::FormShow() {
+    {
+        const QSignalBlocker quiet(ZoomList);
+        ZoomList->setCurrentIndex(FullPage);
+    }
+    ZoomList->setFocus();
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    open();
+    ApplyZoom();
+    ShowPageInfo();
+}
+
+void TPreviewForm::ZoomListChange() {
+    ApplyZoom();
+}
+
+void TPreviewForm::ApplyZoom() {
+    ScrollToTopLeft();
+    UpdateZoom();
+}
+
+void TPreviewForm::ShowPageInfo() {
+    PrevButton->setEnabled(PageNo > 1);
+    NextButton->setEnabled(PageNo < PageCount());
+    PrintButton->setEnabled(PageCount() > 0);
+    SavePdfButton->setEnabled(PageCount() > 0);
+    setWindowTitle(
+        QString("Print Preview - %1   Page %2 of %3").arg(Report.Title).arg(PageNo).arg(PageCount()));
+}
+
+void TPreviewForm::PrevButtonClick() {
+    GoToPage(PageNo - 1);
+    ShowPageInfo();
+}
+
+void TPreviewForm::NextButtonClick() {
+    GoToPage(PageNo + 1);
+    ShowPageInfo();
+}
+
+void TPreviewForm::GoToPage(int page) {
+    if (page < 1 || page > PageCount() || page == PageNo) {
+        return;
+    }
+    PageNo = page;
+    ScrollToTopLeft();
+    UpdateZoom();
+}
+
+void TPreviewForm::ScrollToTopLeft() {
+    Preview->horizontalScrollBar()->setValue(0);
+    Preview->verticalScrollBar()->setValue(0);
+}
+
+void TPreviewForm::UpdateZoom() {
+    const int entry = std::clamp(ZoomList->currentIndex(), 0, ZoomEntries - 1);
+    const qreal fixed = ZoomChoices[static_cast<std::size_t>(entry)].Zoom;
+    CurrentZoom = fixed > 0 ? fixed : FittingZoom(static_cast<TZoomEntry>(entry));
+    const QPicture* page = PageNo >= 1 ? &Report.Pages[static_cast<std::size_t>(PageNo - 1)] : nullptr;
+    PreviewPage->SetPage(page, Report.PageSize, CurrentZoom);
+}
+
+// Measured on the whole view less its frame, not on the viewport, so a scroll bar coming or going
+// does not change the answer and a fitted page never needs one (except a tall page at full width).
+qreal TPreviewForm::FittingZoom(TZoomEntry entry) const {
+    const QSizeF page = Report.PageSize;
+    if (page.width() <= 0 || page.height() <= 0) {
+        return 1.0;
+    }
+    const int frame = 2 * Preview->frameWidth();
+    const int border = 2 * TPreviewPage::Margin + TPreviewPage::Shadow;
+    const qreal width = std::max(1, Preview->width() - frame - border);
+    const qreal height = std::max(1, Preview->height() - frame - border);
+    const qreal toZoom = PreviewPage->ScaleFor(1.0);
+    if (entry == FullPage) {
+        return std::min(width / page.width(), height / page.height()) / toZoom;
+    }
+    qreal scale = width / page.width();
+    if (page.height() * scale > height) {
+        scale = std::max(1.0, width - Preview->verticalScrollBar()->sizeHint().width()) / page.width();
+    }
+    return scale / toZoom;
+}
+
+QString TPreviewForm::DefaultPdfPath() const {
+    const QString name =
+        (Report.Title.isEmpty() ? QStringLiteral("Quintix Score Sheet") : Report.Title) + ".pdf";
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+}
+
+void TPreviewForm::PrintButtonClick() {
+    if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull()) {
+        TMessageBox::Error(this, tr("No printer is available. Use Save PDF to keep the score sheets."));
+        return;
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    QString error;
+    if (!PrintPages(Report, printer, &error)) {
+        TMessageBox::Error(this, error);
+    }
+}
+
+void TPreviewForm::SavePdfButtonClick() {
+    QString path = ChoosePdfFile ? ChoosePdfFile() : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += ".pdf";
+    }
+    QString error;
+    if (!SavePagesAsPdf(Report, path, &error)) {
+        TMessageBox::Error(this, error);
+    }
+}
+
+void TPreviewForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    Panel1->setGeometry(0, 0, width(), PanelHeight);
+    Preview->setGeometry(0, PanelHeight, width(), std::max(0, height() - PanelHeight));
+    if (ZoomList->currentIndex() >= FullPage) {
+        UpdateZoom();
+    }
+}
+
+}  // namespace quintix

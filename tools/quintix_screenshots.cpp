@@ -1,5 +1,6 @@
 // quintix-screenshots: renders the main window (a game in progress with the possible values shown),
-// the new game dialog, the score dialog and the series summary to PNG files, on any Qt platform
+// the new game dialog, the score dialog, the series summary and the print preview to PNG files,
+// and the score sheets to a PDF file, on any Qt platform
 // (offscreen included), so the windows can be looked at without a desktop.
 #include <QApplication>
 #include <QDir>
@@ -9,8 +10,10 @@
 
 #include "game/virtual_clock.h"
 #include "ui/new_game_form.h"
+#include "ui/preview_form.h"
 #include "ui/quintix_form.h"
 #include "ui/score_form.h"
+#include "ui/score_report_form.h"
 #include "ui/summary_form.h"
 
 namespace {
@@ -102,5 +105,15 @@ int main(int argc, char** argv) {
 
     form.SummaryButtonClick();
     ok = Save(form.SummaryForm(), folder, "summary.png") && ok;
+    form.SummaryForm().accept();
+
+    form.PrintButtonClick();
+    form.PreviewForm().resize(1000, 700);
+    ok = Save(form.PreviewForm(), folder, "preview.png") && ok;
+    QString error;
+    const QString pdf = folder.filePath("score-sheets.pdf");
+    const bool saved = SavePagesAsPdf(form.ScoreReportForm().BuildPages(), pdf, &error);
+    QTextStream(stdout) << (saved ? "wrote " + pdf : "could not write " + pdf + ": " + error) << '\n';
+    ok = saved && ok;
     return ok ? 0 : 1;
 }

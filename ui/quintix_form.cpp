@@ -15,8 +15,10 @@
 #include "ui/help_system.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
+#include "ui/preview_form.h"
 #include "ui/qt_step_timer.h"
 #include "ui/score_form.h"
+#include "ui/score_report_form.h"
 #include "ui/summary_form.h"
 #include "ui/window_look.h"
 
@@ -60,6 +62,10 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     NewGameDialog = new TNewGameForm(this);
     ScoreDialog = new TScoreForm(this);
     SummaryDialog = new TSummaryForm(*GameObject, this);
+    ScoreReport = new TScoreReportForm(*GameObject, this);
+    ScoreReport->hide();
+    Preview = new TPreviewForm(this);
+    ScoreReport->ShowPreview = [this](const TReportPages& pages) { Preview->ShowPages(pages); };
     connect(NewGameDialog, &QDialog::accepted, this, [this] {
         GameObject->ReadNewGameForm(NewGameDialog->Contents());
         GameObject->NewSeries();
@@ -401,7 +407,9 @@ void TQuintixForm::SummaryButtonClick() {
     GameObject->SummaryButtonClick();
 }
 
-void TQuintixForm::PrintButtonClick() {}
+void TQuintixForm::PrintButtonClick() {
+    ScoreReport->Preview();
+}
 
 void TQuintixForm::HelpButtonClick() {
     THelpSystem::Instance().HelpCommand(THelpCommand::Contents, 0);

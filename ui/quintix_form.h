@@ -20,7 +20,9 @@ namespace quintix {
 class TDiePanel;
 class TDrawGrid;
 class TNewGameForm;
+class TPreviewForm;
 class TScoreForm;
+class TScoreReportForm;
 class TSummaryForm;
 
 // The main window: the player list, the three score grids, the dice and the command buttons. It
@@ -39,6 +41,8 @@ public:
     TNewGameForm& NewGameForm() { return *NewGameDialog; }
     TScoreForm& ScoreForm() { return *ScoreDialog; }
     TSummaryForm& SummaryForm() { return *SummaryDialog; }
+    TScoreReportForm& ScoreReportForm() { return *ScoreReport; }
+    TPreviewForm& PreviewForm() { return *Preview; }
 
     // What the game asks of its window.
     void RedrawScores() override;
@@ -108,6 +112,8 @@ private:
     TNewGameForm* NewGameDialog = nullptr;
     TScoreForm* ScoreDialog = nullptr;
     TSummaryForm* SummaryDialog = nullptr;
+    TScoreReportForm* ScoreReport = nullptr;
+    TPreviewForm* Preview = nullptr;
 };
 
 }  // namespace quintix

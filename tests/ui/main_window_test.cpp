@@ -16,6 +16,7 @@
 #include "ui/help_system.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
+#include "ui/preview_form.h"
 #include "ui/quintix_form.h"
 #include "ui/score_form.h"
 #include "ui/summary_form.h"
@@ -314,6 +315,16 @@ private slots:
         QCOMPARE(help.LastShown(), std::optional<THelpRequest>());
         QTest::mouseClick(Button("HelpButton"), Qt::LeftButton);
         QCOMPARE(help.LastShown(), std::optional(THelpRequest{THelpCommand::Contents, 0}));
+    }
+
+    void printShowsTheScoreSheetsInThePreviewFromItsFirstPage() {
+        NewSeries({"Ann", "Bob", "Cid"});
+        QTest::mouseClick(Button("PrintButton"), Qt::LeftButton);
+        TPreviewForm& preview = Form->PreviewForm();
+        QVERIFY(preview.isVisible());
+        QCOMPARE(preview.PageCount(), 2);
+        QCOMPARE(preview.CurrentPage(), 1);
+        QVERIFY(preview.windowTitle().startsWith("Print Preview - Quintix Score Sheet"));
     }
 
     void computerPlayersPlayBehindAnOpenDialog() {

@@ -1,0 +1,208 @@
+#include "ui/score_report_form.h"
+
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "game/quintix_game.h"
+#include "game/types.h"
+#include "ui/band_report.h"
+
+namespace quintix {
+
+namespace {
+
+constexpr int NoOfSections = 5;
+constexpr int NoOfGameColumns = 6;
+
+// The rules of a block span x = 8 .. 480; the vertical ones part the label column from the six
+// game columns, 56 units each.
+constexpr std::array<double, TScoreReportForm::NoOfVertLines> VertX{8, 144, 200, 256, 312, 368, 424, 480};
+constexpr double RuleLeft = 8;
+constexpr double RuleRight = 480;
+
+constexpr double HeaderHeight = 70;
+constexpr double DetailHeight = 22;
+constexpr double FooterHeight = 4;
+// The vertical rules of a footer run through to the next section's double rule, except after
+// the last section, where they stop on the closing rule.
+constexpr double OpenFooterVert = 4;
+constexpr double ClosingFooterVert = 2;
+
+constexpr int TitleFontSize = 16;
+constexpr int TextFontSize = 11;
+
+// Top and bottom of the paper are ours to choose; a block is far shorter than a column.
+constexpr double TopBottomMargin = 38;
+
+// The last row of each section, in the numbering of the row texts it is read with.
+constexpr std::array<int, NoOfSections> LastRowOfSection{6, 9, 6, 7, 2};
+
+// The value box of game c: 40 units wide, centred in its 56-unit column.
+QRectF GameBox(int game, double top) {
+    constexpr double boxLeft = 152;
+    constexpr double columnWidth = 56;
+    constexpr double boxWidth = 40;
+    constexpr double boxHeight = 14;
+    return {boxLeft + columnWidth * (game - 1), top, boxWidth, boxHeight};
+}
+
+QRectF HorizontalRule(double y) {
+    return {RuleLeft, y, RuleRight - RuleLeft, TReportShape::LineWidth};
+}
+
+QRectF VerticalRule(int i, double top, double bottom) {
+    return {VertX[static_cast<std::size_t>(i - 1)], top, TReportShape::LineWidth, bottom - top};
+}
+
+}  // namespace
+
+TScoreReportForm::TScoreReportForm(const TQuintixGame& game, QWidget* parent) : QWidget(parent), Game(game) {
+    setObjectName("ScoreReportForm");
+
+    ScoreSheetReport = new TBandReport("ScoreSheetReport", this);
+    ScoreSheetReport->Title = "Quintix Score Sheet";
+    TPageSetup& setup = ScoreSheetReport->PageSetup;
+    setup.PaperSize = DefaultPaperSize();
+    setup.DefaultPrinterPaper = true;
+    setup.Landscape = true;
+    setup.LeftMargin = 0;
+    setup.RightMargin = 0;
+    setup.TopMargin = TopBottomMargin;
+    setup.BottomMargin = TopBottomMargin;
+    setup.Columns = 2;
+    setup.ColumnGap = 0;
+
+    UpperSection = ScoreSheetReport->AddLink("UpperSection");
+    SectionDetail = UpperSection->AddLink("SectionDetail");
+    CreateHeader();
+    CreateDetail();
+    CreateFooter();
+    VertLines = Vert;
+
+    ScoreSheetReport->BeforePrint = [this] { ScoreSheetReportBeforePrint(); };
+    ScoreSheetReport->NeedData = [this](bool& moreData) { ScoreSheetReportNeedData(moreData); };
+    UpperSection->NeedData = [this](bool& moreData) { UpperSectionNeedData(moreData); };
+    SectionDetail->NeedData = [this](bool& moreData) { SectionDetailNeedData(moreData); };
+    ScoreSheetReport->PreviewHook = [this](const TReportPages& pages) {
+        if (ShowPreview) {
+            ShowPreview(pages);
+        }
+    };
+}
+
+void TScoreReportForm::CreateHeader() {
+    UpperHeader = UpperSection->AddBand("UpperHeader", TBandKind::Header, HeaderHeight);
+    const QFont title = ReportFont(TitleFontSize, true);
+    UpperHeader->AddLabel("PlayerTitle", "Player:", QPointF(8, 8), title);
+    PlayerLabel = UpperHeader->AddLabel("PlayerLabel", QString(), QPointF(80, 8), title);
+    UpperHeader->AddShape("HeaderRule1", TShapeKind::HorizontalLine, HorizontalRule(40));
+    UpperHeader->AddShape("HeaderRule2", TShapeKind::HorizontalLine, HorizontalRule(68));
+    for (int i = 1; i <= NoOfVertLines; ++i) {
+        UpperHeader->AddShape(QString("HeaderVert%1").arg(i), TShapeKind::VerticalLine,
+                              VerticalRule(i, 40, HeaderHeight));
+    }
+    constexpr int firstNumberLabel = 7;
+    for (int c = 1; c <= NoOfGameColumns; ++c) {
+        GameNumberLabels[c] =
+            UpperHeader->AddLabel(QString("QRLabel%1").arg(firstNumberLabel + c - 1), QString::number(c),
+                                  GameBox(c, 48), ReportFont(TextFontSize, true), Qt::AlignHCenter);
+    }
+}
+
+void TScoreReportForm::CreateDetail() {
+    UpperDetail = SectionDetail->AddBand("UpperDetail", TBandKind::Detail, DetailHeight);
+    UpperDetail->AddShape("DetailRule", TShapeKind::HorizontalLine, HorizontalRule(2));
+    for (int i = 1; i <= NoOfVertLines; ++i) {
+        UpperDetail->AddShape(QString("DetailVert%1").arg(i), TShapeKind::VerticalLine,
+                              VerticalRule(i, 0, DetailHeight));
+    }
+    UpperLabel =
+        UpperDetail->AddLabel("UpperLabel", QString(), QPointF(16, 6), ReportFont(TextFontSize, true));
+    for (int c = 1; c <= NoOfGameColumns; ++c) {
+        UpperValues[c] = UpperDetail->AddLabel(QString("Upper%1").arg(c), QString(), GameBox(c, 6),
+                                               ReportFont(TextFontSize, false), Qt::AlignHCenter);
+    }
+}
+
+void TScoreReportForm::CreateFooter() {
+    UpperFooter = SectionDetail->AddBand("UpperFooter", TBandKind::Footer, FooterHeight);
+    UpperFooter->AddShape("FooterRule", TShapeKind::HorizontalLine, HorizontalRule(2));
+    for (int i = 1; i <= NoOfVertLines; ++i) {
+        Vert[i] = UpperFooter->AddShape(QString("Vert%1").arg(i), TShapeKind::VerticalLine,
+                                        VerticalRule(i, 0, OpenFooterVert));
+    }
+}
+
+TReportPages TScoreReportForm::BuildPages() {
+    return ScoreSheetReport->Prepare();
+}
+
+void TScoreReportForm::Preview() {
+    ScoreSheetReport->Preview();
+}
+
+void TScoreReportForm::SetVertLinesHeight(double height) {
+    for (TReportShape* piece : VertLines) {
+        piece->SetHeight(height);
+    }
+}
+
+void TScoreReportForm::ScoreSheetReportBeforePrint() {
+    Section = 0;
+    PlayerNo = 0;
+    RowNo = 1;
+    for (int i = 1; i <= NoOfVertLines; ++i) {
+        VertLines[i] = Vert[i];
+    }
+}
+
+void TScoreReportForm::ScoreSheetReportNeedData(bool& moreData) {
+    const TGameState& state = Game.State();
+    ++PlayerNo;
+    moreData = PlayerNo <= std::min(state.NoOfPlayers, MaxPlayers);
+    if (moreData) {
+        PlayerLabel->SetCaption(QString::fromStdString(state.Players[PlayerNo].Name));
+    }
+    Section = 0;
+    SetVertLinesHeight(OpenFooterVert);
+}
+
+void TScoreReportForm::UpperSectionNeedData(bool& moreData) {
+    ++Section;
+    moreData = Section < NoOfSections + 1;
+    // Sections 2 and 4 carry on the row numbering of the section before them.
+    if (Section == 1) {
+        RowNo = 1;
+    } else if (Section == 3 || Section == 5) {
+        RowNo = 0;
+    }
+}
+
+void TScoreReportForm::SectionDetailNeedData(bool& moreData) {
+    const TGameState& state = Game.State();
+    const int scoreIndex = PlayerNo >= 1 && PlayerNo <= MaxPlayers ? state.Players[PlayerNo].ScoreIndex : 0;
+    // The labels are filled even by the call that ends the section; those texts never print.
+    for (int c = 0; c <= NoOfGameColumns; ++c) {
+        std::string text;
+        if (Section <= 2) {
+            text = Game.UpperRowText(scoreIndex, c, RowNo, /*noPossible=*/true);
+        } else if (Section <= 4) {
+            text = Game.LowerRowText(scoreIndex, c, RowNo, /*noPossible=*/true);
+        } else {
+            text = Game.TotalRowText(scoreIndex, c, RowNo);
+        }
+        (c == 0 ? UpperLabel : UpperValues[c])->SetCaption(QString::fromStdString(text));
+    }
+    moreData = Section >= 1 && Section <= NoOfSections &&
+               RowNo <= LastRowOfSection[static_cast<std::size_t>(Section - 1)];
+    if (!moreData && Section == NoOfSections) {
+        SetVertLinesHeight(ClosingFooterVert);
+    }
+    if (moreData) {
+        ++RowNo;
+    }
+}
+
+}  // namespace quintix

@@ -45,6 +45,7 @@ void TQuintixGame::RollNext() {
 
     AnalyseDice();
     S.SelectedCount = 0;
+    S.TurnRolled = S.CurrentGame > 0;
     if (S.CurrentGame > 0) {
         const bool human = !PlayerOnTurn().Computer;
         S.PossibleEnabled = human;
@@ -86,10 +87,15 @@ void TQuintixGame::ShowDice() {
     View.ShowDice();
 }
 
+// The turn is over when the dice are cleared, so "&Roll Dice" goes off too: a die left marked at
+// the moment of scoring would otherwise leave it on, and a click in the pause would roll for the
+// next player, or after the series has ended.
 void TQuintixGame::ClearDice() {
     SetShowPossible(false);
     S.ScoreEnabled = false;
     S.PossibleEnabled = false;
+    S.RollEnabled = false;
+    S.TurnRolled = false;
     for (TDie& die : S.Dice) {
         die.Value = NoValue;
     }

@@ -41,6 +41,7 @@ struct TGameState {
 
     // What the main window's controls hold.
     std::int32_t RollCount = 0;  // rolls made in this turn, 0..3; never counts in the roll for order
+    bool TurnRolled = false;     // a roll of this turn has landed, so the analysis is this turn's
     std::string RollText;        // caption of the "Roll:" label
     std::vector<std::string> PlayerListEntries;
     int PlayerListIndex = -1;  // selected entry of the player list, -1 for none

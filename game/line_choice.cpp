@@ -31,16 +31,17 @@ constexpr int LowerFirstLineRow = 0;
 
 }  // namespace
 
+// A computer player's sheet is its own: a double-click during its turn scores nothing.
 void TQuintixGame::UpperScoresDblClick(int column, int row) {
-    if (row >= UpperFirstLineRow && row < UpperFirstLineRow + 6 && S.PlayerListIndex + 1 == S.CurrentPlayer &&
-        column == S.CurrentGame) {
+    if (!PlayerOnTurn().Computer && row >= UpperFirstLineRow && row < UpperFirstLineRow + 6 &&
+        S.PlayerListIndex + 1 == S.CurrentPlayer && column == S.CurrentGame) {
         ScoreLine(row - UpperFirstLineRow);
     }
 }
 
 void TQuintixGame::LowerScoresDblClick(int column, int row) {
-    if (row >= LowerFirstLineRow && row < LowerFirstLineRow + 7 && S.PlayerListIndex + 1 == S.CurrentPlayer &&
-        column == S.CurrentGame) {
+    if (!PlayerOnTurn().Computer && row >= LowerFirstLineRow && row < LowerFirstLineRow + 7 &&
+        S.PlayerListIndex + 1 == S.CurrentPlayer && column == S.CurrentGame) {
         ScoreLine(row - LowerFirstLineRow + ThreeOfAKind);
     }
 }

@@ -76,9 +76,11 @@ std::int32_t TQuintixGame::LineValue(int line, bool applyBonus) {
     return quintix::LineValue(S.Analysis, line);
 }
 
+// Scoring also waits for the turn's first roll to land: until then the analysis describes the
+// previous player's dice.
 bool TQuintixGame::ScoreLine(int line) {
     TGameScore* sheet = SheetOnTurn();
-    if (S.RollCount <= 0 || sheet == nullptr || LineScored(line)) {
+    if (S.RollCount <= 0 || !S.TurnRolled || sheet == nullptr || LineScored(line)) {
         return false;
     }
     const bool hadUpperBonus = quintix::UpperBonus(*sheet) > 0;

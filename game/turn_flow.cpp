@@ -237,7 +237,10 @@ void TQuintixGame::SummaryButtonClick() {
 
 // The summary that opens a game holds the flow; if the person has it open already, the flow joins
 // that showing instead of opening a second one.
+// Dice may still be falling when a person scores the game's last line; their step must not run on
+// into the next game while the summary holds the flow.
 void TQuintixGame::RequestSummary() {
+    Timer.Stop();
     S.SummaryHoldsFlow = true;
     if (S.SummaryOpen) {
         View.RedrawSummary();

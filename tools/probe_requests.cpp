@@ -91,8 +91,9 @@ TGameScore ParseSheet(const TArgs& args, std::size_t first) {
     TGameScore sheet = TGameScore::Blank();
     for (std::size_t line = 0; line < NoOfLines; ++line) {
         const std::int32_t value = args[first + line];
-        if (value < NoValue) {
-            throw EBadRequest("line " + std::to_string(line) + " must be -1 (open) or a score");
+        // No line of a real sheet holds more than 50; larger numbers would only overflow the sums.
+        if (value < NoValue || value > QuintixScore) {
+            throw EBadRequest("line " + std::to_string(line) + " must be -1 (open) or a score from 0 to 50");
         }
         sheet.Lines[line] = value;
     }

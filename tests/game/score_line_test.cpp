@@ -39,6 +39,7 @@ protected:
     void Roll(TDiceValues dice) {
         S.CurrentPlayer = 2;
         S.RollCount = 1;
+        S.TurnRolled = true;
         for (int i = 1; i <= NoOfDice; ++i) {
             S.Dice[i].Value = dice[i];
         }

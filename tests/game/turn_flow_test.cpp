@@ -237,6 +237,59 @@ TEST_F(GameTest, ADoubleClickScoresOnlyALineOfThePlayerOnTurnInTheCurrentGame) {
     EXPECT_EQ(S().Scores[1][2].Lines[Fives], 10);
 }
 
+// Faults found by driving the game with random events, each mended where it could do harm.
+TEST_F(GameTest, TheEndOfATurnLeavesNoRollOrScoreToAnyoneElse) {
+    StartSeries({{"Ann"}, {"Cee", true}});
+    TGameState state = S();
+    state.CurrentGame = 1;
+    state.Turn = 1;
+    Game.SetState(state);
+
+    // A die left marked when Ann scores must not let a click roll for the computer in the pause.
+    HumanRoll({1, 2, 3, 4, 5});
+    Game.DiceClick(1);
+    ASSERT_TRUE(S().RollEnabled);
+    Game.LowerScoresDblClick(1, 4);
+    EXPECT_EQ(S().Scores[1][1].Lines[LargeStraight], 40);
+    EXPECT_FALSE(S().RollEnabled);
+
+    // While the computer's first roll falls, a double-click scores nothing for it, and nothing on
+    // the dice of the turn before.
+    Dice.Add({6, 6, 6, 6, 6});
+    Clock.AdvanceBy(2000 + 250);
+    Game.PlayerListChange(1);
+    Game.LowerScoresDblClick(1, 5);
+    EXPECT_EQ(S().Scores[2][1].Lines[QuintixLine], NoValue);
+}
+
+TEST_F(GameTest, ScoringBeforeTheFirstRollLandsIsRefused) {
+    StartSeries({{"Ann"}});
+    Dice.Add({2, 2, 2, 2, 2});
+    Game.RollButtonClick();
+    Game.LowerScoresDblClick(1, 6);  // Chance, on no dice of this turn yet
+    EXPECT_EQ(S().Scores[1][1].Lines[ChanceLine], NoValue);
+    Clock.AdvanceBy(1250);
+    Game.LowerScoresDblClick(1, 6);
+    EXPECT_EQ(S().Scores[1][1].Lines[ChanceLine], 10);
+}
+
+TEST_F(GameTest, TheSummaryAtAGamesEndStopsDiceStillFalling) {
+    StartSeries({{"Solo"}}, 2);
+    TGameState state = S();
+    state.Turn = 13;
+    state.Scores[1][1].Lines.fill(0);
+    state.Scores[1][1].Lines[ChanceLine] = NoValue;
+    Game.SetState(state);
+    HumanRoll({1, 2, 3, 4, 5});
+    Game.DiceClick(1);
+    Dice.Add({6});
+    Game.RollButtonClick();
+    Game.LowerScoresDblClick(1, 6);  // the last line, while die 1 still falls
+    EXPECT_EQ(S().CurrentGame, 2);
+    EXPECT_FALSE(Clock.Pending()) << "the summary holds the flow";
+    EXPECT_THAT(Faces(), ElementsAre(NoValue, NoValue, NoValue, NoValue, NoValue));
+}
+
 TEST_F(GameTest, PossibilitiesToggleOnlyAfterARoll) {
     StartSeries({{"Ann"}});
     Game.PossibleButtonClick();

@@ -118,7 +118,7 @@ TEST(ProbeRequests, MalformedRequestsAreAnsweredWithAnError) {
         {"face 1 2 2", "error two must be 0 or 1"},
         {"analyse 0 1 2 3 4" + Blank, "error die 1 must show a face from 1 to 6"},
         {"value 1 1 2 3 4 5 -2 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1",
-         "error line 0 must be -1 (open) or a score"},
+         "error line 0 must be -1 (open) or a score from 0 to 50"},
     });
     EXPECT_FALSE(AnswerProbeRequest("").has_value());
     EXPECT_FALSE(AnswerProbeRequest("  \t \r").has_value());

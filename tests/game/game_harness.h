@@ -2,35 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "game/quintix_game.h"
 #include "game/virtual_clock.h"
+#include "tests/support/scripted_dice.h"
 
 namespace quintix::testing {
-
-// Faces in the order the dice will land; running out is a test fault.
-class TScriptedDice : public IRandomSource {
-public:
-    void Add(std::initializer_list<int> faces) { Faces.insert(Faces.end(), faces); }
-    int Next36() override {
-        if (Faces.empty()) {
-            ADD_FAILURE() << "the dice script ran out";
-            return 0;
-        }
-        const int face = Faces.front();
-        Faces.pop_front();
-        return face - 1 + 6 * (Draws++ % 6);  // any r with r mod 6 + 1 = face
-    }
-    bool Empty() const { return Faces.empty(); }
-
-private:
-    std::deque<int> Faces;
-    int Draws = 0;
-};
 
 // Records what the game asked of its windows.
 class TRecordingView : public IGameView {
@@ -58,6 +38,7 @@ struct TEntry {
 class GameTest : public ::testing::Test {
 protected:
     GameTest() : Game(View, Clock, Dice) { Game.FormShow(); }
+    ~GameTest() override { EXPECT_FALSE(Dice.RanOut) << "the dice script ran out"; }
 
     void StartSeries(std::initializer_list<TEntry> entries, int games = 1) {
         TNewGameContents form;

@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "game/virtual_clock.h"
-#include "tests/ui/test_support.h"
+#include "tests/support/scripted_dice.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"

@@ -292,15 +292,6 @@ const TPlacedElement* TPlacedBand::Element(const QString& name) const {
 
 TBandReport::TBandReport(const QString& name, QObject* parent) : TDataSource(name, parent) {}
 
-void DrawReportPage(QPainter& painter, const QPicture& page, double scale) {
-    const QPaintDevice* device = painter.device();
-    painter.save();
-    painter.scale(scale * page.logicalDpiX() / device->logicalDpiX(),
-                  scale * page.logicalDpiY() / device->logicalDpiY());
-    painter.drawPicture(0, 0, page);
-    painter.restore();
-}
-
 TReportPages TBandReport::Prepare() {
     Placed.clear();
     if (PageSetup.DefaultPrinterPaper) {

@@ -29,12 +29,6 @@ QFont ReportFont(int pixelSize, bool bold);
 // measures in inches, when there is no printer.
 QSizeF DefaultPaperSize();
 
-// Draws a page of a report with one layout unit covering `scale` device pixels: 1 for 100 per cent
-// on a screen, resolution / 96 on a printer. A picture played back on its own grows by the device's
-// dpi over the dpi it was recorded at (the primary screen's); that is taken out here, so that a
-// printer gets true sizes and a screen the zoom it asked for.
-void DrawReportPage(QPainter& painter, const QPicture& page, double scale);
-
 struct TPageSetup {
     QSizeF PaperSize{794, 1123};  // portrait, in layout units
     bool Landscape = false;

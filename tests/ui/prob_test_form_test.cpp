@@ -12,12 +12,7 @@ using quintix::TProbTestForm;
 
 namespace {
 
-// The result label until the first result.
-QString Untouched() {
-    return "Probability";
-}
-
-// Types one pattern into the window; groups left out of the lists keep their "0".
+// Types one pattern into the window; groups left out of the lists keep what they had.
 void Fill(TProbTestForm& form, const QString& rolled, const QString& groups, bool inclusive,
           const QStringList& needed, const QStringList& possible) {
     form.Rolled->setText(rolled);
@@ -41,81 +36,47 @@ private slots:
     // Clears the record of the last message, so that a row sees only its own.
     void init() { TMessageBox::Error(nullptr, {}); }
 
-    void ControlsSitWhereDesigned_data();
-    void ControlsSitWhereDesigned();
-    void TabOrderTakesEachGroupsBoxesTogether();
+    void ControlsSitWhereDesignedInTabOrder();
     void CalculateShowsTheResultOrTheFirstError_data();
     void CalculateShowsTheResultOrTheFirstError();
-    void AnErrorKeepsTheLastResultAndTheWindow();
-    void TwelveDiceAreTheMostAClickCounts();
+    void TwelveDiceAreTheMostAClickCountsAndErrorsKeepTheLastResult();
 };
 
-void TProbTestFormTest::ControlsSitWhereDesigned_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");  // an empty size is not checked: such labels fit their text
-    QTest::addColumn<QString>("text");
-    const auto row = [](const QString& name, QRect geometry, const QString& text) {
-        QTest::newRow(name.toUtf8()) << name << geometry << text;
-    };
-    row("Label1", QRect(32, 16, 0, 0), "Rolled");
-    row("Rolled", QRect(120, 8, 73, 21), "0");
-    row("Label2", QRect(32, 48, 0, 0), "NoOfGroups");
-    row("NoOfGroups", QRect(120, 40, 73, 21), "0");
-    row("RandomInclusive", QRect(248, 16, 97, 17), "RandomInclusive");
-    row("Label3", QRect(32, 96, 0, 0), "Needed");
-    row("Label4", QRect(32, 136, 0, 0), "PossibleValues");
-    for (int i = 1; i <= 5; ++i) {
-        const int left = 120 + 48 * (i - 1);
-        row(QString("Needed%1").arg(i), QRect(left, 88, 41, 21), "0");
-        row(QString("PossibleValues%1").arg(i), QRect(left, 128, 41, 21), "0");
-    }
-    row("Label5", QRect(32, 176, 0, 0), "Probability");
-    row("Probability", QRect(120, 176, 185, 13), "Probability");
-    row("Button1", QRect(168, 224, 75, 25), "Calculate");
-}
-
-void TProbTestFormTest::ControlsSitWhereDesigned() {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, text);
+void TProbTestFormTest::ControlsSitWhereDesignedInTabOrder() {
     TProbTestForm form;
-    QCOMPARE(form.objectName(), QString("ProbTestForm"));
     QCOMPARE(form.windowTitle(), QString("ProbTestForm"));
     QCOMPARE(form.geometry(), QRect(200, 105, 435, 300));
-    QCOMPARE(form.font().pixelSize(), 11);
-    QVERIFY(form.isWindow());
     QVERIFY(!form.isVisible());
-
-    auto* widget = form.findChild<QWidget*>(name);
-    QVERIFY(widget != nullptr);
-    QCOMPARE(widget->pos(), geometry.topLeft());
-    if (qobject_cast<QCheckBox*>(widget) != nullptr) {
-        // A check box grows to its caption where the fallback font runs wide.
-        QCOMPARE(widget->height(), geometry.height());
-        QVERIFY(widget->width() >= geometry.width());
-        QVERIFY(!qobject_cast<QCheckBox*>(widget)->isChecked());
-    } else if (!geometry.isEmpty()) {
-        QCOMPARE(widget->size(), geometry.size());
+    QVERIFY(!form.RandomInclusive->isChecked());
+    // An empty size is not checked: the check box fits its caption.
+    const struct {
+        const char* Name;
+        QRect Geometry;
+        const char* Text;
+    } controls[] = {
+        {"Rolled", {120, 8, 73, 21}, "0"},
+        {"NoOfGroups", {120, 40, 73, 21}, "0"},
+        {"RandomInclusive", {248, 16, 0, 0}, "RandomInclusive"},
+        {"Needed5", {312, 88, 41, 21}, "0"},
+        {"PossibleValues5", {312, 128, 41, 21}, "0"},
+        {"Probability", {120, 176, 185, 13}, "Probability"},
+        {"Button1", {168, 224, 75, 25}, "Calculate"},
+    };
+    for (const auto& control : controls) {
+        const auto* widget = form.findChild<QWidget*>(control.Name);
+        QVERIFY2(widget != nullptr, control.Name);
+        QCOMPARE(widget->pos(), control.Geometry.topLeft());
+        QVERIFY(control.Geometry.isEmpty() || widget->size() == control.Geometry.size());
+        QCOMPARE(widget->property("text").toString(), QString(control.Text));
     }
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        QCOMPARE(label->text(), text);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        QCOMPARE(edit->text(), text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        QCOMPARE(button->text(), text);
-    }
-}
 
-void TProbTestFormTest::TabOrderTakesEachGroupsBoxesTogether() {
-    TProbTestForm form;
     QStringList expected{"Rolled", "NoOfGroups", "RandomInclusive"};
     for (int i = 1; i <= 5; ++i) {
         expected << QString("Needed%1").arg(i) << QString("PossibleValues%1").arg(i);
     }
     expected << "Button1";
     QStringList order;
-    QWidget* widget = &form;
-    while ((widget = widget->nextInFocusChain()) != &form) {
+    for (QWidget* widget = form.nextInFocusChain(); widget != &form; widget = widget->nextInFocusChain()) {
         if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
             order << widget->objectName();
         }
@@ -131,89 +92,46 @@ void TProbTestFormTest::CalculateShowsTheResultOrTheFirstError_data() {
     QTest::addColumn<QStringList>("possible");
     QTest::addColumn<QString>("shown");  // the result label afterwards
     QTest::addColumn<QString>("error");  // the message box's text, empty for none
+    const auto row = [](const char* name, const QString& rolled, const QString& groups, bool inclusive,
+                        const QStringList& needed, const QStringList& possible, const QString& shown,
+                        const QString& error = {}) {
+        QTest::newRow(name) << rolled << groups << inclusive << needed << possible << shown << error;
+    };
+    const QString untouched = "Probability";
+    const auto invalid = [](const QString& text) {
+        return QString("'%1' is not a valid integer value").arg(text);
+    };
 
-    const QString tooMany = "Too many dice in combination";
-    QTest::newRow("a six with one die") << "1"
-                                        << "1" << true << QStringList{"1"} << QStringList{"1"} << "0.1667"
-                                        << "";
-    QTest::newRow("at least three of a kind")
-        << "5"
-        << "1" << true << QStringList{"3"} << QStringList{"6"} << "0.2130"
-        << "";
-    QTest::newRow("exactly three of a kind")
-        << "5"
-        << "1" << false << QStringList{"3"} << QStringList{"6"} << "0.1929"
-        << "";
-    QTest::newRow("full house") << "5"
-                                << "2" << false << QStringList{"3", "2"} << QStringList{"6", "5"} << "0.0386"
-                                << "";
-    QTest::newRow("certainty keeps four decimals")
-        << "0"
-        << "1" << false << QStringList{} << QStringList{} << "1.0000"
-        << "";
-    QTest::newRow("groups beyond NoOfGroups are ignored")
-        << "1"
-        << "1" << true << QStringList{"1", "9", "9", "9", "9"} << QStringList{"1", "7"} << "0.1667"
-        << "";
-    QTest::newRow("negative faces give a negative result")
-        << "1"
-        << "1" << true << QStringList{"1"} << QStringList{"-1"} << "-0.1667"
-        << "";
-    QTest::newRow("blanks and a plus sign")
-        << " 5 "
-        << "+2" << false << QStringList{"3 ", "\t2"} << QStringList{"06", "5"} << "0.0386"
-        << "";
+    row("a six with one die", "1", "1", true, {"1"}, {"1"}, "0.1667");
+    row("at least three of a kind", "5", "1", true, {"3"}, {"6"}, "0.2130");
+    row("exactly three of a kind", "5", "1", false, {"3"}, {"6"}, "0.1929");
+    row("full house", "5", "2", false, {"3", "2"}, {"6", "5"}, "0.0386");
+    row("certainty keeps four decimals", "0", "1", false, {}, {}, "1.0000");
+    row("groups beyond NoOfGroups are ignored", "1", "1", true, {"1", "9", "9", "9", "9"}, {"1", "7"},
+        "0.1667");
+    row("negative faces give a negative result", "1", "1", true, {"1"}, {"-1"}, "-0.1667");
+    row("blanks and a plus sign", " 5 ", "+2", false, {"3 ", "\t2"}, {"06", "5"}, "0.0386");
 
-    QTest::newRow("more dice needed than rolled")
-        << "2"
-        << "1" << false << QStringList{"3"} << QStringList{"1"} << Untouched() << tooMany;
-    QTest::newRow("initial texts: no groups")
-        << "0"
-        << "0" << false << QStringList{} << QStringList{} << Untouched() << "Number of groups must be 1 to 5";
-    QTest::newRow("six groups") << "5"
-                                << "6" << false << QStringList{} << QStringList{} << Untouched()
-                                << "Number of groups must be 1 to 5";
-    QTest::newRow("negative dice rolled") << "-1"
-                                          << "1" << false << QStringList{} << QStringList{} << Untouched()
-                                          << "Number of dice rolled must not be negative";
-    QTest::newRow("most negative integer needed")
-        << "5"
-        << "1" << false << QStringList{"-2147483648"} << QStringList{} << Untouched()
-        << "Dice needed by a group must not be negative";
-    QTest::newRow("thirteen dice") << "13"
-                                   << "1" << false << QStringList{} << QStringList{} << Untouched()
-                                   << "At most 12 dice can be counted";
-    QTest::newRow("count beyond 32 bits")
-        << "5"
-        << "1" << false << QStringList{"5"} << QStringList{"2000000000"} << Untouched()
-        << "The number of outcomes is too large to count in 32-bit integers";
+    row("more dice needed than rolled", "2", "1", false, {"3"}, {"1"}, untouched,
+        "Too many dice in combination");
+    row("initial texts: no groups", "0", "0", false, {}, {}, untouched, "Number of groups must be 1 to 5");
+    row("six groups", "5", "6", false, {}, {}, untouched, "Number of groups must be 1 to 5");
+    row("negative dice rolled", "-1", "1", false, {}, {}, untouched,
+        "Number of dice rolled must not be negative");
+    row("most negative integer needed", "5", "1", false, {"-2147483648"}, {}, untouched,
+        "Dice needed by a group must not be negative");
+    row("thirteen dice", "13", "1", false, {}, {}, untouched, "At most 12 dice can be counted");
+    row("count beyond 32 bits", "5", "1", false, {"5"}, {"2000000000"}, untouched,
+        "The number of outcomes is too large to count in 32-bit integers");
 
-    QTest::newRow("letter in Rolled") << "x"
-                                      << "1" << false << QStringList{} << QStringList{} << Untouched()
-                                      << "'x' is not a valid integer value";
-    // NoOfGroups is read before Rolled, so its text is the one named.
-    QTest::newRow("NoOfGroups and Rolled both bad") << "r"
-                                                    << "g" << false << QStringList{} << QStringList{}
-                                                    << Untouched() << "'g' is not a valid integer value";
-    QTest::newRow("too large for 32 bits") << "99999999999"
-                                           << "1" << false << QStringList{} << QStringList{} << Untouched()
-                                           << "'99999999999' is not a valid integer value";
-    QTest::newRow("one past the largest integer")
-        << "2147483648"
-        << "1" << false << QStringList{} << QStringList{} << Untouched()
-        << "'2147483648' is not a valid integer value";
-    QTest::newRow("the text as typed is named") << "1"
-                                                << "1" << false << QStringList{" 1x "} << QStringList{}
-                                                << Untouched() << "' 1x ' is not a valid integer value";
-    // Every group's boxes are read, even those beyond NoOfGroups.
-    QTest::newRow("empty box of an unused group")
-        << "1"
-        << "1" << false << QStringList{"1", "0", "0", ""} << QStringList{} << Untouched()
-        << "'' is not a valid integer value";
-    QTest::newRow("Needed before PossibleValues")
-        << "1"
-        << "1" << false << QStringList{"1", "n"} << QStringList{"1", "p"} << Untouched()
-        << "'n' is not a valid integer value";
+    row("letter in Rolled", "x", "1", false, {}, {}, untouched, invalid("x"));
+    // The boxes are read in a fixed order: NoOfGroups, Rolled, then each group's Needed and
+    // PossibleValues, every group even beyond NoOfGroups; the first bad one is named as typed.
+    row("NoOfGroups and Rolled both bad", "r", "g", false, {}, {}, untouched, invalid("g"));
+    row("one past the largest integer", "2147483648", "1", false, {}, {}, untouched, invalid("2147483648"));
+    row("the text as typed is named", "1", "1", false, {" 1x "}, {}, untouched, invalid(" 1x "));
+    row("empty box of an unused group", "1", "1", false, {"1", "0", "0", ""}, {}, untouched, invalid(""));
+    row("Needed before PossibleValues", "1", "1", false, {"1", "n"}, {"1", "p"}, untouched, invalid("n"));
 }
 
 void TProbTestFormTest::CalculateShowsTheResultOrTheFirstError() {
@@ -231,37 +149,25 @@ void TProbTestFormTest::CalculateShowsTheResultOrTheFirstError() {
     QCOMPARE(form.Probability->text(), shown);
 }
 
-void TProbTestFormTest::AnErrorKeepsTheLastResultAndTheWindow() {
+// With five empty groups and every extra die allowed the engine walks all 6188 ways of sharing
+// twelve dice out and answers; with one group every pattern that leaves free dice overflows.
+void TProbTestFormTest::TwelveDiceAreTheMostAClickCountsAndErrorsKeepTheLastResult() {
     TProbTestForm form;
     form.show();
-    Fill(form, "1", "1", true, {"1"}, {"1"});
+    Fill(form, "12", "5", true, {"0", "0", "0", "0", "0"}, {"1", "1", "1", "1", "1"});
     form.Button1->click();
-    QCOMPARE(form.Probability->text(), QString("0.1667"));
-    Fill(form, "2", "1", true, {"3"}, {"1"});
-    form.Button1->click();
-    QCOMPARE(TMessageBox::LastError(), QString("Too many dice in combination"));
-    QCOMPARE(form.Probability->text(), QString("0.1667"));
-    QVERIFY(form.isVisible());
-}
+    QCOMPARE(form.Probability->text(), QString("1.0000"));
 
-// Twelve dice is the most a click counts. With one group every pattern that leaves free dice
-// overflows and is refused; with five empty groups and every extra die allowed the engine walks
-// all 6188 ways of sharing the dice out and answers.
-void TProbTestFormTest::TwelveDiceAreTheMostAClickCounts() {
-    TProbTestForm form;
     Fill(form, "12", "1", true, {"0"}, {"1"});
     form.Button1->click();
     QCOMPARE(TMessageBox::LastError(),
              QString("The number of outcomes is too large to count in 32-bit integers"));
-    QCOMPARE(form.Probability->text(), Untouched());
+    QCOMPARE(form.Probability->text(), QString("1.0000"));
+    QVERIFY(form.isVisible());
 
     Fill(form, "12", "1", true, {"12"}, {"1"});
     form.Button1->click();
     QCOMPARE(form.Probability->text(), QString("0.0000"));
-
-    Fill(form, "12", "5", true, {"0", "0", "0", "0", "0"}, {"1", "1", "1", "1", "1"});
-    form.Button1->click();
-    QCOMPARE(form.Probability->text(), QString("1.0000"));
 }
 
 QTEST_MAIN(TProbTestFormTest)

@@ -13,20 +13,8 @@ using quintix::TScoreForm;
 
 namespace {
 
-std::vector<std::string> LowerLines() {
-    return {"3 Of A Kind", "4 Of A Kind", "Full House", "Small Straight", "Large Straight", "Quintix"};
-}
-
-QStringList TabOrder(QWidget& window) {
-    QStringList order;
-    QWidget* widget = &window;
-    while ((widget = widget->nextInFocusChain()) != &window) {
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
-            order << widget->objectName();
-        }
-    }
-    return order;
-}
+const std::vector<std::string> LowerLines{"3 Of A Kind",    "4 Of A Kind",    "Full House",
+                                          "Small Straight", "Large Straight", "Quintix"};
 
 enum class TChoice { ScoreButton, Enter, DoubleClick, NothingSelected, CancelButton, Escape };
 
@@ -38,13 +26,12 @@ class TScoreFormTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ControlsSitWhereDesigned();
-    void FillListsTheLabelsWithTheFirstSelected();
+    void ControlsSitWhereDesignedAndFillListsTheLabels();
     void ChoosingReportsTheItemAndClosesTheDialog_data();
     void ChoosingReportsTheItemAndClosesTheDialog();
 };
 
-void TScoreFormTest::ControlsSitWhereDesigned() {
+void TScoreFormTest::ControlsSitWhereDesignedAndFillListsTheLabels() {
     TScoreForm form;
     QCOMPARE(form.windowTitle(), QString("Score"));
     QCOMPARE(form.size(), QSize(245, 218));
@@ -58,27 +45,27 @@ void TScoreFormTest::ControlsSitWhereDesigned() {
     QVERIFY(form.ScoreButton->isDefault());
     QCOMPARE(form.CancelButton->text(), QString("Cancel"));
     QCOMPARE(form.CancelButton->geometry(), QRect(160, 40, 75, 25));
-    QCOMPARE(TabOrder(form), QStringList({"ScoringList", "ScoreButton", "CancelButton"}));
+    QStringList order;
+    for (QWidget* widget = form.nextInFocusChain(); widget != &form; widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
+            order << widget->objectName();
+        }
+    }
+    QCOMPARE(order, QStringList({"ScoringList", "ScoreButton", "CancelButton"}));
 
     // Thirteen lines fit the list without scrolling.
     form.Fill(std::vector<std::string>(13, "Aces"));
-    QCOMPARE(form.ScoringList->visualItemRect(form.ScoringList->item(12)).height(), 13);
-    QVERIFY(form.ScoringList->visualItemRect(form.ScoringList->item(12)).bottom() <
-            form.ScoringList->viewport()->height());
-}
+    const QRect last = form.ScoringList->visualItemRect(form.ScoringList->item(12));
+    QCOMPARE(last.height(), 13);
+    QVERIFY(last.bottom() < form.ScoringList->viewport()->height());
 
-void TScoreFormTest::FillListsTheLabelsWithTheFirstSelected() {
-    TScoreForm form;
-    form.Fill({"Aces", "Twos"});
-    form.Fill(LowerLines());
-    QStringList texts;
-    for (int i = 0; i < form.ScoringList->count(); ++i) {
-        texts << form.ScoringList->item(i)->text();
+    // A new filling replaces the list and selects its first line.
+    form.Fill(LowerLines);
+    QCOMPARE(form.ScoringList->count(), 6);
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(form.ScoringList->item(i)->text().toStdString(), LowerLines[static_cast<std::size_t>(i)]);
     }
-    QCOMPARE(texts, QStringList({"3 Of A Kind", "4 Of A Kind", "Full House", "Small Straight",
-                                 "Large Straight", "Quintix"}));
-    QCOMPARE(form.ScoringList->selectedItems().size(), 1);
-    QCOMPARE(form.ScoringList->selectedItems()[0], form.ScoringList->item(0));
+    QCOMPARE(form.ScoringList->selectedItems(), QList<QListWidgetItem*>{form.ScoringList->item(0)});
 }
 
 void TScoreFormTest::ChoosingReportsTheItemAndClosesTheDialog_data() {
@@ -94,12 +81,14 @@ void TScoreFormTest::ChoosingReportsTheItemAndClosesTheDialog_data() {
     QTest::newRow("escape") << TChoice::Escape << QList<int>{} << int(QDialog::Rejected);
 }
 
+// The choice is reported while the dialog is still open, so the game scores before the window
+// returns to the player.
 void TScoreFormTest::ChoosingReportsTheItemAndClosesTheDialog() {
     QFETCH(TChoice, choice);
     QFETCH(QList<int>, scored);
     QFETCH(int, result);
     TScoreForm form;
-    form.Fill(LowerLines());
+    form.Fill(LowerLines);
     QList<int> reported;
     bool openWhenReported = false;
     connect(&form, &TScoreForm::ScoreFromList, this, [&](int index) {

@@ -92,14 +92,17 @@ void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& ca
 
 TQuintixForm::~TQuintixForm() = default;
 
-QPushButton* TQuintixForm::AddButton(const char* name, const QString& caption, int top, int iconSize,
-                                     int helpContext) {
-    auto* button = new QPushButton(caption, this);
+// A command button of the right-hand column, with its picture, help context and handler.
+QPushButton* TQuintixForm::AddButton(const char* name, const QString& caption, int top,
+                                     QStyle::StandardPixmap icon, int iconSize, int helpContext,
+                                     void (TQuintixForm::*click)()) {
+    auto* button = new QPushButton(QApplication::style()->standardIcon(icon), caption, this);
     button->setObjectName(name);
     button->setGeometry(504, top, 85, 25);
     button->setIconSize(QSize(iconSize, iconSize));
     button->setProperty("helpContext", helpContext);
     button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, click);
     return button;
 }
 
@@ -154,31 +157,22 @@ void TQuintixForm::CreateControls() {
     connect(LowerScores, &TDrawGrid::CellDoubleClicked, this,
             [this](int col, int row) { GameObject->LowerScoresDblClick(col, row); });
 
-    QStyle* style = QApplication::style();
-    StartButton = AddButton("StartButton", "&New Game", 8, 16, 1015);
-    StartButton->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-    RollButton = AddButton("RollButton", "&Roll Dice", 40, 16, 1016);
-    RollButton->setIcon(style->standardIcon(QStyle::SP_BrowserReload));
-    ScoreButton = AddButton("ScoreButton", "&Score", 72, 16, 1017);
-    ScoreButton->setIcon(style->standardIcon(QStyle::SP_DialogApplyButton));
-    PossibleButton = AddButton("PossibleButton", "&Possibilities", 104, 16, 1018);
-    PossibleButton->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
-    SummaryButton = AddButton("SummaryButton", "S&eries", 136, 16, 1019);
-    SummaryButton->setIcon(style->standardIcon(QStyle::SP_FileDialogListView));
-    PrintButton = AddButton("PrintButton", "Prin&t", 168, 16, 1020);
-    PrintButton->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-    HelpButton = AddButton("HelpButton", "&Help", 200, 18, 1021);
-    HelpButton->setIcon(style->standardIcon(QStyle::SP_DialogHelpButton));
-    ExitButton = AddButton("ExitButton", "E&xit", 232, 18, 1022);
-    ExitButton->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton));
-    connect(StartButton, &QPushButton::clicked, this, &TQuintixForm::StartButtonClick);
-    connect(RollButton, &QPushButton::clicked, this, &TQuintixForm::RollButtonClick);
-    connect(ScoreButton, &QPushButton::clicked, this, &TQuintixForm::ScoreButtonClick);
-    connect(PossibleButton, &QPushButton::clicked, this, &TQuintixForm::PossibleButtonClick);
-    connect(SummaryButton, &QPushButton::clicked, this, &TQuintixForm::SummaryButtonClick);
-    connect(PrintButton, &QPushButton::clicked, this, &TQuintixForm::PrintButtonClick);
-    connect(HelpButton, &QPushButton::clicked, this, &TQuintixForm::HelpButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TQuintixForm::ExitButtonClick);
+    StartButton = AddButton("StartButton", "&New Game", 8, QStyle::SP_FileIcon, 16, 1015,
+                            &TQuintixForm::StartButtonClick);
+    RollButton = AddButton("RollButton", "&Roll Dice", 40, QStyle::SP_BrowserReload, 16, 1016,
+                           &TQuintixForm::RollButtonClick);
+    ScoreButton = AddButton("ScoreButton", "&Score", 72, QStyle::SP_DialogApplyButton, 16, 1017,
+                            &TQuintixForm::ScoreButtonClick);
+    PossibleButton = AddButton("PossibleButton", "&Possibilities", 104, QStyle::SP_FileDialogDetailedView, 16,
+                               1018, &TQuintixForm::PossibleButtonClick);
+    SummaryButton = AddButton("SummaryButton", "S&eries", 136, QStyle::SP_FileDialogListView, 16, 1019,
+                              &TQuintixForm::SummaryButtonClick);
+    PrintButton = AddButton("PrintButton", "Prin&t", 168, QStyle::SP_DialogSaveButton, 16, 1020,
+                            &TQuintixForm::PrintButtonClick);
+    HelpButton = AddButton("HelpButton", "&Help", 200, QStyle::SP_DialogHelpButton, 18, 1021,
+                           &TQuintixForm::HelpButtonClick);
+    ExitButton = AddButton("ExitButton", "E&xit", 232, QStyle::SP_DialogCloseButton, 18, 1022,
+                           &TQuintixForm::ExitButtonClick);
 
     for (int n = 1; n <= NoOfDice; ++n) {
         Panels[n] = new TDiePanel(n, this);

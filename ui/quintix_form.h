@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyle>
 #include <QWidget>
 #include <memory>
 
@@ -81,7 +82,8 @@ protected:
 private:
     void CreateControls();
     void LayoutGrids();
-    QPushButton* AddButton(const char* name, const QString& caption, int top, int iconSize, int helpContext);
+    QPushButton* AddButton(const char* name, const QString& caption, int top, QStyle::StandardPixmap icon,
+                           int iconSize, int helpContext, void (TQuintixForm::*click)());
     void DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
                        const TCellLook& look) const;
     const TPlayer* DisplayedPlayer() const;

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "game/types.h"
+#include "base/types.h"
 #include "scoring/dice_analysis.h"
 
 namespace {

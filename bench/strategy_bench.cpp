@@ -5,9 +5,9 @@
 #include <random>
 #include <vector>
 
+#include "base/types.h"
 #include "computer/estimate_cache.h"
 #include "computer/strategy.h"
-#include "game/types.h"
 #include "scoring/dice_analysis.h"
 #include "scoring/line_value.h"
 

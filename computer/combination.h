@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "game/one_based.h"
+#include "base/one_based.h"
 
 namespace quintix {
 

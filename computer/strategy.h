@@ -2,17 +2,10 @@
 
 #include <cstdint>
 
-#include "game/types.h"
+#include "base/types.h"
 #include "scoring/dice_analysis.h"
 
 namespace quintix {
-
-// A set of dice by number: bit i - 1 stands for die i.
-using TDiceSet = std::uint8_t;
-constexpr TDiceSet AllDice = 0b11111;
-constexpr TDiceSet DieBit(int die) {
-    return static_cast<TDiceSet>(1U << (die - 1));
-}
 
 // What the computer player sees after a completed roll of its turn.
 struct TTurnView {

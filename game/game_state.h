@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/types.h"
+#include "game/player.h"
 #include "scoring/dice_analysis.h"
 
 namespace quintix {

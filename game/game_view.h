@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/types.h"
+#include "game/player.h"
 
 namespace quintix {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/types.h"
+#include "base/types.h"
 #include "scoring/dice_analysis.h"
 
 namespace quintix {

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "game/one_based.h"
-#include "game/types.h"
+#include "base/one_based.h"
+#include "base/types.h"
 
 namespace quintix {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "game/types.h"
+#include "base/types.h"
 #include "scoring/dice_analysis.h"
 
 namespace quintix {

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "game/types.h"
+#include "base/types.h"
 
 namespace quintix {
 

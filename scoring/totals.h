@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "game/types.h"
+#include "base/types.h"
 
 namespace quintix {
 

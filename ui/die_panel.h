@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "game/types.h"
+#include "game/player.h"
 
 class QLabel;
 

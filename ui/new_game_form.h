@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <QWidget>
 
-#include "game/one_based.h"
+#include "base/one_based.h"
+#include "game/player.h"
 #include "game/quintix_game.h"
-#include "game/types.h"
 
 class QCheckBox;
 class QFrame;

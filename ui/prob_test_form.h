@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <exception>
 
+#include "base/one_based.h"
 #include "computer/combination.h"
-#include "game/one_based.h"
 
 class QCheckBox;
 class QLabel;

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "base/one_based.h"
 #include "game/game_view.h"
-#include "game/one_based.h"
 #include "game/quintix_game.h"
 #include "game/random_source.h"
 #include "game/step_timer.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
+#include "game/player.h"
 #include "game/quintix_game.h"
-#include "game/types.h"
 #include "ui/band_report.h"
 
 namespace quintix {

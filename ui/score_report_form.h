@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "game/one_based.h"
+#include "base/one_based.h"
 #include "ui/report_pages.h"
 
 namespace quintix {

@@ -4,7 +4,7 @@
 #include <QFlags>
 #include <QString>
 
-#include "game/types.h"
+#include "game/player.h"
 
 class QFrame;
 class QPainter;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "game/types.h"
+#include "base/types.h"
 
 namespace quintix::fixtures {
 

@@ -2,9 +2,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
-#include "game/one_based.h"
+#include "base/one_based.h"
 
 namespace quintix {
 
@@ -36,20 +35,6 @@ enum Line : int {
     ChanceLine = 12,
 };
 
-struct TPlayer {
-    std::string Name;
-    bool Computer = false;
-    // Row of Scores that holds this player's sheets: the entry order, fixed for a series,
-    // while the record itself moves when the play order is sorted.
-    std::int32_t ScoreIndex = 0;
-    std::int32_t SortKey = 0;
-
-    bool operator==(const TPlayer&) const = default;
-};
-
-// Positions 1..6 in play order; position 1 plays first.
-using TPlayers = OneBased<TPlayer, MaxPlayers>;
-
 // One player's sheet for one game.
 struct TGameScore {
     std::array<std::int32_t, NoOfLines> Lines{};  // NoValue while unscored; 0 is a real score
@@ -71,13 +56,11 @@ using TScores = OneBased<OneBased<TGameScore, MaxGames>, MaxPlayers>;
 // Face values of the five dice, die 1..5; NoValue while a die has none.
 using TDiceValues = OneBased<std::int32_t, NoOfDice>;
 
-// One die as the player sees it: its face and whether its picture and its selection frame show.
-struct TDie {
-    std::int32_t Value = NoValue;
-    bool ImageShown = false;
-    bool SelectShown = false;
-
-    bool operator==(const TDie&) const = default;
-};
+// A set of dice by number: bit i - 1 stands for die i.
+using TDiceSet = std::uint8_t;
+constexpr TDiceSet AllDice = 0b11111;
+constexpr TDiceSet DieBit(int die) {
+    return static_cast<TDiceSet>(1U << (die - 1));
+}
 
 }  // namespace quintix

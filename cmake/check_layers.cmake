@@ -1,0 +1,35 @@
+cmake_minimum_required(VERSION 3.25)
+# Folders import one way, from the ground up: a folder may include only from itself and the
+# folders below it. Run in script mode with SOURCE_DIR set; fails on the first include against
+# the direction. Tests, benchmarks and the fuzz and soak code may include anything.
+set(layers base scoring computer game ui tools app)
+set(allowed_base base)
+set(allowed_scoring base scoring)
+set(allowed_computer base scoring computer)
+set(allowed_game base scoring computer game)
+set(allowed_ui base scoring computer game ui)
+set(allowed_tools base scoring computer game ui tools)
+set(allowed_app base scoring computer game ui app)
+
+set(faults "")
+foreach(layer IN LISTS layers)
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"[^\"/]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"/]+)/.*$" "\\1" folder "${line}")
+      if(folder IN_LIST layers AND NOT folder IN_LIST allowed_${layer})
+        file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+        string(APPEND faults "\n  ${shown}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "Includes against the folders' direction (base, scoring, computer, game, "
+                      "then ui, tools, app):${faults}")
+endif()
+if(STAMP)
+  file(TOUCH "${STAMP}")
+endif()

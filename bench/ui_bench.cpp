@@ -43,8 +43,7 @@ void BM_RepaintScoreGrids(benchmark::State& state) {
     contents.Rows[2] = {"Bob", false};
     contents.Rows[3] = {"Cid", false};
     contents.NoOfGames = 6;
-    form.Game().ReadNewGameForm(contents);
-    form.Game().NewSeries();
+    form.Game().StartSeries(contents);
     TGameState s = form.Game().State();
     s.CurrentGame = 2;
     s.Turn = 7;
@@ -52,11 +51,10 @@ void BM_RepaintScoreGrids(benchmark::State& state) {
         s.Scores[1][1].Lines[line] = static_cast<std::int32_t>(line * 3);
         s.Scores[1][2].Lines[line] = static_cast<std::int32_t>(line * 2);
     }
-    form.Game().SetState(s);
-    form.Game().StartRoll();
-    form.Game().RollButtonClick();
+    form.Game().LoadPosition(s);
+    form.Game().Roll();
     clock.AdvanceBy(1250);
-    form.Game().PossibleButtonClick();
+    form.Game().TogglePossibleValues();
     QApplication::processEvents();
     const std::vector<TDrawGrid*> grids{form.findChild<TDrawGrid*>("UpperScores"),
                                         form.findChild<TDrawGrid*>("LowerScores"),

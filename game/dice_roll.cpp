@@ -4,11 +4,18 @@
 
 namespace quintix {
 
-void TQuintixGame::RollButtonClick() {
-    S.RollEnabled = false;
-    if (S.CurrentGame > 0) {
+void TQuintixGame::Roll() {
+    if (S.Controls.RollEnabled) {
+        PressRollButton();
+    }
+}
+
+// What "&Roll Dice" does; StartRoll presses it for a computer player.
+void TQuintixGame::PressRollButton() {
+    S.Controls.RollEnabled = false;
+    if (S.Phase == TPhase::Playing) {
         ++S.RollCount;
-        S.RollText = std::to_string(S.RollCount);
+        S.Controls.RollText = std::to_string(S.RollCount);
     }
     Notify();
     RollDice();
@@ -45,11 +52,11 @@ void TQuintixGame::RollNext() {
 
     AnalyseDice();
     S.SelectedCount = 0;
-    S.TurnRolled = S.CurrentGame > 0;
-    if (S.CurrentGame > 0) {
+    if (S.Phase == TPhase::Playing) {
+        S.TurnRolled = true;
         const bool human = !PlayerOnTurn().Computer;
-        S.PossibleEnabled = human;
-        S.ScoreEnabled = human;
+        S.Controls.PossibleEnabled = human;
+        S.Controls.ScoreEnabled = human;
         Notify();
         Events->RollCompleted();
         if (!human) {
@@ -57,7 +64,7 @@ void TQuintixGame::RollNext() {
         }
     } else {
         S.Players[S.CurrentPlayer].SortKey = S.Analysis.DiceSum;
-        S.RollText = std::to_string(S.Analysis.DiceSum);
+        S.Controls.RollText = std::to_string(S.Analysis.DiceSum);
         Notify();
         Events->RollCompleted();
         StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
@@ -66,7 +73,7 @@ void TQuintixGame::RollNext() {
 
 // Falling dice are not checked for: a die clicked during the animation is marked until the next
 // tick hides all frames, and the roll button stays enabled after the roll completes.
-void TQuintixGame::DiceClick(int die) {
+void TQuintixGame::ToggleDie(int die) {
     const bool marking = S.RollCount == 1 || S.RollCount == 2;
     if (!marking || PlayerOnTurn().Computer || die < 1 || die > NoOfDice) {
         return;
@@ -74,7 +81,7 @@ void TQuintixGame::DiceClick(int die) {
     TDie& clicked = S.Dice[die];
     clicked.SelectShown = !clicked.SelectShown;
     S.SelectedCount += clicked.SelectShown ? 1 : -1;
-    S.RollEnabled = S.SelectedCount > 0;
+    S.Controls.RollEnabled = S.SelectedCount > 0;
     View.ShowDice();
     Notify();
 }
@@ -92,15 +99,15 @@ void TQuintixGame::ShowDice() {
 // next player, or after the series has ended.
 void TQuintixGame::ClearDice() {
     SetShowPossible(false);
-    S.ScoreEnabled = false;
-    S.PossibleEnabled = false;
-    S.RollEnabled = false;
+    S.Controls.ScoreEnabled = false;
+    S.Controls.PossibleEnabled = false;
+    S.Controls.RollEnabled = false;
     S.TurnRolled = false;
     for (TDie& die : S.Dice) {
         die.Value = NoValue;
     }
     S.RollCount = 0;
-    S.RollText.clear();
+    S.Controls.RollText.clear();
     ShowDice();
     Notify();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include "base/types.h"
 
 namespace quintix {
 
@@ -16,7 +16,7 @@ public:
     // The last die of a roll has landed and the roll is analysed.
     virtual void RollCompleted() {}
     // The computer player marked these dice (bit i - 1 for die i) to roll again.
-    virtual void ComputerRerolls(std::uint8_t /*dice*/) {}
+    virtual void ComputerRerolls(TDiceSet /*dice*/) {}
     virtual void LineScored(int /*line*/, std::int32_t /*value*/, std::int32_t /*bonus*/) {}
     virtual void SeriesEnded() {}
 };

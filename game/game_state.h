@@ -5,57 +5,64 @@
 #include <string>
 #include <vector>
 
+#include "base/types.h"
 #include "game/player.h"
 #include "scoring/dice_analysis.h"
+#include "scoring/sheet_cells.h"
 
 namespace quintix {
 
-// Which cell was scored last, for the grids' highlight.
-struct TLastScore {
-    std::int32_t LastIndex = 0;
-    std::int32_t LastGame = 0;
-    std::uint8_t LastLine = 0;
-    bool LastValid = false;
-    bool LastUpperBonus = false;    // that score made the upper bonus appear
-    bool LastQuintixBonus = false;  // that score added a Quintix bonus
+// Where the series stands. The flow switches on this; the game number stays for the sheets.
+enum class TPhase {
+    NoSeries,      // before the first series, or after one was set up with no players
+    RollForOrder,  // each player rolls once; the sums decide the order of the first game
+    Playing,       // a game of the series is on
+    SeriesOver,    // the winner is known; the sheets stay until the next series
+};
 
-    bool operator==(const TLastScore&) const = default;
+// The series summary: closed, opened by its button, or shown by the flow, which then waits for it
+// to close before the next roll.
+enum class TSummaryState { Closed, Open, HoldingFlow };
+
+// What the main window's controls show of the game.
+struct TControls {
+    std::vector<std::string> PlayerListEntries;  // the names in play order
+    int PlayerListIndex = -1;                    // the sheet on display: the player in position index + 1
+    std::string PlayerMessage;
+    std::string RollText;  // caption of the "Roll:" label
+    bool RollEnabled = false;
+    bool ScoreEnabled = false;
+    bool PossibleEnabled = false;
+
+    bool operator==(const TControls&) const = default;
 };
 
 // Everything a series is: the players, their sheets, the turn, the dice, and what the main window's
 // controls show of it. The windows only display this; every change goes through the game object.
 struct TGameState {
+    TPhase Phase = TPhase::NoSeries;
     OneBased<TDie, NoOfDice> Dice;
     TScores Scores{};  // all 0 (not -1) until the first series is set up
     std::int32_t CurrentPlayer = 1;
-    std::int32_t CurrentGame = 0;  // 0 = roll for order, NoOfGames + 1 = series over
+    // The game whose column is being filled: 0 in the roll for order, NoOfGames + 1 once the series
+    // is over, so that every completed game counts in the series totals.
+    std::int32_t CurrentGame = 0;
+    // The turn of the game, 1..13. The roll for order counts as turn 13 of game 0, so that its one
+    // round ends the way a game's last round does.
     std::int32_t Turn = 0;
     std::int32_t SelectedCount = 0;
     std::int32_t NoOfGames = 1;
     bool ShowPossible = false;
-    std::array<std::uint8_t, NoOfLines> OfferedLines{};
     TDiceAnalysis Analysis{};
     TLastScore Last{};
     TPlayers Players = EmptyPlayers();
     std::int32_t NoOfPlayers = 0;
 
-    // What the main window's controls hold.
     std::int32_t RollCount = 0;  // rolls made in this turn, 0..3; never counts in the roll for order
     bool TurnRolled = false;     // a roll of this turn has landed, so the analysis is this turn's
-    std::string RollText;        // caption of the "Roll:" label
-    std::vector<std::string> PlayerListEntries;
-    int PlayerListIndex = -1;  // selected entry of the player list, -1 for none
-    std::string PlayerMessage;
-    bool RollEnabled = false;
-    bool ScoreEnabled = false;
-    bool PossibleEnabled = false;
-    std::int32_t OfferedCount = 0;  // entries of the score dialog's list
-
-    // The series summary: its caption, whether it is open, and whether the turn flow waits for it
-    // to close before the next roll.
+    TControls Controls;
     std::string SummaryCaption = "Series Summary";
-    bool SummaryOpen = false;
-    bool SummaryHoldsFlow = false;
+    TSummaryState Summary = TSummaryState::Closed;
 
     // Unused positions keep an empty name and their own position as ScoreIndex.
     static TPlayers EmptyPlayers() {

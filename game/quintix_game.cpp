@@ -26,12 +26,29 @@ void TQuintixGame::StartTimer(int intervalMs, void (TQuintixGame::*step)()) {
     Timer.Start(intervalMs, [this, step] { (this->*step)(); });
 }
 
+// The phase follows from the position's game number, so a tool sets up the sheets and the turn
+// and need not keep the two in step.
+void TQuintixGame::LoadPosition(const TGameState& state) {
+    Timer.Stop();
+    S = state;
+    if (S.NoOfPlayers == 0) {
+        S.Phase = TPhase::NoSeries;
+    } else if (S.CurrentGame == 0) {
+        S.Phase = TPhase::RollForOrder;
+    } else {
+        S.Phase = S.CurrentGame > S.NoOfGames ? TPhase::SeriesOver : TPhase::Playing;
+    }
+    ClearDice();
+    View.SetSummaryPlayers(S.Players);
+    StartRoll();
+}
+
 TGameScore* TQuintixGame::SheetOnTurn() {
     return const_cast<TGameScore*>(std::as_const(*this).SheetOnTurn());
 }
 
 const TGameScore* TQuintixGame::SheetOnTurn() const {
-    if (S.CurrentPlayer < 1 || S.CurrentPlayer > MaxPlayers || S.CurrentGame > S.NoOfGames) {
+    if (S.Phase != TPhase::Playing || S.CurrentPlayer < 1 || S.CurrentPlayer > MaxPlayers) {
         return nullptr;
     }
     const int scoreIndex = S.Players[S.CurrentPlayer].ScoreIndex;
@@ -46,7 +63,7 @@ const TGameScore& TQuintixGame::SheetOf(int scoreIndex, int game) const {
 TSheetView TQuintixGame::SheetView() const {
     const int onTurn =
         S.CurrentPlayer >= 1 && S.CurrentPlayer <= MaxPlayers ? S.Players[S.CurrentPlayer].ScoreIndex : 0;
-    return TSheetView{&S.Scores, S.CurrentGame, S.NoOfGames, S.ShowPossible, onTurn, &S.Analysis};
+    return TSheetView{&S.Scores, S.CurrentGame, S.NoOfGames, S.ShowPossible, onTurn, &S.Analysis, &S.Last};
 }
 
 // In the roll for order there is no sheet yet; every line counts as open then, and the
@@ -66,18 +83,13 @@ bool TQuintixGame::LineScored(int line) const {
     return sheet == nullptr || !IsLine(line) || sheet->Lines[static_cast<std::size_t>(line)] != NoValue;
 }
 
-// The Quintix bonus is earned by whichever line the repeated five of a kind is scored on, so it
-// is added here, before the line's own value is taken.
-std::int32_t TQuintixGame::LineValue(int line, bool applyBonus) {
-    TGameScore* sheet = SheetOnTurn();
-    if (applyBonus && sheet != nullptr && EarnsQuintixBonus(S.Analysis, *sheet)) {
-        sheet->Bonus += QuintixBonusPoints;
-    }
+std::int32_t TQuintixGame::LineValue(int line) const {
     return quintix::LineValue(S.Analysis, line);
 }
 
-// Scoring also waits for the turn's first roll to land: until then the analysis describes the
-// previous player's dice.
+// Scoring waits for the turn's first roll to land: until then the analysis describes the previous
+// player's dice. The Quintix bonus is earned by whichever line the repeated five of a kind is
+// scored on, so it is added before the line's own value is taken.
 bool TQuintixGame::ScoreLine(int line) {
     TGameScore* sheet = SheetOnTurn();
     if (S.RollCount <= 0 || !S.TurnRolled || sheet == nullptr || LineScored(line)) {
@@ -85,10 +97,13 @@ bool TQuintixGame::ScoreLine(int line) {
     }
     const bool hadUpperBonus = quintix::UpperBonus(*sheet) > 0;
     const std::int32_t oldBonus = sheet->Bonus;
-    const std::int32_t value = LineValue(line, true);
+    if (EarnsQuintixBonus(S.Analysis, *sheet)) {
+        sheet->Bonus += QuintixBonusPoints;
+    }
+    const std::int32_t value = LineValue(line);
     sheet->Lines[static_cast<std::size_t>(line)] = value;
 
-    S.Last.LastIndex = S.Players[S.CurrentPlayer].ScoreIndex;
+    S.Last.LastIndex = PlayerOnTurn().ScoreIndex;
     S.Last.LastGame = S.CurrentGame;
     S.Last.LastLine = static_cast<std::uint8_t>(line);
     S.Last.LastUpperBonus = !hadUpperBonus && quintix::UpperBonus(*sheet) > 0;
@@ -101,20 +116,21 @@ bool TQuintixGame::ScoreLine(int line) {
     return true;
 }
 
+TCell TQuintixGame::Cell(TGrid grid, int scoreIndex, int column, int row, bool noPossible) const {
+    return SheetCell(SheetView(), grid, scoreIndex, column, row, noPossible);
+}
+
+TCell TQuintixGame::ShownCell(TGrid grid, int column, int row) const {
+    const int index = S.Controls.PlayerListIndex;
+    const int scoreIndex = index >= 0 && index < MaxPlayers ? S.Players[index + 1].ScoreIndex : 0;
+    return Cell(grid, scoreIndex, column, row);
+}
+
 std::int32_t TQuintixGame::UpperSum(int scoreIndex, int game) const {
     return quintix::UpperSum(SheetOf(scoreIndex, game));
 }
 std::int32_t TQuintixGame::UpperBonus(int scoreIndex, int game) const {
     return quintix::UpperBonus(SheetOf(scoreIndex, game));
-}
-std::int32_t TQuintixGame::UpperTotal(int scoreIndex, int game) const {
-    return quintix::UpperTotal(SheetOf(scoreIndex, game));
-}
-std::int32_t TQuintixGame::LowerTotal(int scoreIndex, int game) const {
-    return quintix::LowerTotal(SheetOf(scoreIndex, game));
-}
-std::int32_t TQuintixGame::GameTotal(int scoreIndex, int game) const {
-    return quintix::GameTotal(SheetOf(scoreIndex, game));
 }
 std::int32_t TQuintixGame::GrandTotal(int scoreIndex, int game) const {
     return quintix::GrandTotal(SheetOf(scoreIndex, game));
@@ -127,16 +143,6 @@ std::int32_t TQuintixGame::SeriesBonusTotal(int scoreIndex) const {
 }
 std::int32_t TQuintixGame::SeriesGrandTotal(int scoreIndex) const {
     return quintix::SeriesGrandTotal(S.Scores, scoreIndex, S.CurrentGame);
-}
-
-std::string TQuintixGame::UpperRowText(int scoreIndex, int column, int row, bool noPossible) const {
-    return quintix::UpperRowText(SheetView(), scoreIndex, column, row, noPossible);
-}
-std::string TQuintixGame::LowerRowText(int scoreIndex, int column, int row, bool noPossible) const {
-    return quintix::LowerRowText(SheetView(), scoreIndex, column, row, noPossible);
-}
-std::string TQuintixGame::TotalRowText(int scoreIndex, int column, int row) const {
-    return quintix::TotalRowText(SheetView(), scoreIndex, column, row);
 }
 
 }  // namespace quintix

@@ -9,7 +9,7 @@
 #include "game/game_view.h"
 #include "game/random_source.h"
 #include "game/step_timer.h"
-#include "scoring/cell_texts.h"
+#include "scoring/sheet_cells.h"
 
 namespace quintix {
 
@@ -29,91 +29,97 @@ struct TNewGameContents {
     bool operator==(const TNewGameContents&) const = default;
 };
 
-// The game: the whole state of a series and every operation on it, named after the controls and
-// events that trigger them. The main window holds one and shows what it reports; tools and tests
-// drive the same object with a virtual clock and scripted dice.
+// The game: the whole state of a series, what players do to it, and the flow that paces it on the
+// step timer. The main window holds one and shows what it reports; tools and tests drive the same
+// object with a virtual clock and scripted dice.
+//
+// A verb the moment does not allow is ignored, as the control behind it would be disabled or the
+// click would do nothing: no message, no change.
 class TQuintixGame {
 public:
     TQuintixGame(IGameView& view, IStepTimer& timer, IRandomSource& random);
 
-    const TGameState& State() const { return S; }
-    // Puts the game into a given position; for tools and tests that start mid-game.
-    void SetState(const TGameState& state) { S = state; }
     void SetEvents(IGameEvents* events) { Events = events != nullptr ? events : &NoEvents; }
 
-    // Turn flow.
-    void FormShow();
-    TNewGameContents StartButtonClick();  // the dialog's contents; on OK: ReadNewGameForm, NewSeries
-    void ReadNewGameForm(const TNewGameContents& form);
-    void NewSeries();
-    void StartRoll();
-    void EndRoll();
-    void NextPlayer();
-    void SortPlayers(TPlayers& players);
-    void FillPlayerList();
-    void ShowPlayerMessage();
-    void PlayerListChange(int index);
-    // A key pressed on the main window: the digit keys 1..5 of the main keyboard, with no
-    // modifier held, click a die.
-    void FormKeyDown(int virtualKey, bool modifierHeld);
-
-    // The series summary, opened by the flow or by its button.
-    void SummaryButtonClick();
+    // What a player does.
+    void WindowShown();                               // the window opens on cleared dice
+    TNewGameContents OpenNewGame();                   // the new game dialog's rows: the last series' players
+    void StartSeries(const TNewGameContents& form);   // the new game dialog's OK
+    void Roll();                                      // "&Roll Dice": the marked dice, or all five
+    void ToggleDie(int die);                          // marks die 1..5 to roll again, or unmarks it
+    std::vector<int> OpenLines() const;               // the lines the score dialog offers, in sheet order
+    void Score(int line);                             // a person scores the dice on a line
+    void ScoreCell(TGrid grid, int column, int row);  // a double-click on the sheet on display
+    void TogglePossibleValues();                      // "&Possibilities"
+    void ViewSheetOf(int position);                   // shows the sheets of the player in that position
+    void OpenSummary();                               // "S&eries"
     void SummaryClosed();
+    // Puts the series into a given position and starts the turn of the player on turn there; for
+    // tools and tests that begin mid-series.
+    void LoadPosition(const TGameState& state);
 
-    // Dice.
-    void RollButtonClick();
-    void RollDice();
-    void RollNext();
-    void DiceClick(int die);
-    void ShowDice();
-    void ClearDice();
+    // Where the game stands.
+    TPhase Phase() const { return S.Phase; }
+    const TControls& Controls() const { return S.Controls; }
+    const OneBased<TDie, NoOfDice>& Dice() const { return S.Dice; }
+    const TPlayers& Players() const { return S.Players; }
+    std::int32_t NoOfPlayers() const { return S.NoOfPlayers; }
+    const TPlayer& PlayerOnTurn() const { return S.Players[S.CurrentPlayer]; }
+    const std::string& SummaryCaption() const { return S.SummaryCaption; }
+    bool SummaryOpen() const { return S.Summary != TSummaryState::Closed; }
+    // The whole position, for tools that record or check it.
+    const TGameState& State() const { return S; }
 
-    // Choosing a line.
-    std::vector<std::string> ScoreButtonClick();  // the labels of the open lines, in sheet order
-    void ScoreFromList(int index);
-    void UpperScoresDblClick(int column, int row);
-    void LowerScoresDblClick(int column, int row);
-    void PossibleButtonClick();
-    void SetShowPossible(bool value);
-
-    // The computer player.
-    void ComputerMove();
-    void ComputerRoll(std::uint8_t dice);  // bit i - 1 for die i
-
-    // Scoring on the sheet of the player on turn in the current game.
-    void AnalyseDice();
-    bool LineScored(int line) const;
-    std::int32_t LineValue(int line, bool applyBonus);
-    bool ScoreLine(int line);
+    // A cell of a grid for the sheets of scoreIndex; the printout passes noPossible.
+    TCell Cell(TGrid grid, int scoreIndex, int column, int row, bool noPossible = false) const;
+    // A cell of a grid as the main window shows it: the sheets of the player on display.
+    TCell ShownCell(TGrid grid, int column, int row) const;
 
     // Sheet totals by ScoreIndex and game, and over the completed games of the series.
     std::int32_t UpperSum(int scoreIndex, int game) const;
     std::int32_t UpperBonus(int scoreIndex, int game) const;
-    std::int32_t UpperTotal(int scoreIndex, int game) const;
-    std::int32_t LowerTotal(int scoreIndex, int game) const;
-    std::int32_t GameTotal(int scoreIndex, int game) const;
     std::int32_t GrandTotal(int scoreIndex, int game) const;
     std::int32_t SeriesGameTotal(int scoreIndex) const;
     std::int32_t SeriesBonusTotal(int scoreIndex) const;
     std::int32_t SeriesGrandTotal(int scoreIndex) const;
 
-    // Cell texts of the grids and the printout; column 0 is the row label.
-    std::string UpperRowText(int scoreIndex, int column, int row, bool noPossible) const;
-    std::string LowerRowText(int scoreIndex, int column, int row, bool noPossible) const;
-    std::string TotalRowText(int scoreIndex, int column, int row) const;
-
+private:
+    // The turn flow.
+    void ReadNewGameForm(const TNewGameContents& form);
+    void NewSeries();
+    void StartRoll();
+    void EndRoll();
+    void NextPlayer();
+    void EndGame();
+    void SortPlayers(TPlayers& players);
+    void FillPlayerList();
+    void ShowPlayerMessage();
+    void RequestSummary();
     void StartTimer(int intervalMs, void (TQuintixGame::*step)());
 
-private:
+    // The dice.
+    void PressRollButton();
+    void RollDice();
+    void RollNext();
+    void ShowDice();
+    void ClearDice();
+    void SetShowPossible(bool value);
+
+    // Scoring on the sheet of the player on turn in the current game.
+    void AnalyseDice();
+    bool LineScored(int line) const;
+    std::int32_t LineValue(int line) const;
+    bool ScoreLine(int line);
+
+    // The computer player.
+    void ComputerMove();
+    void ComputerRoll(TDiceSet dice);
+
     // The sheet of the player on turn, or null outside a game (the roll for order, the series' end).
     TGameScore* SheetOnTurn();
     const TGameScore* SheetOnTurn() const;
     const TGameScore& SheetOf(int scoreIndex, int game) const;
     TSheetView SheetView() const;
-    const TPlayer& PlayerOnTurn() const { return S.Players[S.CurrentPlayer]; }
-    bool InGame() const { return S.CurrentGame >= 1 && S.CurrentGame <= S.NoOfGames; }
-    void RequestSummary();
     void Notify() { View.ControlsChanged(); }
 
     IGameView& View;

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "base/text.h"
 #include "game/delays.h"
 #include "game/quintix_game.h"
 
@@ -14,25 +15,16 @@ namespace {
 const char* const InitialOrderCaption = "Initial Order";
 const char* const SeriesSummaryCaption = "Series Summary";
 
-bool IsBlankOrControl(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u <= 0x20 || u == 0x7F;
-}
-
-std::string TrimBlanksAndControls(const std::string& text) {
-    const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
 }  // namespace
 
-void TQuintixGame::FormShow() {
+void TQuintixGame::WindowShown() {
     ClearDice();
 }
 
 // The dialog lists the players in the order they were entered, whatever the play order now is.
-TNewGameContents TQuintixGame::StartButtonClick() {
+// Sorting the copy refills the player list, as every sort does, so with repeated names the
+// selection moves to the last of them.
+TNewGameContents TQuintixGame::OpenNewGame() {
     TPlayers copy = S.Players;
     for (TPlayer& player : copy) {
         player.SortKey = MaxPlayers - player.ScoreIndex;
@@ -44,6 +36,11 @@ TNewGameContents TQuintixGame::StartButtonClick() {
     }
     form.NoOfGames = S.NoOfGames;
     return form;
+}
+
+void TQuintixGame::StartSeries(const TNewGameContents& form) {
+    ReadNewGameForm(form);
+    NewSeries();
 }
 
 void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
@@ -63,17 +60,21 @@ void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
 
 void TQuintixGame::NewSeries() {
     Timer.Stop();
-    S.SummaryHoldsFlow = false;
+    if (S.Summary == TSummaryState::HoldingFlow) {
+        S.Summary = TSummaryState::Open;
+    }
     if (S.NoOfPlayers > 1) {
+        S.Phase = TPhase::RollForOrder;
         S.CurrentGame = 0;
         S.Turn = TurnsPerGame;
     } else {
+        S.Phase = S.NoOfPlayers == 1 ? TPhase::Playing : TPhase::NoSeries;
         S.CurrentGame = 1;
         S.Turn = 1;
     }
     S.CurrentPlayer = 1;
     FillPlayerList();
-    S.PlayerListIndex = S.PlayerListEntries.empty() ? -1 : 0;
+    S.Controls.PlayerListIndex = S.Controls.PlayerListEntries.empty() ? -1 : 0;
     ShowPlayerMessage();
     for (auto& row : S.Scores) {
         for (TGameScore& sheet : row) {
@@ -83,79 +84,98 @@ void TQuintixGame::NewSeries() {
     ClearDice();
     View.RedrawScores();
     View.RedrawSummary();
-    S.RollEnabled = S.NoOfPlayers > 0 && !S.Players[1].Computer;
+    const bool computerFirst = S.NoOfPlayers > 0 && S.Players[1].Computer;
+    S.Controls.RollEnabled = S.NoOfPlayers > 0 && !computerFirst;
     Notify();
     Events->SeriesStarted();
-    if (S.NoOfPlayers > 0 && S.CurrentGame == 1) {
+    if (S.Phase == TPhase::Playing) {
         Events->GameStarted();
     }
-    if (S.NoOfPlayers > 0 && S.Players[1].Computer) {
-        RollButtonClick();
+    if (computerFirst) {
+        PressRollButton();
     }
 }
 
 void TQuintixGame::StartRoll() {
     Timer.Stop();
-    S.PlayerListIndex = S.CurrentPlayer - 1;
+    S.Controls.PlayerListIndex = S.CurrentPlayer - 1;
     S.Last.LastValid = false;
     View.RedrawScores();
     ShowPlayerMessage();
-    const bool seriesOn = S.CurrentGame <= S.NoOfGames;
-    S.RollEnabled = !PlayerOnTurn().Computer && seriesOn;
+    const bool seriesOn = S.Phase == TPhase::RollForOrder || S.Phase == TPhase::Playing;
+    S.Controls.RollEnabled = !PlayerOnTurn().Computer && seriesOn;
     Notify();
     if (PlayerOnTurn().Computer && seriesOn) {
-        RollButtonClick();
+        PressRollButton();
     }
 }
 
+// After a roll for order the turn passes at once; after a computer player's roll it moves. A
+// person's roll waits for the person.
 void TQuintixGame::EndRoll() {
     Timer.Stop();
-    if (S.CurrentGame <= 0) {
-        NextPlayer();
-    } else if (PlayerOnTurn().Computer) {
-        ComputerMove();
+    switch (S.Phase) {
+        case TPhase::RollForOrder:
+            NextPlayer();
+            break;
+        case TPhase::Playing:
+            if (PlayerOnTurn().Computer) {
+                ComputerMove();
+            }
+            break;
+        case TPhase::NoSeries:
+        case TPhase::SeriesOver:
+            break;
     }
 }
 
 void TQuintixGame::NextPlayer() {
-    ++S.CurrentPlayer;
-    if (S.CurrentPlayer > S.NoOfPlayers) {
+    bool gameOver = false;
+    if (++S.CurrentPlayer > S.NoOfPlayers) {
         S.CurrentPlayer = 1;
         ++S.Turn;
-        if (S.Turn == TurnsPerGame + 1) {
-            S.Turn = 1;
-            ++S.CurrentGame;
-            if (S.CurrentGame > 1) {
-                for (TPlayer& player : S.Players) {
-                    player.SortKey = SeriesGrandTotal(player.ScoreIndex);
-                }
-            }
-            SortPlayers(S.Players);
-            View.SetSummaryPlayers(S.Players);
-            // The summary has the standings; the next game is played in the order of the last one.
-            if (S.CurrentGame > 1 && S.CurrentGame <= S.NoOfGames) {
-                for (TPlayer& player : S.Players) {
-                    player.SortKey = GrandTotal(player.ScoreIndex, S.CurrentGame - 1);
-                }
-                SortPlayers(S.Players);
-            }
-            ShowPlayerMessage();
-            if (S.CurrentGame <= S.NoOfGames) {
-                Events->GameStarted();
-            } else {
-                Events->SeriesEnded();
-            }
-        }
+        gameOver = S.Turn > TurnsPerGame;
+    }
+    if (gameOver) {
+        EndGame();
     }
     ClearDice();
     Notify();
-    if (S.Turn == 1 && S.CurrentPlayer == 1) {
-        if (S.CurrentGame == 1) {
-            S.SummaryCaption = InitialOrderCaption;
-        }
+    if (gameOver) {
         RequestSummary();
     } else {
-        StartTimer(S.CurrentGame > 0 ? BetweenTurnsDelay : NextStepDelay, &TQuintixGame::StartRoll);
+        StartTimer(S.Phase == TPhase::Playing ? BetweenTurnsDelay : NextStepDelay, &TQuintixGame::StartRoll);
+    }
+}
+
+// The roll for order or a game is over: the standings go to the summary, and the next game is
+// played in the order of the last one, its winner first.
+void TQuintixGame::EndGame() {
+    const bool afterOrderRolls = S.Phase == TPhase::RollForOrder;
+    S.Turn = 1;
+    ++S.CurrentGame;
+    S.Phase = S.CurrentGame > S.NoOfGames ? TPhase::SeriesOver : TPhase::Playing;
+    if (!afterOrderRolls) {
+        for (TPlayer& player : S.Players) {
+            player.SortKey = SeriesGrandTotal(player.ScoreIndex);
+        }
+    }
+    SortPlayers(S.Players);
+    View.SetSummaryPlayers(S.Players);
+    if (S.Phase == TPhase::Playing && !afterOrderRolls) {
+        for (TPlayer& player : S.Players) {
+            player.SortKey = GrandTotal(player.ScoreIndex, S.CurrentGame - 1);
+        }
+        SortPlayers(S.Players);
+    }
+    ShowPlayerMessage();
+    if (afterOrderRolls) {
+        S.SummaryCaption = InitialOrderCaption;
+    }
+    if (S.Phase == TPhase::Playing) {
+        Events->GameStarted();
+    } else {
+        Events->SeriesEnded();
     }
 }
 
@@ -177,60 +197,61 @@ void TQuintixGame::SortPlayers(TPlayers& players) {
 
 // Keeps the same name selected across a refill; with repeated names the last one wins.
 void TQuintixGame::FillPlayerList() {
+    TControls& c = S.Controls;
     const bool selected =
-        S.PlayerListIndex >= 0 && S.PlayerListIndex < static_cast<int>(S.PlayerListEntries.size());
+        c.PlayerListIndex >= 0 && c.PlayerListIndex < static_cast<int>(c.PlayerListEntries.size());
     const std::string remembered =
-        selected ? S.PlayerListEntries[static_cast<std::size_t>(S.PlayerListIndex)] : "";
-    S.PlayerListEntries.clear();
+        selected ? c.PlayerListEntries[static_cast<std::size_t>(c.PlayerListIndex)] : "";
+    c.PlayerListEntries.clear();
     for (int i = 1; i <= S.NoOfPlayers; ++i) {
-        S.PlayerListEntries.push_back(S.Players[i].Name);
+        c.PlayerListEntries.push_back(S.Players[i].Name);
     }
-    S.PlayerListIndex = S.PlayerListEntries.empty() ? -1 : 0;
-    for (std::size_t k = 0; k < S.PlayerListEntries.size(); ++k) {
-        if (S.PlayerListEntries[k] == remembered) {
-            S.PlayerListIndex = static_cast<int>(k);
+    c.PlayerListIndex = c.PlayerListEntries.empty() ? -1 : 0;
+    for (std::size_t k = 0; k < c.PlayerListEntries.size(); ++k) {
+        if (c.PlayerListEntries[k] == remembered) {
+            c.PlayerListIndex = static_cast<int>(k);
         }
     }
     Notify();
 }
 
 void TQuintixGame::ShowPlayerMessage() {
-    const int displayed = S.PlayerListIndex + 1;
-    if (S.NoOfPlayers == 0) {
-        S.PlayerMessage.clear();
-    } else if (S.CurrentGame > S.NoOfGames) {
-        S.PlayerMessage = "The winner is " + S.Players[1].Name;
-    } else {
-        S.PlayerMessage =
-            displayed == S.CurrentPlayer ? "It's your turn" : "It's " + PlayerOnTurn().Name + "'s turn";
-        if (S.CurrentGame == 0) {
-            S.PlayerMessage += " to roll for order";
-            const bool hasRolled = displayed >= 1 && displayed < S.CurrentPlayer;
-            S.RollText = hasRolled ? std::to_string(S.Players[displayed].SortKey) : "";
+    TControls& c = S.Controls;
+    const int displayed = c.PlayerListIndex + 1;
+    switch (S.Phase) {
+        case TPhase::NoSeries:
+            c.PlayerMessage.clear();
+            break;
+        case TPhase::SeriesOver:
+            c.PlayerMessage = "The winner is " + S.Players[1].Name;
+            break;
+        case TPhase::RollForOrder:
+        case TPhase::Playing: {
+            c.PlayerMessage =
+                displayed == S.CurrentPlayer ? "It's your turn" : "It's " + PlayerOnTurn().Name + "'s turn";
+            if (S.Phase == TPhase::RollForOrder) {
+                c.PlayerMessage += " to roll for order";
+                const bool hasRolled = displayed >= 1 && displayed < S.CurrentPlayer;
+                c.RollText = hasRolled ? std::to_string(S.Players[displayed].SortKey) : "";
+            }
+            break;
         }
     }
     Notify();
 }
 
-void TQuintixGame::PlayerListChange(int index) {
-    if (index < 0 || index >= static_cast<int>(S.PlayerListEntries.size())) {
+void TQuintixGame::ViewSheetOf(int position) {
+    if (position < 1 || position > static_cast<int>(S.Controls.PlayerListEntries.size())) {
         return;
     }
-    S.PlayerListIndex = index;
+    S.Controls.PlayerListIndex = position - 1;
     View.RedrawScores();
     ShowPlayerMessage();
 }
 
-void TQuintixGame::FormKeyDown(int virtualKey, bool modifierHeld) {
-    constexpr int key1 = 49;
-    if (!modifierHeld && virtualKey >= key1 && virtualKey < key1 + NoOfDice) {
-        DiceClick(virtualKey - key1 + 1);
-    }
-}
-
-void TQuintixGame::SummaryButtonClick() {
-    if (!S.SummaryOpen) {
-        S.SummaryOpen = true;
+void TQuintixGame::OpenSummary() {
+    if (S.Summary == TSummaryState::Closed) {
+        S.Summary = TSummaryState::Open;
         View.ShowSummary(S.SummaryCaption);
     }
 }
@@ -241,19 +262,19 @@ void TQuintixGame::SummaryButtonClick() {
 // into the next game while the summary holds the flow.
 void TQuintixGame::RequestSummary() {
     Timer.Stop();
-    S.SummaryHoldsFlow = true;
-    if (S.SummaryOpen) {
-        View.RedrawSummary();
-    } else {
-        S.SummaryOpen = true;
+    if (S.Summary == TSummaryState::Closed) {
+        S.Summary = TSummaryState::HoldingFlow;
         View.ShowSummary(S.SummaryCaption);
+    } else {
+        S.Summary = TSummaryState::HoldingFlow;
+        View.RedrawSummary();
     }
 }
 
 void TQuintixGame::SummaryClosed() {
-    S.SummaryOpen = false;
-    if (S.SummaryHoldsFlow) {
-        S.SummaryHoldsFlow = false;
+    const bool heldFlow = S.Summary == TSummaryState::HoldingFlow;
+    S.Summary = TSummaryState::Closed;
+    if (heldFlow) {
         S.SummaryCaption = SeriesSummaryCaption;
         View.RedrawSummary();
         StartTimer(NextStepDelay, &TQuintixGame::StartRoll);

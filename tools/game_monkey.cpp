@@ -183,7 +183,7 @@ public:
     TWatchedGame(IRandomSource& dice, TLog& log, std::string name)
         : Game(*this, *this, dice), Log(log), Name(std::move(name)) {
         Game.SetEvents(this);
-        Game.FormShow();
+        Game.WindowShown();
     }
 
     const TGameState& State() const { return Game.State(); }
@@ -192,8 +192,8 @@ public:
 
     // Takes over a game's position as a fresh game object would, with its summary as shown.
     void Adopt(const TGameState& state) {
-        Game.SetState(state);
-        SummaryShown = state.SummaryOpen;
+        Game.LoadPosition(state);
+        SummaryShown = state.Summary != TSummaryState::Closed;
     }
 
     void PressRoll() {
@@ -202,7 +202,7 @@ public:
             Base[i] = s.Dice[i].Value != NoValue && !s.Dice[i].SelectShown ? s.Dice[i].Value : NoValue;
         }
         RollInFlight = true;
-        Game.RollButtonClick();
+        Game.Roll();
     }
 
     void CloseSummary() {
@@ -261,7 +261,7 @@ public:
     void SeriesStarted() override;
     void GameStarted() override;
     void RollCompleted() override;
-    void ComputerRerolls(std::uint8_t dice) override;
+    void ComputerRerolls(TDiceSet dice) override;
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override;
     void SeriesEnded() override;
 
@@ -323,13 +323,14 @@ bool TWatchedGame::CheckPlayers() {
             Position[static_cast<std::size_t>(index)] = pos;
         }
     }
-    bool listMatches = s.PlayerListEntries.size() == static_cast<std::size_t>(n);
+    bool listMatches = s.Controls.PlayerListEntries.size() == static_cast<std::size_t>(n);
     for (int k = 0; listMatches && k < n; ++k) {
-        listMatches = s.PlayerListEntries[static_cast<std::size_t>(k)] == s.Players[k + 1].Name;
+        listMatches = s.Controls.PlayerListEntries[static_cast<std::size_t>(k)] == s.Players[k + 1].Name;
     }
-    if (SeriesSeen && (!listMatches || s.PlayerListIndex < (n > 0 ? 0 : -1) || s.PlayerListIndex >= n)) {
-        Fail("the player list (", s.PlayerListEntries.size(), " entries, entry ", s.PlayerListIndex,
-             " selected) does not show the ", n, " players in play order");
+    if (SeriesSeen &&
+        (!listMatches || s.Controls.PlayerListIndex < (n > 0 ? 0 : -1) || s.Controls.PlayerListIndex >= n)) {
+        Fail("the player list (", s.Controls.PlayerListEntries.size(), " entries, entry ",
+             s.Controls.PlayerListIndex, " selected) does not show the ", n, " players in play order");
     }
     return valid;
 }
@@ -350,21 +351,22 @@ void TWatchedGame::CheckDiceAndButtons() {
     if (s.RollCount < 0 || s.RollCount > MaxRolls || (s.CurrentGame == 0 && s.RollCount != 0)) {
         Fail("the roll counter is ", s.RollCount, " in game ", s.CurrentGame);
     }
-    if (s.ScoreEnabled != s.PossibleEnabled ||
-        (s.ScoreEnabled && (!human || s.CurrentGame < 1 || s.RollCount < 1))) {
-        Fail("Score is ", s.ScoreEnabled ? "enabled" : "disabled", " and Possibilities ",
-             s.PossibleEnabled ? "enabled" : "disabled", " with roll ", s.RollCount, " in game ",
+    if (s.Controls.ScoreEnabled != s.Controls.PossibleEnabled ||
+        (s.Controls.ScoreEnabled && (!human || s.CurrentGame < 1 || s.RollCount < 1))) {
+        Fail("Score is ", s.Controls.ScoreEnabled ? "enabled" : "disabled", " and Possibilities ",
+             s.Controls.PossibleEnabled ? "enabled" : "disabled", " with roll ", s.RollCount, " in game ",
              s.CurrentGame, human ? " for a person" : " for no person");
     }
     // Roll Dice may stay enabled after a person scored with a die marked, into the next turn.
-    if (s.RollEnabled && (s.NoOfPlayers == 0 || s.RollCount >= MaxRolls || (s.CurrentGame == 0 && !human))) {
+    if (s.Controls.RollEnabled &&
+        (s.NoOfPlayers == 0 || s.RollCount >= MaxRolls || (s.CurrentGame == 0 && !human))) {
         Fail("Roll Dice is enabled with roll ", s.RollCount, " in game ", s.CurrentGame,
              human ? " for a person" : " for no person");
     }
     if (s.ShowPossible && s.RollCount < 1) {
         Fail("the possible values show before the first roll of the turn");
     }
-    if (s.CurrentGame >= 1 && s.RollCount == 0 && (!cleared || s.ScoreEnabled || s.ShowPossible)) {
+    if (s.CurrentGame >= 1 && s.RollCount == 0 && (!cleared || s.Controls.ScoreEnabled || s.ShowPossible)) {
         Fail("between turns the dice are not cleared, or Score or the possible values are on");
     }
     if (s.CurrentGame >= 1 && s.RollCount >= 1 && CompletedThisTurn && !RollInFlight && allFaces) {
@@ -379,19 +381,20 @@ void TWatchedGame::CheckDiceAndButtons() {
 void TWatchedGame::CheckFlow() {
     const TGameState& s = State();
     const bool pending = Clock.Pending();
-    if (SummaryShown != s.SummaryOpen) {
+    if (SummaryShown != (s.Summary != TSummaryState::Closed)) {
         Fail("the summary is ", SummaryShown ? "shown" : "closed", " but the game has it ",
-             s.SummaryOpen ? "open" : "closed");
+             (s.Summary != TSummaryState::Closed) ? "open" : "closed");
     }
-    if (s.SummaryHoldsFlow && (!s.SummaryOpen || pending)) {
-        Fail("the summary holds the flow while ", s.SummaryOpen ? "a timer step is pending" : "it is closed");
+    if ((s.Summary == TSummaryState::HoldingFlow) && (!(s.Summary != TSummaryState::Closed) || pending)) {
+        Fail("the summary holds the flow while ",
+             (s.Summary != TSummaryState::Closed) ? "a timer step is pending" : "it is closed");
     }
-    if (s.NoOfPlayers == 0 && (pending || s.RollEnabled)) {
+    if (s.NoOfPlayers == 0 && (pending || s.Controls.RollEnabled)) {
         Fail("a series without players ", pending ? "has a timer step pending" : "enables Roll Dice");
     }
     const bool running = s.NoOfPlayers > 0 && s.CurrentGame <= s.NoOfGames;
-    if (running && !s.SummaryHoldsFlow && !pending &&
-        !(OnTurnIsHuman() && (s.RollEnabled || s.ScoreEnabled))) {
+    if (running && !(s.Summary == TSummaryState::HoldingFlow) && !pending &&
+        !(OnTurnIsHuman() && (s.Controls.RollEnabled || s.Controls.ScoreEnabled))) {
         Fail("the flow has stopped: nothing is pending and no button moves it, in game ", s.CurrentGame,
              ", turn ", s.Turn, ", position ", s.CurrentPlayer);
     }
@@ -470,20 +473,34 @@ void TWatchedGame::CheckSheets() {
     FullCheckDue = false;
 }
 
+// The totals as the grids show them: every total row of a game that has started, empty beyond.
 void TWatchedGame::CheckTotals(int p, int g, const TGameScore& sheet) {
     const TSheetSums sums = SumsOf(sheet);
     const std::int32_t grand = sums.Game() + sheet.Bonus;
     if (Game.UpperSum(p, g) != sums.Upper || Game.UpperBonus(p, g) != sums.UpperBonus() ||
-        Game.UpperTotal(p, g) != sums.Upper + sums.UpperBonus() || Game.LowerTotal(p, g) != sums.Lower ||
-        Game.GameTotal(p, g) != sums.Game() || Game.GrandTotal(p, g) != grand) {
+        Game.GrandTotal(p, g) != grand) {
         Fail("the totals of sheet ", p, "/", g, " are not the sums of its lines: grand total ",
              Game.GrandTotal(p, g), ", the lines give ", grand);
     }
     const TGameState& s = State();
-    const std::string shown = g <= s.CurrentGame && g <= s.NoOfGames ? std::to_string(grand) : "";
-    const std::string text = Game.TotalRowText(p, g, 2);
-    if (text != shown) {
-        Fail("the grand total cell of sheet ", p, "/", g, " reads '", text, "', expected '", shown, "'");
+    const bool shown = g <= s.CurrentGame && g <= s.NoOfGames;
+    const struct {
+        TGrid Grid;
+        int Row;
+        std::int32_t Value;
+    } cells[] = {{TGrid::Upper, 7, sums.Upper},
+                 {TGrid::Upper, 8, sums.UpperBonus()},
+                 {TGrid::Upper, 9, sums.Upper + sums.UpperBonus()},
+                 {TGrid::Lower, 7, sums.Lower},
+                 {TGrid::Total, 0, sums.Game()},
+                 {TGrid::Total, 1, sheet.Bonus},
+                 {TGrid::Total, 2, grand}};
+    for (const auto& cell : cells) {
+        const std::string text = Game.Cell(cell.Grid, p, g, cell.Row).Text;
+        if (text != (shown ? std::to_string(cell.Value) : "")) {
+            Fail("the total in row ", cell.Row, " of sheet ", p, "/", g, " reads '", text,
+                 "', the lines give ", cell.Value);
+        }
     }
 }
 
@@ -562,7 +579,7 @@ void TWatchedGame::RollCompleted() {
     }
 }
 
-void TWatchedGame::ComputerRerolls(std::uint8_t dice) {
+void TWatchedGame::ComputerRerolls(TDiceSet dice) {
     const TGameState& s = State();
     if (dice == 0 || dice > 0b11111) {
         Fail("the computer rerolls the dice set ", int{dice});
@@ -631,7 +648,6 @@ enum class TAction {
     WaitForStep,
     Roll,
     ClickDie,
-    PressKey,
     OpenScore,
     Possibilities,
     UpperDblClick,
@@ -678,7 +694,7 @@ struct TGameMonkey::TImpl {
     bool NewGameOpen = false;
     TNewGameContents NewGameForm;
     bool ScoreOpen = false;
-    std::size_t OfferedLabels = 0;
+    std::vector<int> OfferedLines;
 };
 
 // The new game, score and summary dialogs are modal: while one is open only its answers and the
@@ -695,18 +711,17 @@ void TGameMonkey::TImpl::Step() {
     };
     offer(TAction::Wait, 300);
     offer(TAction::WaitForStep, 100);
-    if (!NewGameOpen && !ScoreOpen && !s.SummaryOpen) {
-        if (s.RollEnabled) {
+    if (!NewGameOpen && !ScoreOpen && !(s.Summary != TSummaryState::Closed)) {
+        if (s.Controls.RollEnabled) {
             offer(TAction::Roll, 150);
         }
-        if (s.ScoreEnabled) {
+        if (s.Controls.ScoreEnabled) {
             offer(TAction::OpenScore, 100);
         }
-        if (s.PossibleEnabled) {
+        if (s.Controls.PossibleEnabled) {
             offer(TAction::Possibilities, 30);
         }
         offer(TAction::ClickDie, 100);
-        offer(TAction::PressKey, 40);
         offer(TAction::UpperDblClick, 20);
         offer(TAction::LowerDblClick, 20);
         offer(TAction::AimedDblClick, 40);
@@ -715,12 +730,12 @@ void TGameMonkey::TImpl::Step() {
         offer(TAction::OpenNewGame, 1);
     }
     if (ScoreOpen) {
-        if (OfferedLabels > 0) {
+        if (!OfferedLines.empty()) {
             offer(TAction::ChooseLine, 1000);
         }
         offer(TAction::CancelScore, 120);  // OK with nothing selected, or Cancel
     }
-    if (s.SummaryOpen) {
+    if ((s.Summary != TSummaryState::Closed)) {
         offer(TAction::CloseSummary, 300);
     }
     if (NewGameOpen) {
@@ -755,54 +770,42 @@ void TGameMonkey::TImpl::Apply(TAction action) {
             break;
         case TAction::ClickDie:
             Main.Doing("a click on a die");
-            game.DiceClick(Pick(NoOfDice + 2));
+            game.ToggleDie(Pick(NoOfDice + 2));
             break;
-        case TAction::PressKey: {
-            Main.Doing("a key");
-            static constexpr std::array<int, 4> firstKeys{49, 48, 96, 0};
-            static constexpr std::array<std::uint32_t, 4> keyCounts{5, 10, 10, 256};
-            const auto range = static_cast<std::size_t>(Pick(4));
-            game.FormKeyDown(firstKeys[range] + Pick(keyCounts[range]), Pick(3) == 0);
-            break;
-        }
         case TAction::OpenScore: {
             Main.Doing("Score");
-            const std::vector<std::string> labels = game.ScoreButtonClick();
+            OfferedLines = game.OpenLines();
             const TGameScore* sheet = SheetOnTurn(s);
-            const int open =
-                sheet != nullptr
-                    ? static_cast<int>(std::count(sheet->Lines.begin(), sheet->Lines.end(), NoValue))
-                    : 0;
-            if (labels.size() != static_cast<std::size_t>(open) || s.OfferedCount != open) {
-                Main.Fail("the score dialog offers ", labels.size(), " lines (", s.OfferedCount,
-                          " recorded) of ", open, " open");
+            const auto open =
+                sheet != nullptr ? std::count(sheet->Lines.begin(), sheet->Lines.end(), NoValue) : 0;
+            if (OfferedLines.size() != static_cast<std::size_t>(open)) {
+                Main.Fail("the score dialog offers ", OfferedLines.size(), " lines of ", open, " open");
             }
             ScoreOpen = true;
-            OfferedLabels = labels.size();
             break;
         }
         case TAction::Possibilities:
             Main.Doing("Possibilities");
-            game.PossibleButtonClick();
+            game.TogglePossibleValues();
             break;
         case TAction::UpperDblClick:
             Main.Doing("a double-click on the upper grid");
-            game.UpperScoresDblClick(Pick(MaxGames + 3) - 1, Pick(12) - 1);
+            game.ScoreCell(TGrid::Upper, Pick(MaxGames + 3) - 1, Pick(12) - 1);
             break;
         case TAction::LowerDblClick:
             Main.Doing("a double-click on the lower grid");
-            game.LowerScoresDblClick(Pick(MaxGames + 3) - 1, Pick(10) - 1);
+            game.ScoreCell(TGrid::Lower, Pick(MaxGames + 3) - 1, Pick(10) - 1);
             break;
         case TAction::AimedDblClick:
             AimedDblClick();
             break;
         case TAction::PickPlayer:
             Main.Doing("a pick in the player list");
-            game.PlayerListChange(Pick(static_cast<std::uint32_t>(s.NoOfPlayers) + 2) - 1);
+            game.ViewSheetOf(Pick(static_cast<std::uint32_t>(s.NoOfPlayers) + 2));
             break;
         case TAction::OpenSummary:
             Main.Doing("the Series button");
-            game.SummaryButtonClick();
+            game.OpenSummary();
             break;
         case TAction::OpenNewGame:
             OpenNewGame();
@@ -811,7 +814,8 @@ void TGameMonkey::TImpl::Apply(TAction action) {
             Main.Doing("a choice in the score dialog");
             ScoreOpen = false;
             const std::int64_t lines = Log.Figures.LinesScored;
-            game.ScoreFromList(Pick(static_cast<std::uint32_t>(OfferedLabels)));
+            game.Score(OfferedLines[static_cast<std::size_t>(
+                Pick(static_cast<std::uint32_t>(OfferedLines.size())))]);
             ExpectScored(lines, "the line chosen in the score dialog");
             break;
         }
@@ -855,14 +859,14 @@ void TGameMonkey::TImpl::AimedDblClick() {
     const TGameScore* sheet = SheetOnTurn(s);
     const bool person =
         s.CurrentPlayer >= 1 && s.CurrentPlayer <= MaxPlayers && !s.Players[s.CurrentPlayer].Computer;
-    const bool scores = sheet != nullptr && person && s.PlayerListIndex + 1 == s.CurrentPlayer &&
+    const bool scores = sheet != nullptr && person && s.Controls.PlayerListIndex + 1 == s.CurrentPlayer &&
                         s.RollCount >= 1 && s.TurnRolled && At(*sheet, line) == NoValue;
     const std::int64_t lines = Log.Figures.LinesScored;
     Main.Doing("a double-click on a line of the current game");
     if (upper) {
-        Main.Game.UpperScoresDblClick(s.CurrentGame, row);
+        Main.Game.ScoreCell(TGrid::Upper, s.CurrentGame, row);
     } else {
-        Main.Game.LowerScoresDblClick(s.CurrentGame, row);
+        Main.Game.ScoreCell(TGrid::Lower, s.CurrentGame, row);
     }
     if (scores) {
         ExpectScored(lines, "the double-clicked line");
@@ -873,7 +877,7 @@ void TGameMonkey::TImpl::AimedDblClick() {
 void TGameMonkey::TImpl::OpenNewGame() {
     Main.Doing("New Game");
     const TGameState& s = Main.State();
-    NewGameForm = Main.Game.StartButtonClick();
+    NewGameForm = Main.Game.OpenNewGame();
     NewGameOpen = true;
     for (int k = 1; k <= MaxPlayers; ++k) {
         const TNewGameRow& row = NewGameForm.Rows[k];
@@ -893,8 +897,7 @@ void TGameMonkey::TImpl::OpenNewGame() {
 void TGameMonkey::TImpl::Accept(const TNewGameContents& form) {
     Main.Doing("OK in the new game dialog");
     const TGameState before = Main.State();
-    Main.Game.ReadNewGameForm(form);
-    Main.Game.NewSeries();
+    Main.Game.StartSeries(form);
     const TGameState& s = Main.State();
     const auto entered = std::count_if(form.Rows.begin(), form.Rows.end(), [](const TNewGameRow& row) {
         return !std::all_of(row.Name.begin(), row.Name.end(), IsBlankOrControl);
@@ -974,15 +977,14 @@ void TGameMonkey::TImpl::PlayComputerSeries(const TGameState& before, const TNew
     TWatchedGame fresh(dice, Log, "computer series, dice seed " + std::to_string(seed));
     fresh.Adopt(before);
     fresh.Doing("OK in the new game dialog");
-    fresh.Game.ReadNewGameForm(form);
-    fresh.Game.NewSeries();
+    fresh.Game.StartSeries(form);
     fresh.Check();
     const TGameState& s = fresh.State();
     const std::int64_t limit = std::int64_t{s.NoOfPlayers} * s.NoOfGames * TurnsPerGame * MaxRolls * 7 +
                                s.NoOfPlayers * 8 + (s.NoOfGames + 1) * 2 + 16;
     std::int64_t steps = 0;
     for (; steps < limit; ++steps) {
-        if (s.SummaryOpen) {
+        if ((s.Summary != TSummaryState::Closed)) {
             fresh.Doing("closing the summary");
             fresh.CloseSummary();
             fresh.Check();
@@ -993,7 +995,7 @@ void TGameMonkey::TImpl::PlayComputerSeries(const TGameState& before, const TNew
             }
         }
     }
-    if (s.CurrentGame != s.NoOfGames + 1 || fresh.Clock.Pending() || s.SummaryOpen) {
+    if (s.CurrentGame != s.NoOfGames + 1 || fresh.Clock.Pending() || (s.Summary != TSummaryState::Closed)) {
         fresh.Fail("the series did not end within ", steps, " steps: it stands at game ", s.CurrentGame,
                    " of ", s.NoOfGames, ", turn ", s.Turn, ", position ", s.CurrentPlayer);
     }

@@ -62,11 +62,11 @@ int main(int argc, char** argv) {
     contents.Rows[2] = {"Computer", true};
     contents.Rows[3] = {"Cid", false};
     contents.NoOfGames = 3;
-    form.Game().ReadNewGameForm(contents);
-    form.Game().NewSeries();
+    form.Game().StartSeries(contents);
 
     // Game 2 of 3, turn 6: Ann is on turn and has rolled twice.
     TGameState state = form.Game().State();
+    state.Phase = TPhase::Playing;
     state.CurrentGame = 2;
     state.Turn = 6;
     const int earlier[3][13] = {{3, 8, 9, 12, 20, 18, 24, 0, 25, 30, 40, 0, 22},
@@ -81,17 +81,16 @@ int main(int argc, char** argv) {
                                       std::pair{FullHouse, 25}, std::pair{ChanceLine, 23}}) {
         state.Scores[1][2].Lines[static_cast<std::size_t>(line)] = value;
     }
-    form.Game().SetState(state);
-    form.Game().StartRoll();
-    form.Game().RollButtonClick();
+    form.Game().LoadPosition(state);
+    form.Game().Roll();
     clock.AdvanceBy(1250);
-    form.Game().DiceClick(1);
-    form.Game().DiceClick(2);
-    form.Game().DiceClick(5);
-    form.Game().RollButtonClick();
+    form.Game().ToggleDie(1);
+    form.Game().ToggleDie(2);
+    form.Game().ToggleDie(5);
+    form.Game().Roll();
     clock.AdvanceBy(750);
-    form.Game().PossibleButtonClick();
-    form.Game().DiceClick(5);
+    form.Game().TogglePossibleValues();
+    form.Game().ToggleDie(5);
 
     bool ok = Save(form, folder, "main-window.png");
 

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
             QApplication::processEvents();
         }
     }
-    const bool ended = form.Game().State().CurrentGame == 3;
+    const bool ended = form.Game().Phase() == TPhase::SeriesOver;
 
     form.SummaryButtonClick();
     QApplication::processEvents();

@@ -39,7 +39,7 @@ public:
         WriteArray(NoOfDice, [&s](int i) { return s.Dice[i].Value; });
         std::fputs("}\n", Out);
     }
-    void ComputerRerolls(std::uint8_t dice) override {
+    void ComputerRerolls(TDiceSet dice) override {
         std::fputs(R"({"ev":"reroll","dice":[)", Out);
         const char* separator = "";
         for (int i = 1; i <= NoOfDice; ++i) {
@@ -85,7 +85,7 @@ private:
 // flow shows it, as a person pressing OK at once would.
 void PlayUntilIdle(TQuintixGame& game, TVirtualClock& clock) {
     for (;;) {
-        if (game.State().SummaryOpen) {
+        if (game.SummaryOpen()) {
             game.SummaryClosed();
         } else if (!clock.RunNext()) {
             return;
@@ -121,8 +121,7 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
 
     const auto start = std::chrono::steady_clock::now();
     for (std::int64_t series = 0; series < options.Series; ++series) {
-        game.ReadNewGameForm(form);
-        game.NewSeries();
+        game.StartSeries(form);
         PlayUntilIdle(game, clock);
         const TGameState& s = game.State();
         for (int p = 1; p <= options.Players; ++p) {

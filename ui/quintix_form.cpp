@@ -29,12 +29,6 @@ namespace {
 constexpr int ClientWidth = 602;
 constexpr int ClientHeight = 412;
 constexpr int GridColumns = 7;  // the labels, then games 1..6
-constexpr int UpperRows = 10;
-constexpr int LowerRows = 8;
-constexpr int TotalRows = 3;
-constexpr int UpperFirstLineRow = 1;
-constexpr int BonusRow = 8;
-constexpr int QuintixBonusRow = 1;
 
 }  // namespace
 
@@ -66,14 +60,11 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     ScoreReport->hide();
     Preview = new TPreviewForm(this);
     ScoreReport->ShowPreview = [this](const TReportPages& pages) { Preview->ShowPages(pages); };
-    connect(NewGameDialog, &QDialog::accepted, this, [this] {
-        GameObject->ReadNewGameForm(NewGameDialog->Contents());
-        GameObject->NewSeries();
-    });
-    connect(ScoreDialog, &TScoreForm::ScoreFromList, this,
-            [this](int index) { GameObject->ScoreFromList(index); });
+    connect(NewGameDialog, &QDialog::accepted, this,
+            [this] { GameObject->StartSeries(NewGameDialog->Contents()); });
+    connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
     connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
-    SummaryDialog->SetPlayers(GameObject->State().Players);
+    SummaryDialog->SetPlayers(GameObject->Players());
 
     // Every help request of the program passes through the window's hook.
     THelpSystem::Instance().SetHook([this](THelpCommand& command, int& context,
@@ -130,32 +121,29 @@ void TQuintixForm::CreateControls() {
         label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     }
 
-    UpperScores = new TDrawGrid(GridColumns, UpperRows, 1, 1, this);
+    UpperScores = new TDrawGrid(GridColumns, RowCount(TGrid::Upper), 1, 1, this);
     UpperScores->setObjectName("UpperScores");
     UpperScores->setGeometry(16, 32, 404, 164);
     UpperScores->setProperty("helpContext", 1010);
-    LowerScores = new TDrawGrid(GridColumns, LowerRows, 1, 0, this);
+    LowerScores = new TDrawGrid(GridColumns, RowCount(TGrid::Lower), 1, 0, this);
     LowerScores->setObjectName("LowerScores");
     LowerScores->setGeometry(16, 208, 404, 132);
     LowerScores->setProperty("helpContext", 1011);
-    TotalScores = new TDrawGrid(GridColumns, TotalRows, 1, 0, this);
+    TotalScores = new TDrawGrid(GridColumns, RowCount(TGrid::Total), 1, 0, this);
     TotalScores->setObjectName("TotalScores");
     TotalScores->setGeometry(16, 352, 404, 52);
     TotalScores->setProperty("helpContext", 1012);
     TotalScores->setFocusPolicy(Qt::NoFocus);
 
-    const auto draw = [this](TDrawGrid* grid, TCellLook (TQuintixForm::*cell)(int, int) const) {
-        grid->SetDrawCell([this, grid, cell](QPainter& painter, int col, int row, const QRect& rect) {
-            DrawScoreCell(painter, *grid, col, row, rect, (this->*cell)(col, row));
+    for (const auto& [grid, which] :
+         {std::pair{UpperScores, TGrid::Upper}, std::pair{LowerScores, TGrid::Lower},
+          std::pair{TotalScores, TGrid::Total}}) {
+        grid->SetDrawCell([this, grid, which](QPainter& painter, int col, int row, const QRect& rect) {
+            DrawScoreCell(painter, *grid, col, row, rect, GameObject->ShownCell(which, col, row));
         });
-    };
-    draw(UpperScores, &TQuintixForm::UpperScoresCell);
-    draw(LowerScores, &TQuintixForm::LowerScoresCell);
-    draw(TotalScores, &TQuintixForm::TotalScoresCell);
-    connect(UpperScores, &TDrawGrid::CellDoubleClicked, this,
-            [this](int col, int row) { GameObject->UpperScoresDblClick(col, row); });
-    connect(LowerScores, &TDrawGrid::CellDoubleClicked, this,
-            [this](int col, int row) { GameObject->LowerScoresDblClick(col, row); });
+    }
+    connect(UpperScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::UpperScoresDblClick);
+    connect(LowerScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::LowerScoresDblClick);
 
     StartButton = AddButton("StartButton", "&New Game", 8, QStyle::SP_FileIcon, 16, 1015,
                             &TQuintixForm::StartButtonClick);
@@ -178,11 +166,10 @@ void TQuintixForm::CreateControls() {
         Panels[n] = new TDiePanel(n, this);
         Panels[n]->move(424, 32 + 72 * (n - 1));
         Panels[n]->setProperty("helpContext", 1014);
-        connect(Panels[n], &TDiePanel::Clicked, this, [this](int die) { GameObject->DiceClick(die); });
+        connect(Panels[n], &TDiePanel::Clicked, this, &TQuintixForm::DiceClick);
     }
 
-    connect(PlayerList, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { GameObject->PlayerListChange(index); });
+    connect(PlayerList, qOverload<int>(&QComboBox::activated), this, &TQuintixForm::PlayerListChange);
 
     // The digit keys click the dice whichever of these has the focus, except the Help button.
     for (QWidget* control : std::initializer_list<QWidget*>{
@@ -220,7 +207,7 @@ void TQuintixForm::LayoutGrids() {
     const int line = TDrawGrid::GridLineWidth;
     const int colWidth = client.width() * 2 / 15 - line;
     const int labelWidth = client.width() - 6 * (colWidth + line) - line;
-    const int rowHeight = client.height() / UpperRows - line;
+    const int rowHeight = client.height() / RowCount(TGrid::Upper) - line;
     for (TDrawGrid* grid : {UpperScores, LowerScores, TotalScores}) {
         grid->SetDefaultColWidth(colWidth);
         grid->SetColWidth(0, labelWidth);
@@ -231,75 +218,16 @@ void TQuintixForm::LayoutGrids() {
 void TQuintixForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     CentreOnScreen(*this);
-    GameObject->FormShow();
-}
-
-const TPlayer* TQuintixForm::DisplayedPlayer() const {
-    const int index = GameObject->State().PlayerListIndex;
-    return index >= 0 ? &GameObject->State().Players[index + 1] : nullptr;
-}
-
-TQuintixForm::TCellLook TQuintixForm::UpperScoresCell(int col, int row) const {
-    const TGameState& s = GameObject->State();
-    const TPlayer* player = DisplayedPlayer();
-    TCellLook look;
-    if (player == nullptr) {
-        look.Text = QString::fromStdString(GameObject->UpperRowText(0, col, row, false));
-        return look;
-    }
-    const int p = player->ScoreIndex;
-    look.Text = QString::fromStdString(GameObject->UpperRowText(p, col, row, false));
-    const int line = row - UpperFirstLineRow;
-    const bool lineRow = line >= Aces && line <= Sixes && col >= 1 && col <= MaxGames;
-    if (lineRow) {
-        look.Italic = s.Scores[p][col].Lines[static_cast<std::size_t>(line)] == NoValue;
-    }
-    const TLastScore& last = s.Last;
-    if (last.LastValid && p == last.LastIndex && col == last.LastGame) {
-        look.Highlighted = (lineRow && last.LastLine == line) || (row == BonusRow && last.LastUpperBonus);
-    }
-    return look;
-}
-
-TQuintixForm::TCellLook TQuintixForm::LowerScoresCell(int col, int row) const {
-    const TGameState& s = GameObject->State();
-    const TPlayer* player = DisplayedPlayer();
-    TCellLook look;
-    if (player == nullptr) {
-        look.Text = QString::fromStdString(GameObject->LowerRowText(0, col, row, false));
-        return look;
-    }
-    const int p = player->ScoreIndex;
-    look.Text = QString::fromStdString(GameObject->LowerRowText(p, col, row, false));
-    const int line = row + ThreeOfAKind;
-    const bool lineRow = line <= ChanceLine && col >= 1 && col <= MaxGames;
-    if (lineRow) {
-        look.Italic = s.Scores[p][col].Lines[static_cast<std::size_t>(line)] == NoValue;
-    }
-    const TLastScore& last = s.Last;
-    look.Highlighted =
-        last.LastValid && p == last.LastIndex && col == last.LastGame && lineRow && last.LastLine == line;
-    return look;
-}
-
-TQuintixForm::TCellLook TQuintixForm::TotalScoresCell(int col, int row) const {
-    const TGameState& s = GameObject->State();
-    const TPlayer* player = DisplayedPlayer();
-    TCellLook look;
-    const int p = player != nullptr ? player->ScoreIndex : 0;
-    look.Text = QString::fromStdString(GameObject->TotalRowText(p, col, row));
-    const TLastScore& last = s.Last;
-    look.Highlighted = player != nullptr && last.LastValid && p == last.LastIndex && col == last.LastGame &&
-                       row == QuintixBonusRow && last.LastQuintixBonus;
-    return look;
+    GameObject->WindowShown();
 }
 
 // A text too wide for its cell is drawn from the left and clipped, so its start stays readable.
 void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row,
-                                 const QRect& rect, const TCellLook& look) const {
+                                 const QRect& rect, const TCell& cell) const {
+    const QString text = QString::fromStdString(cell.Text);
     painter.save();
     const QFontMetrics metrics(grid.font());
-    const int width = metrics.horizontalAdvance(look.Text);
+    const int width = metrics.horizontalAdvance(text);
     const int cellWidth = rect.width();
     int x = 0;
     if (col == 0 || width > cellWidth - 4) {
@@ -311,19 +239,19 @@ void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int c
     const QPalette& palette = grid.palette();
     if (!fixed) {
         const QColor background =
-            look.Highlighted ? palette.color(QPalette::Highlight) : palette.color(QPalette::Base);
+            cell.Highlighted ? palette.color(QPalette::Highlight) : palette.color(QPalette::Base);
         painter.fillRect(rect, background);
-        painter.setPen(look.Highlighted ? palette.color(QPalette::HighlightedText)
+        painter.setPen(cell.Highlighted ? palette.color(QPalette::HighlightedText)
                                         : palette.color(QPalette::Text));
     } else {
         painter.setPen(palette.color(QPalette::ButtonText));
     }
-    if (!look.Text.isEmpty()) {
+    if (!text.isEmpty()) {
         QFont font = grid.font();
-        font.setItalic(look.Italic);
+        font.setItalic(cell.Italic);
         painter.setFont(font);
         painter.setClipRect(rect);
-        painter.drawText(QPoint(x, rect.top() + 1 + QFontMetrics(font).ascent()), look.Text);
+        painter.drawText(QPoint(x, rect.top() + 1 + QFontMetrics(font).ascent()), text);
     }
     painter.restore();
 }
@@ -336,12 +264,12 @@ void TQuintixForm::RedrawScores() {
 
 void TQuintixForm::ShowDice() {
     for (int n = 1; n <= NoOfDice; ++n) {
-        Panels[n]->ShowDie(GameObject->State().Dice[n]);
+        Panels[n]->ShowDie(GameObject->Dice()[n]);
     }
 }
 
 void TQuintixForm::ControlsChanged() {
-    const TGameState& s = GameObject->State();
+    const TControls& s = GameObject->Controls();
     {
         const QSignalBlocker blocker(PlayerList);
         QStringList names;
@@ -370,7 +298,7 @@ void TQuintixForm::SetSummaryPlayers(const TPlayers& players) {
 }
 
 void TQuintixForm::RedrawSummary() {
-    SummaryDialog->SetCaption(QString::fromStdString(GameObject->State().SummaryCaption));
+    SummaryDialog->SetCaption(QString::fromStdString(GameObject->SummaryCaption()));
     SummaryDialog->update();
 }
 
@@ -380,25 +308,54 @@ void TQuintixForm::ShowSummary(const std::string& caption) {
 }
 
 void TQuintixForm::StartButtonClick() {
-    NewGameDialog->Fill(GameObject->StartButtonClick());
+    NewGameDialog->Fill(GameObject->OpenNewGame());
     NewGameDialog->open();
 }
 
 void TQuintixForm::RollButtonClick() {
-    GameObject->RollButtonClick();
+    GameObject->Roll();
 }
 
+// The dialog lists the open lines by label; the line behind each item is kept here until the
+// dialog reports the chosen one.
 void TQuintixForm::ScoreButtonClick() {
-    ScoreDialog->Fill(GameObject->ScoreButtonClick());
+    OfferedLines = GameObject->OpenLines();
+    std::vector<std::string> labels;
+    for (const int line : OfferedLines) {
+        labels.emplace_back(LineLabel(line));
+    }
+    ScoreDialog->Fill(labels);
     ScoreDialog->open();
 }
 
+void TQuintixForm::ScoreFromList(int index) {
+    if (index >= 0 && index < static_cast<int>(OfferedLines.size())) {
+        GameObject->Score(OfferedLines[static_cast<std::size_t>(index)]);
+    }
+}
+
 void TQuintixForm::PossibleButtonClick() {
-    GameObject->PossibleButtonClick();
+    GameObject->TogglePossibleValues();
 }
 
 void TQuintixForm::SummaryButtonClick() {
-    GameObject->SummaryButtonClick();
+    GameObject->OpenSummary();
+}
+
+void TQuintixForm::DiceClick(int die) {
+    GameObject->ToggleDie(die);
+}
+
+void TQuintixForm::UpperScoresDblClick(int col, int row) {
+    GameObject->ScoreCell(TGrid::Upper, col, row);
+}
+
+void TQuintixForm::LowerScoresDblClick(int col, int row) {
+    GameObject->ScoreCell(TGrid::Lower, col, row);
+}
+
+void TQuintixForm::PlayerListChange(int index) {
+    GameObject->ViewSheetOf(index + 1);
 }
 
 void TQuintixForm::PrintButtonClick() {
@@ -415,16 +372,15 @@ void TQuintixForm::ExitButtonClick() {
     }
 }
 
-// The digit keys of the main keyboard with no modifier held, keypad digits excluded.
+// The digit keys 1..5 of the main keyboard click a die; with a modifier held, or on the keypad
+// (whose digits carry a modifier), they do nothing.
 bool TQuintixForm::FormKeyDown(const QKeyEvent& event) {
     const int key = event.key();
-    if (key < Qt::Key_1 || key > Qt::Key_5) {
+    if (key < Qt::Key_1 || key > Qt::Key_5 || event.modifiers() != Qt::NoModifier) {
         return false;
     }
-    // Qt's key codes for the digits are the virtual keys 49..53; keypad digits carry a modifier.
-    const bool modifierHeld = event.modifiers() != Qt::NoModifier;
-    GameObject->FormKeyDown(key, modifierHeld);
-    return !modifierHeld;
+    DiceClick(key - Qt::Key_1 + 1);
+    return true;
 }
 
 void TQuintixForm::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include <QStyle>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "base/one_based.h"
 #include "game/game_view.h"
@@ -53,24 +54,20 @@ public:
     void RedrawSummary() override;
     void ShowSummary(const std::string& caption) override;
 
-    // The text, style and highlight of a grid cell, as painted; for tests and the printout.
-    struct TCellLook {
-        QString Text;
-        bool Italic = false;
-        bool Highlighted = false;
-    };
-    TCellLook UpperScoresCell(int col, int row) const;
-    TCellLook LowerScoresCell(int col, int row) const;
-    TCellLook TotalScoresCell(int col, int row) const;
-
+    // The handlers of the window's controls; each forwards to the game.
     void StartButtonClick();
     void RollButtonClick();
     void ScoreButtonClick();
+    void ScoreFromList(int index);
     void PossibleButtonClick();
     void SummaryButtonClick();
     void PrintButtonClick();
     void HelpButtonClick();
     void ExitButtonClick();
+    void DiceClick(int die);
+    void UpperScoresDblClick(int col, int row);
+    void LowerScoresDblClick(int col, int row);
+    void PlayerListChange(int index);
     // The application's help hook: a topic of a main-window control opens as a popup.
     void ApplicationHelp(THelpCommand& command, int& context, bool& callHelp);
 
@@ -85,8 +82,7 @@ private:
     QPushButton* AddButton(const char* name, const QString& caption, int top, QStyle::StandardPixmap icon,
                            int iconSize, int helpContext, void (TQuintixForm::*click)());
     void DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
-                       const TCellLook& look) const;
-    const TPlayer* DisplayedPlayer() const;
+                       const TCell& cell) const;
     bool FormKeyDown(const QKeyEvent& event);
 
     std::unique_ptr<IRandomSource> OwnRandom;
@@ -116,6 +112,7 @@ private:
     TSummaryForm* SummaryDialog = nullptr;
     TScoreReportForm* ScoreReport = nullptr;
     TPreviewForm* Preview = nullptr;
+    std::vector<int> OfferedLines;  // the line behind each item of the score dialog's list
 };
 
 }  // namespace quintix

@@ -79,7 +79,6 @@ TScoreReportForm::TScoreReportForm(const TQuintixGame& game, QWidget* parent) : 
     CreateHeader();
     CreateDetail();
     CreateFooter();
-    VertLines = Vert;
 
     ScoreSheetReport->BeforePrint = [this] { ScoreSheetReportBeforePrint(); };
     ScoreSheetReport->NeedData = [this](bool& moreData) { ScoreSheetReportNeedData(moreData); };
@@ -144,7 +143,7 @@ void TScoreReportForm::Preview() {
 }
 
 void TScoreReportForm::SetVertLinesHeight(double height) {
-    for (TReportShape* piece : VertLines) {
+    for (TReportShape* piece : Vert) {
         piece->SetHeight(height);
     }
 }
@@ -153,17 +152,13 @@ void TScoreReportForm::ScoreSheetReportBeforePrint() {
     Section = 0;
     PlayerNo = 0;
     RowNo = 1;
-    for (int i = 1; i <= NoOfVertLines; ++i) {
-        VertLines[i] = Vert[i];
-    }
 }
 
 void TScoreReportForm::ScoreSheetReportNeedData(bool& moreData) {
-    const TGameState& state = Game.State();
     ++PlayerNo;
-    moreData = PlayerNo <= std::min(state.NoOfPlayers, MaxPlayers);
+    moreData = PlayerNo <= std::min(Game.NoOfPlayers(), MaxPlayers);
     if (moreData) {
-        PlayerLabel->SetCaption(QString::fromStdString(state.Players[PlayerNo].Name));
+        PlayerLabel->SetCaption(QString::fromStdString(Game.Players()[PlayerNo].Name));
     }
     Section = 0;
     SetVertLinesHeight(OpenFooterVert);
@@ -181,19 +176,12 @@ void TScoreReportForm::UpperSectionNeedData(bool& moreData) {
 }
 
 void TScoreReportForm::SectionDetailNeedData(bool& moreData) {
-    const TGameState& state = Game.State();
-    const int scoreIndex = PlayerNo >= 1 && PlayerNo <= MaxPlayers ? state.Players[PlayerNo].ScoreIndex : 0;
+    const int scoreIndex = PlayerNo >= 1 && PlayerNo <= MaxPlayers ? Game.Players()[PlayerNo].ScoreIndex : 0;
     // The labels are filled even by the call that ends the section; those texts never print.
+    const TGrid grid = Section <= 2 ? TGrid::Upper : Section <= 4 ? TGrid::Lower : TGrid::Total;
     for (int c = 0; c <= NoOfGameColumns; ++c) {
-        std::string text;
-        if (Section <= 2) {
-            text = Game.UpperRowText(scoreIndex, c, RowNo, /*noPossible=*/true);
-        } else if (Section <= 4) {
-            text = Game.LowerRowText(scoreIndex, c, RowNo, /*noPossible=*/true);
-        } else {
-            text = Game.TotalRowText(scoreIndex, c, RowNo);
-        }
-        (c == 0 ? UpperLabel : UpperValues[c])->SetCaption(QString::fromStdString(text));
+        const TCell cell = Game.Cell(grid, scoreIndex, c, RowNo, /*noPossible=*/true);
+        (c == 0 ? UpperLabel : UpperValues[c])->SetCaption(QString::fromStdString(cell.Text));
     }
     moreData = Section >= 1 && Section <= NoOfSections &&
                RowNo <= LastRowOfSection[static_cast<std::size_t>(Section - 1)];

@@ -50,7 +50,6 @@ public:
     int Section = 0;
     int RowNo = 1;
     OneBased<TReportShape*, NoOfVertLines> Vert{};  // the footer's Vert1 .. Vert8
-    OneBased<TReportShape*, NoOfVertLines> VertLines{};
 
     void ScoreSheetReportBeforePrint();
     void ScoreSheetReportNeedData(bool& moreData);

@@ -16,8 +16,8 @@ namespace quintix {
 
 namespace {
 
-constexpr int ColCount = 4;
-constexpr int RowCount = 1 + MaxPlayers;
+constexpr int SummaryCols = 4;
+constexpr int SummaryRows = 1 + MaxPlayers;
 constexpr int ColWidth = 100;
 constexpr int RowHeight = 15;
 
@@ -35,7 +35,7 @@ TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(
     Bevel1->setGeometry(8, 8, 424, 132);
 
     // 4 columns of 100 and 7 rows of 15, each with its grid line, fill the grid's client exactly.
-    SeriesSummary = new TDrawGrid(ColCount, RowCount, 1, 1, this);
+    SeriesSummary = new TDrawGrid(SummaryCols, SummaryRows, 1, 1, this);
     SeriesSummary->setObjectName("SeriesSummary");
     SeriesSummary->setGeometry(16, 16, 408, 116);
     SeriesSummary->SetDefaultColWidth(ColWidth);
@@ -65,15 +65,15 @@ void TSummaryForm::SetCaption(const QString& caption) {
 }
 
 QString TSummaryForm::CellText(int col, int row) const {
-    static const std::array<const char*, ColCount> titles{"", "Game Total", "Bonus Total", "Grand Total"};
-    if (col < 0 || col >= ColCount || row < 0 || row >= RowCount) {
+    static const std::array<const char*, SummaryCols> titles{"", "Game Total", "Bonus Total", "Grand Total"};
+    if (col < 0 || col >= SummaryCols || row < 0 || row >= SummaryRows) {
         return {};
     }
     if (row == 0) {
         return titles[static_cast<std::size_t>(col)];
     }
     // Positions beyond the players of the series may still hold an earlier series' names.
-    if (row > Game.State().NoOfPlayers) {
+    if (row > Game.NoOfPlayers()) {
         return {};
     }
     const TPlayer& player = Players[row];
@@ -90,11 +90,11 @@ QString TSummaryForm::CellText(int col, int row) const {
 }
 
 void TSummaryForm::SeriesSummaryDrawCell(QPainter& painter, int col, int row, const QRect& rect) {
-    DrawSummaryCell(painter, *SeriesSummary, col, row, rect, CellText(col, row), {});
+    DrawSummaryCell(painter, *SeriesSummary, col, row, rect, CellText(col, row));
 }
 
 void TSummaryForm::DrawSummaryCell(QPainter& painter, const TDrawGrid& grid, int col, int row,
-                                   const QRect& rect, const QString& text, TFontStyles style) {
+                                   const QRect& rect, const QString& text) {
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     if (row >= grid.FixedRows() && col >= grid.FixedCols()) {
@@ -102,11 +102,6 @@ void TSummaryForm::DrawSummaryCell(QPainter& painter, const TDrawGrid& grid, int
         painter.setPen(grid.palette().color(QPalette::Text));
     }
     if (!text.isEmpty()) {
-        QFont font = painter.font();
-        font.setBold(style.testFlag(Bold));
-        font.setItalic(style.testFlag(Italic));
-        font.setUnderline(style.testFlag(Underline));
-        painter.setFont(font);
         const QFontMetrics metrics = painter.fontMetrics();
         const int width = metrics.horizontalAdvance(text);
         // Centred on the midpoint of the left edge and the first pixel past the right one (QRect's

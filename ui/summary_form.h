@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QFlags>
 #include <QString>
 
 #include "game/player.h"
@@ -22,9 +21,6 @@ class TSummaryForm : public QDialog {
     Q_OBJECT
 
 public:
-    enum TFontStyle { Bold = 0x1, Italic = 0x2, Underline = 0x4 };
-    Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
-
     explicit TSummaryForm(const TQuintixGame& game, QWidget* parent = nullptr);
 
     // Replaces the window's copy of the players and repaints the standings.
@@ -34,10 +30,10 @@ public:
     // What cell (col, row) of the standings shows at this moment.
     QString CellText(int col, int row) const;
 
-    // Paints one cell: column 0 left-aligned, the others centred, the text clipped to the cell.
-    // Normal cells get the window's colours; fixed cells keep the grid's.
+    // Paints one cell in the regular style: column 0 left-aligned, the others centred, the text
+    // clipped to the cell. Normal cells get the window's colours; fixed cells keep the grid's.
     static void DrawSummaryCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
-                                const QString& text, TFontStyles style);
+                                const QString& text);
 
     TPlayers Players;
     QFrame* Bevel1;
@@ -52,7 +48,5 @@ private:
 
     const TQuintixGame& Game;
 };
-
-Q_DECLARE_OPERATORS_FOR_FLAGS(TSummaryForm::TFontStyles)
 
 }  // namespace quintix

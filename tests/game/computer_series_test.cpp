@@ -15,10 +15,10 @@ using ::testing::ElementsAre;
 TEST_F(GameTest, AComputerRollsByItselfDecidesASecondAfterTheRollAndRerollsHalfASecondLater) {
     Dice.Add({1, 2, 3, 4, 6});
     StartSeries({{"Cee", true}});
-    EXPECT_FALSE(S().RollEnabled) << "the button is not for a computer's turn";
+    EXPECT_FALSE(S().Controls.RollEnabled) << "the button is not for a computer's turn";
     Clock.AdvanceBy(1250);
     EXPECT_THAT(Faces(), ElementsAre(1, 2, 3, 4, 6));
-    EXPECT_FALSE(S().ScoreEnabled);
+    EXPECT_FALSE(S().Controls.ScoreEnabled);
     Clock.AdvanceBy(999);
     EXPECT_EQ(S().Dice[5].Value, 6) << "no decision before a second has passed";
     Clock.AdvanceBy(1);
@@ -41,7 +41,7 @@ TEST_F(GameTest, AComputerRollsByItselfDecidesASecondAfterTheRollAndRerollsHalfA
 // closed as soon as they open; the invariants of a series are checked after every step.
 class ComputerSeriesTest : public ::testing::TestWithParam<std::uint32_t> {
 protected:
-    ComputerSeriesTest() : Random(GetParam()), Game(View, Clock, Random) { Game.FormShow(); }
+    ComputerSeriesTest() : Random(GetParam()), Game(View, Clock, Random) { Game.WindowShown(); }
 
     void CheckInvariants() {
         const TGameState& s = Game.State();
@@ -72,7 +72,7 @@ protected:
     void PlayToTheEnd() {
         Seen = Game.State();
         for (int steps = 0; steps < 100000; ++steps) {
-            if (Game.State().SummaryOpen) {
+            if (Game.State().Summary != TSummaryState::Closed) {
                 Game.SummaryClosed();
             } else if (!Clock.RunNext()) {
                 return;
@@ -98,8 +98,7 @@ TEST_P(ComputerSeriesTest, PlaysFromTheRollForOrderToTheWinnerByItself) {
     form.Rows[3] = {"Bob", true};
     form.Rows[4] = {"Cid", true};
     form.NoOfGames = 2;
-    Game.ReadNewGameForm(form);
-    Game.NewSeries();
+    Game.StartSeries(form);
     Seen = Game.State();
     PlayToTheEnd();
 
@@ -111,7 +110,7 @@ TEST_P(ComputerSeriesTest, PlaysFromTheRollForOrderToTheWinnerByItself) {
         }
     }
     EXPECT_THAT(View.SummaryShowings, ElementsAre("Initial Order", "Series Summary", "Series Summary"));
-    EXPECT_EQ(s.PlayerMessage, "The winner is " + s.Players[1].Name);
+    EXPECT_EQ(s.Controls.PlayerMessage, "The winner is " + s.Players[1].Name);
     for (int i = 2; i <= 3; ++i) {
         EXPECT_GE(Game.SeriesGrandTotal(s.Players[1].ScoreIndex),
                   Game.SeriesGrandTotal(s.Players[i].ScoreIndex));
@@ -123,25 +122,23 @@ TEST_P(ComputerSeriesTest, ANewSeriesInTheMiddleOfAComputerTurnStartsClean) {
     TNewGameContents form;
     form.Rows[1] = {"Ann", true};
     form.Rows[2] = {"Bob", true};
-    Game.ReadNewGameForm(form);
-    Game.NewSeries();
+    Game.StartSeries(form);
     for (int steps = 0; steps < 40 + static_cast<int>(GetParam() % 40); ++steps) {
-        if (Game.State().SummaryOpen) {
+        if (Game.State().Summary != TSummaryState::Closed) {
             Game.SummaryClosed();
         }
         Clock.RunNext();
     }
     form.Rows[1] = {"Eve", false};
     form.Rows[2] = {};
-    Game.ReadNewGameForm(form);
-    Game.NewSeries();
+    Game.StartSeries(form);
     const TGameState& s = Game.State();
     EXPECT_FALSE(Clock.Pending());
     EXPECT_EQ(s.CurrentGame, 1);
     EXPECT_EQ(s.RollCount, 0);
-    EXPECT_TRUE(s.RollEnabled);
+    EXPECT_TRUE(s.Controls.RollEnabled);
     EXPECT_EQ(s.Scores[1][1], TGameScore::Blank());
-    EXPECT_THAT(s.PlayerListEntries, ElementsAre("Eve"));
+    EXPECT_THAT(s.Controls.PlayerListEntries, ElementsAre("Eve"));
     for (const TDie& die : s.Dice) {
         EXPECT_EQ(die, TDie{});
     }

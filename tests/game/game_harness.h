@@ -37,7 +37,7 @@ struct TEntry {
 // A game on a virtual clock with scripted dice.
 class GameTest : public ::testing::Test {
 protected:
-    GameTest() : Game(View, Clock, Dice) { Game.FormShow(); }
+    GameTest() : Game(View, Clock, Dice) { Game.WindowShown(); }
     ~GameTest() override { EXPECT_FALSE(Dice.RanOut) << "the dice script ran out"; }
 
     void StartSeries(std::initializer_list<TEntry> entries, int games = 1) {
@@ -47,8 +47,7 @@ protected:
             form.Rows[row++] = {entry.Name, entry.Computer};
         }
         form.NoOfGames = games;
-        Game.ReadNewGameForm(form);
-        Game.NewSeries();
+        Game.StartSeries(form);
     }
 
     const TGameState& S() const { return Game.State(); }
@@ -70,15 +69,12 @@ protected:
     // A person's roll: press the button and let the dice land.
     void HumanRoll(std::initializer_list<int> faces) {
         Dice.Add(faces);
-        Game.RollButtonClick();
+        Game.Roll();
         Clock.AdvanceBy(250 * static_cast<int>(faces.size()));
     }
 
     // The score dialog's first item, as Enter on the freshly filled dialog would choose.
-    void ScoreFirstOpenLine() {
-        Game.ScoreButtonClick();
-        Game.ScoreFromList(0);
-    }
+    void ScoreFirstOpenLine() { Game.Score(Game.OpenLines().front()); }
 
     TRecordingView View;
     TVirtualClock Clock;

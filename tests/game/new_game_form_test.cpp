@@ -10,7 +10,7 @@ namespace {
 using ::testing::ElementsAre;
 
 TEST_F(GameTest, BeforeTheFirstSeriesTheDialogIsEmptyAndOffersOneGame) {
-    const TNewGameContents form = Game.StartButtonClick();
+    const TNewGameContents form = Game.OpenNewGame();
     EXPECT_EQ(form.NoOfGames, 1);
     for (const TNewGameRow& row : form.Rows) {
         EXPECT_EQ(row, TNewGameRow{});
@@ -25,7 +25,7 @@ TEST_F(GameTest, NamesAreTrimmedAndPackedInEntryOrder) {
     form.Rows[5] = {"Bob the Builder", true};
     form.Rows[6] = {"", true};
     form.NoOfGames = 4;
-    Game.ReadNewGameForm(form);
+    Game.StartSeries(form);
     EXPECT_EQ(S().NoOfPlayers, 2);
     EXPECT_EQ(S().NoOfGames, 4);
     EXPECT_EQ(S().Players[1], (TPlayer{"Ann", false, 1, 0}));
@@ -45,10 +45,10 @@ TEST_F(GameTest, TheDialogShowsTheLastPlayersInEntryOrderWhateverThePlayOrder) {
     HumanRoll({3, 3, 3, 3, 3});  // P3: 15
     Clock.AdvanceBy(1001);
     ASSERT_THAT(Order(), ElementsAre("P2", "P3", "P1"));
-    EXPECT_EQ(S().PlayerListIndex, 1) << "P3, who rolled last, stays selected after the sort";
+    EXPECT_EQ(S().Controls.PlayerListIndex, 1) << "P3, who rolled last, stays selected after the sort";
     const TGameState before = S();
 
-    const TNewGameContents form = Game.StartButtonClick();
+    const TNewGameContents form = Game.OpenNewGame();
     EXPECT_EQ(form.Rows[1], (TNewGameRow{"P1", false}));
     EXPECT_EQ(form.Rows[2], (TNewGameRow{"P2", true}));
     EXPECT_EQ(form.Rows[3], (TNewGameRow{"P3", false}));
@@ -62,30 +62,26 @@ TEST_F(GameTest, ANewSeriesResetsEverySheetAndTheTurn) {
     EXPECT_EQ(S().CurrentGame, 0);
     EXPECT_EQ(S().Turn, 13);
     EXPECT_EQ(S().CurrentPlayer, 1);
-    EXPECT_THAT(S().PlayerListEntries, ElementsAre("Ann", "Bob"));
-    EXPECT_EQ(S().PlayerListIndex, 0);
+    EXPECT_THAT(S().Controls.PlayerListEntries, ElementsAre("Ann", "Bob"));
+    EXPECT_EQ(S().Controls.PlayerListIndex, 0);
     for (int p = 1; p <= MaxPlayers; ++p) {
         for (int g = 1; g <= MaxGames; ++g) {
             EXPECT_EQ(S().Scores[p][g], TGameScore::Blank()) << "also the rows no player uses";
         }
     }
-    EXPECT_FALSE(S().ScoreEnabled);
-    EXPECT_FALSE(S().PossibleEnabled);
+    EXPECT_FALSE(S().Controls.ScoreEnabled);
+    EXPECT_FALSE(S().Controls.PossibleEnabled);
 }
 
+// Opening the new game dialog sorts a copy of the players, which refills the list as every sort does.
 TEST_F(GameTest, RefillingThePlayerListKeepsTheSelectedNameAndPrefersTheLastOfEqualNames) {
     StartSeries({{"Sam"}, {"Kim"}, {"Sam"}});
-    Game.PlayerListChange(0);
-    TPlayers reversed = S().Players;
-    std::swap(reversed[1], reversed[3]);
-    TGameState state = S();
-    state.Players = reversed;
-    Game.SetState(state);
-    Game.FillPlayerList();
-    EXPECT_EQ(S().PlayerListIndex, 2) << "the last entry named Sam";
-    Game.PlayerListChange(1);
-    Game.FillPlayerList();
-    EXPECT_EQ(S().PlayerListIndex, 1);
+    Game.ViewSheetOf(1);
+    Game.OpenNewGame();
+    EXPECT_EQ(S().Controls.PlayerListIndex, 2) << "the last entry named Sam";
+    Game.ViewSheetOf(2);
+    Game.OpenNewGame();
+    EXPECT_EQ(S().Controls.PlayerListIndex, 1);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "game/quintix_game.h"
 #include "game/virtual_clock.h"
-#include "scoring/dice_analysis.h"
 #include "tests/game/game_harness.h"
 
 namespace quintix {
@@ -24,7 +23,7 @@ protected:
         S.CurrentGame = Game;
         S.CurrentPlayer = 2;
         S.Players[1] = {"Ann", false, 2, 0};
-        S.Players[2] = {"Bob", true, 1, 0};
+        S.Players[2] = {"Bob", false, 1, 0};
         for (auto& row : S.Scores) {
             for (auto& sheet : row) {
                 sheet = TGameScore::Blank();
@@ -35,17 +34,20 @@ protected:
 
     TGameScore& Sheet() { return S.Scores[OnTurnIndex][Game]; }
 
-    // The player in position 2 has just rolled these dice.
-    void Roll(TDiceValues dice) {
+    // The player in position 2 begins a turn and rolls these dice.
+    void Roll(std::initializer_list<int> faces) {
         S.CurrentPlayer = 2;
-        S.RollCount = 1;
-        S.TurnRolled = true;
-        for (int i = 1; i <= NoOfDice; ++i) {
-            S.Dice[i].Value = dice[i];
-        }
-        Game_.SetState(S);
-        Game_.AnalyseDice();
+        Game_.LoadPosition(S);
+        Dice.Add(faces);
+        Game_.Roll();
+        Clock.AdvanceBy(1250);
         S = Game_.State();
+    }
+
+    bool Score(int line) {
+        const std::int32_t turn = Game_.State().Turn;
+        Game_.Score(line);
+        return Game_.State().Turn != turn;
     }
 
     const TGameScore& ScoredSheet() const { return Game_.State().Scores[OnTurnIndex][Game]; }
@@ -58,8 +60,8 @@ protected:
 };
 
 TEST_F(ScoreLineTest, WritesTheValueOnTheSheetOfTheScoreIndexAndRecordsTheCell) {
-    Roll({{3, 3, 3, 5, 5}});
-    ASSERT_TRUE(Game_.ScoreLine(FullHouse));
+    Roll({3, 3, 3, 5, 5});
+    ASSERT_TRUE(Score(FullHouse));
     EXPECT_EQ(ScoredSheet().Lines[FullHouse], 25);
     EXPECT_EQ(Game_.State().Scores[2][Game], S.Scores[2][Game]) << "the other player's sheet changed";
     const TLastScore& last = Game_.State().Last;
@@ -69,48 +71,51 @@ TEST_F(ScoreLineTest, WritesTheValueOnTheSheetOfTheScoreIndexAndRecordsTheCell) 
     EXPECT_TRUE(last.LastValid);
     EXPECT_FALSE(last.LastUpperBonus);
     EXPECT_FALSE(last.LastQuintixBonus);
-    EXPECT_EQ(View.ScoreRedraws, 1);
 }
 
 TEST_F(ScoreLineTest, RefusesSilentlyBeforeTheFirstRollOnAScoredLineAndOutsideAGame) {
-    Roll({{3, 3, 3, 5, 5}});
     Sheet().Lines[Threes] = 6;
     struct TCase {
         const char* What;
-        int RollCount;
         int CurrentGame;
+        bool Rolled;
         int Line;
     };
     for (const TCase& c : {
-             TCase{"before the first roll", 0, Game, FullHouse},
-             TCase{"scored line", 1, Game, Threes},
-             TCase{"roll for order", 1, 0, FullHouse},
-             TCase{"series over", 1, 4, FullHouse},
-             TCase{"no such line", 1, Game, 13},
-             TCase{"negative line", 1, Game, -1},
+             TCase{"before the first roll", Game, false, FullHouse},
+             TCase{"scored line", Game, true, Threes},
+             TCase{"roll for order", 0, true, FullHouse},
+             TCase{"series over", 4, false, FullHouse},
+             TCase{"no such line", Game, true, 13},
+             TCase{"negative line", Game, true, -1},
          }) {
-        TGameState state = S;
-        state.RollCount = c.RollCount;
-        state.CurrentGame = c.CurrentGame;
-        Game_.SetState(state);
-        EXPECT_FALSE(Game_.ScoreLine(c.Line)) << c.What;
-        EXPECT_EQ(Game_.State(), state) << c.What;
+        S.CurrentGame = c.CurrentGame;
+        if (c.Rolled) {
+            Roll({3, 3, 3, 5, 5});
+        } else {
+            S.CurrentPlayer = 2;
+            Game_.LoadPosition(S);
+        }
+        const TGameState before = Game_.State();
+        const int redraws = View.ScoreRedraws;
+        Game_.Score(c.Line);
+        EXPECT_EQ(Game_.State(), before) << c.What;
+        EXPECT_EQ(View.ScoreRedraws, redraws) << c.What;
     }
-    EXPECT_EQ(View.ScoreRedraws, 0);
 }
 
 TEST_F(ScoreLineTest, ARepeatedFiveOfAKindAddsTheBonusOnWhicheverLineItIsScored) {
     Sheet().Lines[QuintixLine] = 50;
-    Roll({{4, 4, 4, 4, 4}});
-    ASSERT_TRUE(Game_.ScoreLine(Fours));
+    Roll({4, 4, 4, 4, 4});
+    ASSERT_TRUE(Score(Fours));
     EXPECT_EQ(ScoredSheet().Lines[Fours], 20);
     EXPECT_EQ(ScoredSheet().Bonus, 100);
     EXPECT_TRUE(Game_.State().Last.LastQuintixBonus);
 
     // With Fours scored, the joker fills the full house, and the bonus grows again.
     S = Game_.State();
-    Roll({{4, 4, 4, 4, 4}});
-    ASSERT_TRUE(Game_.ScoreLine(LargeStraight));
+    Roll({4, 4, 4, 4, 4});
+    ASSERT_TRUE(Score(LargeStraight));
     EXPECT_EQ(ScoredSheet().Lines[LargeStraight], 40);
     EXPECT_EQ(ScoredSheet().Bonus, 200);
 }
@@ -118,8 +123,8 @@ TEST_F(ScoreLineTest, ARepeatedFiveOfAKindAddsTheBonusOnWhicheverLineItIsScored)
 TEST_F(ScoreLineTest, FiveOfAKindAfterAZeroQuintixEarnsNeitherBonusNorJoker) {
     Sheet().Lines[QuintixLine] = 0;
     Sheet().Lines[Fours] = 16;
-    Roll({{4, 4, 4, 4, 4}});
-    ASSERT_TRUE(Game_.ScoreLine(FullHouse));
+    Roll({4, 4, 4, 4, 4});
+    ASSERT_TRUE(Score(FullHouse));
     EXPECT_EQ(ScoredSheet().Lines[FullHouse], 0);
     EXPECT_EQ(ScoredSheet().Bonus, 0);
     EXPECT_FALSE(Game_.State().Last.LastQuintixBonus);
@@ -129,40 +134,42 @@ TEST_F(ScoreLineTest, TheScoreThatReachesSixtyThreeMarksTheUpperBonus) {
     Sheet().Lines[Sixes] = 24;
     Sheet().Lines[Fives] = 20;
     Sheet().Lines[Fours] = 16;  // 60
-    Roll({{1, 1, 1, 2, 2}});
-    ASSERT_TRUE(Game_.ScoreLine(Aces));
+    Roll({1, 1, 1, 2, 2});
+    ASSERT_TRUE(Score(Aces));
     EXPECT_TRUE(Game_.State().Last.LastUpperBonus);
     EXPECT_EQ(Game_.UpperBonus(OnTurnIndex, Game), 35);
 
     // Once the bonus is there, later upper scores do not mark it again.
     S = Game_.State();
-    Roll({{2, 2, 2, 3, 3}});
-    ASSERT_TRUE(Game_.ScoreLine(Twos));
+    Roll({2, 2, 2, 3, 3});
+    ASSERT_TRUE(Score(Twos));
     EXPECT_FALSE(Game_.State().Last.LastUpperBonus);
 }
 
 TEST_F(ScoreLineTest, WhileDiceFallTheScoreFollowsThePreviousCompletedRoll) {
-    Roll({{6, 6, 6, 6, 2}});
-    S.Dice[5].Value = NoValue;  // roll 2 is under way; die 5 has not landed
-    S.Dice[1].Value = 1;
-    Game_.SetState(S);
-    ASSERT_TRUE(Game_.ScoreLine(FourOfAKind));
+    Roll({6, 6, 6, 6, 2});
+    Game_.ToggleDie(1);
+    Dice.Add({1});
+    Game_.Roll();  // roll 2 is under way; die 1 has not landed
+    ASSERT_TRUE(Score(FourOfAKind));
     EXPECT_EQ(ScoredSheet().Lines[FourOfAKind], 26);
 }
 
 TEST_F(ScoreLineTest, PossibleValuesShowOnlyOnTheSheetOnTurnAndNeverInTotals) {
     Sheet().Lines[Aces] = 3;
-    Roll({{2, 2, 5, 5, 5}});
-    S.ShowPossible = true;
-    Game_.SetState(S);
-    EXPECT_EQ(Game_.UpperRowText(OnTurnIndex, Game, 2, false), "4");   // Twos, possible
-    EXPECT_EQ(Game_.UpperRowText(OnTurnIndex, Game, 4, false), "0");   // Fours, possible "0"
-    EXPECT_EQ(Game_.UpperRowText(OnTurnIndex, Game, 4, true), "");     // printout
-    EXPECT_EQ(Game_.UpperRowText(OnTurnIndex, Game, 7, false), "3");   // Total
-    EXPECT_EQ(Game_.LowerRowText(OnTurnIndex, Game, 2, false), "25");  // Full House
-    EXPECT_EQ(Game_.LowerRowText(2, Game, 2, false), "");              // another player's sheet
-    EXPECT_EQ(Game_.TotalRowText(OnTurnIndex, 0, 1), "Quintix Bonus");
-    EXPECT_EQ(Game_.UpperRowText(OnTurnIndex, 3, 1, false), "");  // a later game
+    Roll({2, 2, 5, 5, 5});
+    Game_.TogglePossibleValues();
+    const auto text = [this](TGrid grid, int scoreIndex, int column, int row, bool noPossible = false) {
+        return Game_.Cell(grid, scoreIndex, column, row, noPossible).Text;
+    };
+    EXPECT_EQ(text(TGrid::Upper, OnTurnIndex, Game, 2), "4");       // Twos, possible
+    EXPECT_EQ(text(TGrid::Upper, OnTurnIndex, Game, 4), "0");       // Fours, possible "0"
+    EXPECT_EQ(text(TGrid::Upper, OnTurnIndex, Game, 4, true), "");  // printout
+    EXPECT_EQ(text(TGrid::Upper, OnTurnIndex, Game, 7), "3");       // Total
+    EXPECT_EQ(text(TGrid::Lower, OnTurnIndex, Game, 2), "25");      // Full House
+    EXPECT_EQ(text(TGrid::Lower, 2, Game, 2), "");                  // another player's sheet
+    EXPECT_EQ(text(TGrid::Total, OnTurnIndex, 0, 1), "Quintix Bonus");
+    EXPECT_EQ(text(TGrid::Upper, OnTurnIndex, 3, 1), "");  // a later game
 }
 
 TEST(QuintixGameStart, StartsWithNoPlayersAndZeroedSheets) {

@@ -11,11 +11,11 @@ using ::testing::ElementsAre;
 
 TEST_F(GameTest, DiceOfARollLandOneEveryQuarterSecondInDieOrder) {
     StartSeries({{"Ann"}});
-    ASSERT_TRUE(S().RollEnabled);
+    ASSERT_TRUE(S().Controls.RollEnabled);
     Dice.Add({1, 2, 3, 4, 5});
-    Game.RollButtonClick();
-    EXPECT_FALSE(S().RollEnabled);
-    EXPECT_EQ(S().RollText, "1");
+    Game.Roll();
+    EXPECT_FALSE(S().Controls.RollEnabled);
+    EXPECT_EQ(S().Controls.RollText, "1");
     for (int die = 1; die <= NoOfDice; ++die) {
         Clock.AdvanceBy(249);
         EXPECT_EQ(S().Dice[die].Value, NoValue) << "die " << die << " landed early";
@@ -24,22 +24,22 @@ TEST_F(GameTest, DiceOfARollLandOneEveryQuarterSecondInDieOrder) {
         EXPECT_TRUE(S().Dice[die].ImageShown);
     }
     EXPECT_FALSE(Clock.Pending()) << "a person's completed roll waits for the person";
-    EXPECT_TRUE(S().ScoreEnabled);
-    EXPECT_TRUE(S().PossibleEnabled);
+    EXPECT_TRUE(S().Controls.ScoreEnabled);
+    EXPECT_TRUE(S().Controls.PossibleEnabled);
     EXPECT_EQ(S().Analysis.DiceSum, 15);
 }
 
 TEST_F(GameTest, OnlyTheMarkedDiceFallAgainAndAThirdRollEndsTheMarking) {
     StartSeries({{"Ann"}});
     HumanRoll({1, 2, 3, 4, 5});
-    Game.DiceClick(2);
-    Game.FormKeyDown('4', false);
+    Game.ToggleDie(2);
+    Game.ToggleDie(4);
     EXPECT_TRUE(S().Dice[2].SelectShown && S().Dice[4].SelectShown);
     EXPECT_EQ(S().SelectedCount, 2);
-    EXPECT_TRUE(S().RollEnabled);
+    EXPECT_TRUE(S().Controls.RollEnabled);
 
     Dice.Add({6, 6});
-    Game.RollButtonClick();
+    Game.Roll();
     EXPECT_THAT(Faces(), ElementsAre(1, NoValue, 3, NoValue, 5));
     EXPECT_FALSE(S().Dice[2].ImageShown) << "falling dice are not seen";
     Clock.AdvanceBy(250);
@@ -49,53 +49,34 @@ TEST_F(GameTest, OnlyTheMarkedDiceFallAgainAndAThirdRollEndsTheMarking) {
     EXPECT_EQ(S().SelectedCount, 0);
     EXPECT_FALSE(S().Dice[2].SelectShown);
 
-    Game.DiceClick(1);
-    Game.DiceClick(1);  // unmarked again: nothing to roll
-    EXPECT_FALSE(S().RollEnabled);
-    Game.DiceClick(1);
+    Game.ToggleDie(1);
+    Game.ToggleDie(1);  // unmarked again: nothing to roll
+    EXPECT_FALSE(S().Controls.RollEnabled);
+    Game.ToggleDie(1);
     HumanRoll({4});
     EXPECT_EQ(S().RollCount, 3);
-    Game.DiceClick(1);
-    Game.FormKeyDown('2', false);
+    Game.ToggleDie(1);
+    Game.ToggleDie(2);
     EXPECT_EQ(S().SelectedCount, 0) << "no marking after the third roll";
-    EXPECT_FALSE(S().RollEnabled);
-}
-
-TEST_F(GameTest, DigitKeysClickDiceOnlyFromTheMainKeyboardWithoutModifiers) {
-    StartSeries({{"Ann"}});
-    Game.FormKeyDown('1', false);
-    EXPECT_EQ(S().SelectedCount, 0) << "before the first roll";
-    HumanRoll({1, 2, 3, 4, 5});
-    struct TKey {
-        int Key;
-        bool Modifier;
-        int Marked;
-    };
-    for (const TKey& k : {TKey{'1', true, 0}, TKey{'6', false, 0}, TKey{'0', false, 0}, TKey{97, false, 0},
-                          TKey{'5', false, 1}}) {
-        const int before = S().SelectedCount;
-        Game.FormKeyDown(k.Key, k.Modifier);
-        EXPECT_EQ(S().SelectedCount - before, k.Marked) << "key " << k.Key;
-    }
-    EXPECT_TRUE(S().Dice[5].SelectShown);
+    EXPECT_FALSE(S().Controls.RollEnabled);
 }
 
 TEST_F(GameTest, ADieClickedWhileDiceFallIsMarkedAndTheButtonStaysEnabledAfterTheRoll) {
     StartSeries({{"Ann"}});
     HumanRoll({1, 2, 3, 4, 5});
-    Game.DiceClick(1);
+    Game.ToggleDie(1);
     Dice.Add({6});
-    Game.RollButtonClick();
-    Game.DiceClick(3);  // during the fall of roll 2
+    Game.Roll();
+    Game.ToggleDie(3);  // during the fall of roll 2
     EXPECT_EQ(S().SelectedCount, 2) << "the count is not reset when the roll starts";
-    EXPECT_TRUE(S().RollEnabled);
+    EXPECT_TRUE(S().Controls.RollEnabled);
     Clock.AdvanceBy(250);
     EXPECT_FALSE(S().Dice[3].SelectShown) << "the tick hides every frame";
     EXPECT_EQ(S().SelectedCount, 0);
-    EXPECT_TRUE(S().RollEnabled);
+    EXPECT_TRUE(S().Controls.RollEnabled);
 
     // Pressed now, no die falls, yet a roll is counted and completes a tick later.
-    Game.RollButtonClick();
+    Game.Roll();
     EXPECT_EQ(S().RollCount, 3);
     Clock.AdvanceBy(250);
     EXPECT_THAT(Faces(), ElementsAre(6, 2, 3, 4, 5));
@@ -105,16 +86,16 @@ TEST_F(GameTest, ADieClickedWhileDiceFallIsMarkedAndTheButtonStaysEnabledAfterTh
 TEST_F(GameTest, WhileDiceFallScoreAndPossibilitiesStayAndUseThePreviousRoll) {
     StartSeries({{"Ann"}});
     HumanRoll({6, 6, 6, 6, 2});
-    Game.PossibleButtonClick();
+    Game.TogglePossibleValues();
     EXPECT_TRUE(S().ShowPossible);
-    Game.DiceClick(1);
+    Game.ToggleDie(1);
     Dice.Add({1});
-    Game.RollButtonClick();
+    Game.Roll();
     EXPECT_FALSE(S().ShowPossible) << "a new roll hides the possible values";
-    EXPECT_TRUE(S().ScoreEnabled);
-    Game.LowerScoresDblClick(1, 1);  // 4 Of A Kind, before die 1 lands
+    EXPECT_TRUE(S().Controls.ScoreEnabled);
+    Game.ScoreCell(TGrid::Lower, 1, 1);  // 4 Of A Kind, before die 1 lands
     EXPECT_EQ(S().Scores[1][1].Lines[FourOfAKind], 26);
-    EXPECT_FALSE(S().ScoreEnabled) << "the turn passed";
+    EXPECT_FALSE(S().Controls.ScoreEnabled) << "the turn passed";
 }
 
 TEST_F(GameTest, TheRollForOrderSortsByTheSumsAndNeverSwapsEqualSums) {
@@ -135,17 +116,17 @@ TEST_F(GameTest, TheRollForOrderSortsByTheSumsAndNeverSwapsEqualSums) {
         EXPECT_EQ(S().CurrentGame, 0);
         EXPECT_EQ(S().Turn, 13);
         for (std::size_t p = 0; p < c.Sums.size(); ++p) {
-            EXPECT_EQ(S().PlayerMessage, "It's your turn to roll for order");
-            EXPECT_TRUE(S().RollEnabled);
+            EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn to roll for order");
+            EXPECT_TRUE(S().Controls.RollEnabled);
             const std::vector<int> faces = diceFor(c.Sums[p]);
             for (const int face : faces) {
                 Dice.Add({face});
             }
-            Game.RollButtonClick();
+            Game.Roll();
             EXPECT_EQ(S().RollCount, 0) << "the roll for order is not counted";
             Clock.AdvanceBy(1250);
-            EXPECT_EQ(S().RollText, std::to_string(c.Sums[p]));
-            EXPECT_FALSE(S().ScoreEnabled);
+            EXPECT_EQ(S().Controls.RollText, std::to_string(c.Sums[p]));
+            EXPECT_FALSE(S().Controls.ScoreEnabled);
             Clock.AdvanceBy(1000 + 1);
         }
         EXPECT_EQ(Order(), c.Order);
@@ -156,9 +137,9 @@ TEST_F(GameTest, TheRollForOrderSortsByTheSumsAndNeverSwapsEqualSums) {
         Game.SummaryClosed();
         EXPECT_EQ(S().SummaryCaption, "Series Summary");
         Clock.AdvanceBy(1);
-        EXPECT_EQ(S().PlayerListIndex, 0);
-        EXPECT_EQ(S().PlayerMessage, "It's your turn");
-        EXPECT_TRUE(S().RollEnabled);
+        EXPECT_EQ(S().Controls.PlayerListIndex, 0);
+        EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn");
+        EXPECT_TRUE(S().Controls.RollEnabled);
     }
 }
 
@@ -167,13 +148,13 @@ TEST_F(GameTest, DuringTheRollForOrderTheRollLabelShowsTheSumOfPlayersWhoHaveRol
     HumanRoll({1, 1, 1, 1, 3});
     Clock.AdvanceBy(1001);
     EXPECT_EQ(S().CurrentPlayer, 2);
-    Game.PlayerListChange(0);
-    EXPECT_EQ(S().RollText, "7");
-    EXPECT_EQ(S().PlayerMessage, "It's P2's turn to roll for order");
-    Game.PlayerListChange(2);
-    EXPECT_EQ(S().RollText, "");
-    Game.PlayerListChange(1);
-    EXPECT_EQ(S().PlayerMessage, "It's your turn to roll for order");
+    Game.ViewSheetOf(1);
+    EXPECT_EQ(S().Controls.RollText, "7");
+    EXPECT_EQ(S().Controls.PlayerMessage, "It's P2's turn to roll for order");
+    Game.ViewSheetOf(3);
+    EXPECT_EQ(S().Controls.RollText, "");
+    Game.ViewSheetOf(2);
+    EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn to roll for order");
 }
 
 TEST_F(GameTest, TheMessageNamesThePlayerOnTurnWhileAnotherSheetIsShown) {
@@ -182,28 +163,26 @@ TEST_F(GameTest, TheMessageNamesThePlayerOnTurnWhileAnotherSheetIsShown) {
     state.CurrentGame = 1;
     state.Turn = 1;
     state.CurrentPlayer = 2;
-    Game.SetState(state);
-    Game.PlayerListChange(0);
-    EXPECT_EQ(S().PlayerMessage, "It's Bob's turn");
-    Game.PlayerListChange(1);
-    EXPECT_EQ(S().PlayerMessage, "It's your turn") << "also for a computer player";
-    Game.PlayerListChange(5);
-    EXPECT_EQ(S().PlayerListIndex, 1) << "no such entry";
+    Game.LoadPosition(state);
+    Game.ViewSheetOf(1);
+    EXPECT_EQ(S().Controls.PlayerMessage, "It's Bob's turn");
+    Game.ViewSheetOf(2);
+    EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn") << "also for a computer player";
+    Game.ViewSheetOf(6);
+    EXPECT_EQ(S().Controls.PlayerListIndex, 1) << "no such entry";
 }
 
-TEST_F(GameTest, TheScoreListOffersOpenLinesInSheetOrderAndMapsItemsToLines) {
+TEST_F(GameTest, TheScoreListOffersTheOpenLinesInSheetOrder) {
     StartSeries({{"Ann"}});
     TGameState state = S();
     for (const int line : {0, 1, 2, 3, 4, 5, 12}) {
         state.Scores[1][1].Lines[static_cast<std::size_t>(line)] = 0;
     }
-    Game.SetState(state);
+    Game.LoadPosition(state);
     HumanRoll({1, 2, 3, 4, 6});
-    EXPECT_THAT(Game.ScoreButtonClick(), ElementsAre("3 Of A Kind", "4 Of A Kind", "Full House",
-                                                     "Small Straight", "Large Straight", "Quintix"));
-    Game.ScoreFromList(6);  // no such item
-    EXPECT_EQ(S().RollCount, 1);
-    Game.ScoreFromList(3);
+    EXPECT_THAT(Game.OpenLines(),
+                ElementsAre(ThreeOfAKind, FourOfAKind, FullHouse, SmallStraight, LargeStraight, QuintixLine));
+    Game.Score(SmallStraight);
     EXPECT_EQ(S().Scores[1][1].Lines[SmallStraight], 30);
     EXPECT_EQ(S().Turn, 2);
 }
@@ -215,7 +194,7 @@ TEST_F(GameTest, ADoubleClickScoresOnlyALineOfThePlayerOnTurnInTheCurrentGame) {
     state.NoOfGames = 2;
     state.Turn = 4;
     state.Scores[1][2].Lines[Twos] = 4;
-    Game.SetState(state);
+    Game.LoadPosition(state);
     HumanRoll({2, 2, 2, 5, 5});
     struct TClick {
         bool Upper;
@@ -225,15 +204,16 @@ TEST_F(GameTest, ADoubleClickScoresOnlyALineOfThePlayerOnTurnInTheCurrentGame) {
     for (const TClick& c :
          {TClick{true, 2, 0}, TClick{true, 2, 7}, TClick{true, 2, 8}, TClick{true, 2, 9}, TClick{true, 1, 3},
           TClick{true, 2, 2}, TClick{false, 2, 7}, TClick{false, 1, 2}}) {
-        c.Upper ? Game.UpperScoresDblClick(c.Column, c.Row) : Game.LowerScoresDblClick(c.Column, c.Row);
+        c.Upper ? Game.ScoreCell(TGrid::Upper, c.Column, c.Row)
+                : Game.ScoreCell(TGrid::Lower, c.Column, c.Row);
         EXPECT_EQ(S().RollCount, 1) << (c.Upper ? "upper" : "lower") << " column " << c.Column << " row "
                                     << c.Row;
     }
-    Game.PlayerListChange(1);
-    Game.UpperScoresDblClick(2, 3);
+    Game.ViewSheetOf(2);
+    Game.ScoreCell(TGrid::Upper, 2, 3);
     EXPECT_EQ(S().RollCount, 1) << "another player's sheet is shown";
-    Game.PlayerListChange(0);
-    Game.UpperScoresDblClick(2, 5);
+    Game.ViewSheetOf(1);
+    Game.ScoreCell(TGrid::Upper, 2, 5);
     EXPECT_EQ(S().Scores[1][2].Lines[Fives], 10);
 }
 
@@ -243,33 +223,33 @@ TEST_F(GameTest, TheEndOfATurnLeavesNoRollOrScoreToAnyoneElse) {
     TGameState state = S();
     state.CurrentGame = 1;
     state.Turn = 1;
-    Game.SetState(state);
+    Game.LoadPosition(state);
 
     // A die left marked when Ann scores must not let a click roll for the computer in the pause.
     HumanRoll({1, 2, 3, 4, 5});
-    Game.DiceClick(1);
-    ASSERT_TRUE(S().RollEnabled);
-    Game.LowerScoresDblClick(1, 4);
+    Game.ToggleDie(1);
+    ASSERT_TRUE(S().Controls.RollEnabled);
+    Game.ScoreCell(TGrid::Lower, 1, 4);
     EXPECT_EQ(S().Scores[1][1].Lines[LargeStraight], 40);
-    EXPECT_FALSE(S().RollEnabled);
+    EXPECT_FALSE(S().Controls.RollEnabled);
 
     // While the computer's first roll falls, a double-click scores nothing for it, and nothing on
     // the dice of the turn before.
     Dice.Add({6, 6, 6, 6, 6});
     Clock.AdvanceBy(2000 + 250);
-    Game.PlayerListChange(1);
-    Game.LowerScoresDblClick(1, 5);
+    Game.ViewSheetOf(2);
+    Game.ScoreCell(TGrid::Lower, 1, 5);
     EXPECT_EQ(S().Scores[2][1].Lines[QuintixLine], NoValue);
 }
 
 TEST_F(GameTest, ScoringBeforeTheFirstRollLandsIsRefused) {
     StartSeries({{"Ann"}});
     Dice.Add({2, 2, 2, 2, 2});
-    Game.RollButtonClick();
-    Game.LowerScoresDblClick(1, 6);  // Chance, on no dice of this turn yet
+    Game.Roll();
+    Game.ScoreCell(TGrid::Lower, 1, 6);  // Chance, on no dice of this turn yet
     EXPECT_EQ(S().Scores[1][1].Lines[ChanceLine], NoValue);
     Clock.AdvanceBy(1250);
-    Game.LowerScoresDblClick(1, 6);
+    Game.ScoreCell(TGrid::Lower, 1, 6);
     EXPECT_EQ(S().Scores[1][1].Lines[ChanceLine], 10);
 }
 
@@ -279,12 +259,12 @@ TEST_F(GameTest, TheSummaryAtAGamesEndStopsDiceStillFalling) {
     state.Turn = 13;
     state.Scores[1][1].Lines.fill(0);
     state.Scores[1][1].Lines[ChanceLine] = NoValue;
-    Game.SetState(state);
+    Game.LoadPosition(state);
     HumanRoll({1, 2, 3, 4, 5});
-    Game.DiceClick(1);
+    Game.ToggleDie(1);
     Dice.Add({6});
-    Game.RollButtonClick();
-    Game.LowerScoresDblClick(1, 6);  // the last line, while die 1 still falls
+    Game.Roll();
+    Game.ScoreCell(TGrid::Lower, 1, 6);  // the last line, while die 1 still falls
     EXPECT_EQ(S().CurrentGame, 2);
     EXPECT_FALSE(Clock.Pending()) << "the summary holds the flow";
     EXPECT_THAT(Faces(), ElementsAre(NoValue, NoValue, NoValue, NoValue, NoValue));
@@ -292,12 +272,12 @@ TEST_F(GameTest, TheSummaryAtAGamesEndStopsDiceStillFalling) {
 
 TEST_F(GameTest, PossibilitiesToggleOnlyAfterARoll) {
     StartSeries({{"Ann"}});
-    Game.PossibleButtonClick();
+    Game.TogglePossibleValues();
     EXPECT_FALSE(S().ShowPossible);
     HumanRoll({1, 2, 3, 4, 5});
-    Game.PossibleButtonClick();
+    Game.TogglePossibleValues();
     EXPECT_TRUE(S().ShowPossible);
-    Game.PossibleButtonClick();
+    Game.TogglePossibleValues();
     EXPECT_FALSE(S().ShowPossible);
 }
 
@@ -320,8 +300,8 @@ protected:
             }
         }
         state.Scores[state.Players[state.NoOfPlayers].ScoreIndex][game].Lines[ChanceLine] = NoValue;
-        Game.SetState(state);
-        Game.PlayerListChange(state.NoOfPlayers - 1);
+        Game.LoadPosition(state);
+        Game.ViewSheetOf(state.NoOfPlayers);
         HumanRoll({1, 2, 2, 2, 3});
     }
 };
@@ -339,7 +319,7 @@ TEST_F(LastTurnTest, TheNextGameIsPlayedInTheOrderOfTheLastGameWhileTheSummarySh
     EXPECT_EQ(View.SummaryPlayers[3].Name, "B");
     EXPECT_EQ(Order(), (std::vector<std::string>{"B", "C", "A"}));
     EXPECT_EQ(View.SummaryShowings.back(), "Series Summary");
-    EXPECT_EQ(S().PlayerListEntries, Order());
+    EXPECT_EQ(S().Controls.PlayerListEntries, Order());
 }
 
 TEST_F(LastTurnTest, AfterTheLastGameTheLeaderOfTheSeriesIsTheWinner) {
@@ -347,13 +327,13 @@ TEST_F(LastTurnTest, AfterTheLastGameTheLeaderOfTheSeriesIsTheWinner) {
     SetUpLastTurn(1, 1, {{100}, {95}});
     ScoreFirstOpenLine();
     EXPECT_EQ(S().CurrentGame, 2);
-    EXPECT_EQ(S().PlayerMessage, "The winner is B");
+    EXPECT_EQ(S().Controls.PlayerMessage, "The winner is B");
     Game.SummaryClosed();
     Clock.AdvanceBy(1);
-    EXPECT_FALSE(S().RollEnabled);
+    EXPECT_FALSE(S().Controls.RollEnabled);
     EXPECT_FALSE(Clock.Pending());
-    Game.PlayerListChange(1);
-    EXPECT_EQ(S().PlayerMessage, "The winner is B");
+    Game.ViewSheetOf(2);
+    EXPECT_EQ(S().Controls.PlayerMessage, "The winner is B");
     EXPECT_EQ(Game.SeriesGrandTotal(2), 105);
 }
 
@@ -366,14 +346,14 @@ TEST_F(GameTest, OnePlayerHasNoRollForOrderAndASummaryAfterEveryGame) {
         HumanRoll({1, 1, 2, 3, 5});
         ScoreFirstOpenLine();
         if (turn < 13) {
-            EXPECT_FALSE(S().RollEnabled) << "the pause between turns";
+            EXPECT_FALSE(S().Controls.RollEnabled) << "the pause between turns";
             Clock.AdvanceBy(2000);
-            EXPECT_TRUE(S().RollEnabled);
+            EXPECT_TRUE(S().Controls.RollEnabled);
         }
     }
     EXPECT_EQ(S().CurrentGame, 2);
     EXPECT_THAT(View.SummaryShowings, ElementsAre("Series Summary"));
-    EXPECT_EQ(Game.SeriesGameTotal(1), Game.GameTotal(1, 1));
+    EXPECT_EQ(Game.SeriesGameTotal(1), Game.GrandTotal(1, 1));
 }
 
 TEST_F(GameTest, ASummaryTheFlowAsksForJoinsTheOneAlreadyOpen) {
@@ -382,9 +362,9 @@ TEST_F(GameTest, ASummaryTheFlowAsksForJoinsTheOneAlreadyOpen) {
     state.Turn = 13;
     state.Scores[1][1].Lines.fill(0);
     state.Scores[1][1].Lines[ChanceLine] = NoValue;
-    Game.SetState(state);
-    Game.SummaryButtonClick();
-    Game.SummaryButtonClick();
+    Game.LoadPosition(state);
+    Game.OpenSummary();
+    Game.OpenSummary();
     HumanRoll({1, 2, 3, 4, 6});
     ScoreFirstOpenLine();
     EXPECT_THAT(View.SummaryShowings, ElementsAre("Series Summary")) << "shown once";
@@ -392,15 +372,15 @@ TEST_F(GameTest, ASummaryTheFlowAsksForJoinsTheOneAlreadyOpen) {
     Game.SummaryClosed();
     EXPECT_TRUE(Clock.Pending());
     Clock.AdvanceBy(1);
-    EXPECT_EQ(S().PlayerMessage, "The winner is Solo");
+    EXPECT_EQ(S().Controls.PlayerMessage, "The winner is Solo");
 }
 
 TEST_F(GameTest, ASeriesWithoutPlayersWaitsForTheNextNewGame) {
     StartSeries({{"   "}, {"\t"}});
     EXPECT_EQ(S().NoOfPlayers, 0);
-    EXPECT_TRUE(S().PlayerListEntries.empty());
-    EXPECT_EQ(S().PlayerMessage, "");
-    EXPECT_FALSE(S().RollEnabled);
+    EXPECT_TRUE(S().Controls.PlayerListEntries.empty());
+    EXPECT_EQ(S().Controls.PlayerMessage, "");
+    EXPECT_FALSE(S().Controls.RollEnabled);
     EXPECT_FALSE(Clock.Pending());
 }
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "scoring/cell_texts.h"
-#include "scoring/row_labels.h"
+#include "scoring/sheet_cells.h"
 #include "scoring/totals.h"
 #include "tests/scoring/scoring_fixtures.h"
 
@@ -24,11 +23,15 @@ std::string Column(const TSheetView& view, int scoreIndex, int column, bool noPo
             text += (row == 0 ? "" : ",") + cell(row);
         }
     };
-    add(10, [&](int row) { return UpperRowText(view, scoreIndex, column, row, noPossible); });
+    const auto grid = [&](TGrid which) {
+        return
+            [&, which](int row) { return SheetCell(view, which, scoreIndex, column, row, noPossible).Text; };
+    };
+    add(10, grid(TGrid::Upper));
     text += "|";
-    add(8, [&](int row) { return LowerRowText(view, scoreIndex, column, row, noPossible); });
+    add(8, grid(TGrid::Lower));
     text += "|";
-    add(3, [&](int row) { return TotalRowText(view, scoreIndex, column, row); });
+    add(3, grid(TGrid::Total));
     return text;
 }
 
@@ -46,11 +49,12 @@ protected:
         scores_[3][1] = Sheet({{Fours, 8}, {Fives, 25}, {Sixes, 30}});
         scores_[3][2] = Sheet({{Aces, 0}, {ThreeOfAKind, 0}, {FullHouse, 25}, {ChanceLine, 22}});
         analysis_ = AnalyseDice(Roll("33355"), scores_[1][2]);
-        view_ = {&scores_, 2, 3, true, 1, &analysis_};
+        view_ = {&scores_, 2, 3, true, 1, &analysis_, &last_};
     }
 
     TScores scores_;
     TDiceAnalysis analysis_;
+    TLastScore last_{};
     TSheetView view_;
 };
 
@@ -93,13 +97,35 @@ TEST_F(ScoreSheet, ColumnsShowLabelsScoresPossibleValuesAndRunningTotals) {
         EXPECT_EQ(Column(view, c.scoreIndex, c.column, c.noPossible), c.text) << c.what;
     }
     // The printout asks for the row after each grid's last one.
-    EXPECT_EQ(UpperRowText(view_, 1, 1, 10, false) + LowerRowText(view_, 1, 1, 8, false) +
-                  TotalRowText(view_, 1, 1, 3),
+    EXPECT_EQ(SheetCell(view_, TGrid::Upper, 1, 1, 10, false).Text +
+                  SheetCell(view_, TGrid::Lower, 1, 1, 8, false).Text +
+                  SheetCell(view_, TGrid::Total, 1, 1, 3, false).Text,
               "");
     for (const auto& [line, label] :
          {std::pair<int, const char*>{Sixes, "Sixes"}, {ThreeOfAKind, "3 Of A Kind"}, {13, ""}}) {
         EXPECT_EQ(LineLabel(line), label) << line;
     }
+}
+
+// Unscored lines are italic, possible values among them; the last score stands out on its own
+// sheet and game only, with the bonus rows it earned.
+TEST_F(ScoreSheet, UnscoredLinesAreItalicAndTheLastScoreIsHighlighted) {
+    last_ = {1, 2, ThreeOfAKind, true, true, true};
+    const auto look = [this](TGrid grid, int scoreIndex, int column, int row) {
+        const TCell cell = SheetCell(view_, grid, scoreIndex, column, row, false);
+        return std::string(cell.Italic ? "i" : "") + (cell.Highlighted ? "h" : "");
+    };
+    EXPECT_EQ(look(TGrid::Upper, 1, 2, 1), "");   // Aces, scored
+    EXPECT_EQ(look(TGrid::Upper, 1, 2, 2), "i");  // Twos, a possible value
+    EXPECT_EQ(look(TGrid::Lower, 1, 2, 0), "h");  // 3 Of A Kind, the last score
+    EXPECT_EQ(look(TGrid::Lower, 1, 1, 0), "");   // the same line of another game
+    EXPECT_EQ(look(TGrid::Lower, 2, 2, 0), "i");  // the same line of another player
+    EXPECT_EQ(look(TGrid::Upper, 1, 2, 8), "h");  // Bonus, earned by that score
+    EXPECT_EQ(look(TGrid::Total, 1, 2, 1), "h");  // Quintix Bonus, earned by that score
+    EXPECT_EQ(look(TGrid::Upper, 1, 2, 7), "");   // Total is never highlighted
+    EXPECT_EQ(look(TGrid::Upper, 0, 2, 2), "");   // no player on display
+    last_.LastValid = false;
+    EXPECT_EQ(look(TGrid::Lower, 1, 2, 0), "");
 }
 
 TEST_F(ScoreSheet, SeriesTotalsCountOnlyTheCompletedGames) {

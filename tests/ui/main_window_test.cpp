@@ -41,6 +41,16 @@ class MainWindowTest : public QObject {
     QPushButton* Button(const char* name) { return Child<QPushButton>(name); }
     QString Message() { return Child<QLabel>("PlayerMessage")->text(); }
     const TGameState& S() { return Form->Game().State(); }
+    // A cell as the grids paint it, its text as a QString for QCOMPARE.
+    struct TShownCell {
+        QString Text;
+        bool Italic;
+        bool Highlighted;
+    };
+    TShownCell Cell(TGrid grid, int col, int row) {
+        const TCell cell = Form->Game().ShownCell(grid, col, row);
+        return {QString::fromStdString(cell.Text), cell.Italic, cell.Highlighted};
+    }
 
     // Types the players into the new game dialog and presses OK.
     void NewSeries(const QStringList& names, const QList<bool>& computers = {}, int games = 1) {
@@ -104,13 +114,13 @@ private slots:
             QVERIFY2(Button(name)->isEnabled(), name);
         }
         for (int col = 1; col <= 6; ++col) {
-            QCOMPARE(Form->UpperScoresCell(col, 0).Text, QString::number(col));
-            QCOMPARE(Form->UpperScoresCell(col, 1).Text, QString());
-            QCOMPARE(Form->TotalScoresCell(col, 2).Text, QString());
+            QCOMPARE(Cell(TGrid::Upper, col, 0).Text, QString::number(col));
+            QCOMPARE(Cell(TGrid::Upper, col, 1).Text, QString());
+            QCOMPARE(Cell(TGrid::Total, col, 2).Text, QString());
         }
-        QCOMPARE(Form->UpperScoresCell(0, 8).Text, QString("Bonus"));
-        QCOMPARE(Form->LowerScoresCell(0, 5).Text, QString("Quintix"));
-        QCOMPARE(Form->TotalScoresCell(0, 1).Text, QString("Quintix Bonus"));
+        QCOMPARE(Cell(TGrid::Upper, 0, 8).Text, QString("Bonus"));
+        QCOMPARE(Cell(TGrid::Lower, 0, 5).Text, QString("Quintix"));
+        QCOMPARE(Cell(TGrid::Total, 0, 1).Text, QString("Quintix Bonus"));
     }
 
     void theGridsAreLaidOutToTheirDesignedCells() {
@@ -150,8 +160,8 @@ private slots:
         Clock->AdvanceBy(1);
         QVERIFY(!Button("RollButton")->isEnabled());
         // The first open line took every roll: Aces 1, Twos 2, ..., Large Straight 40, and so on.
-        QCOMPARE(Form->UpperScoresCell(1, 1).Text, QString("1"));
-        QCOMPARE(Form->LowerScoresCell(1, 4).Text, QString("40"));
+        QCOMPARE(Cell(TGrid::Upper, 1, 1).Text, QString("1"));
+        QCOMPARE(Cell(TGrid::Lower, 1, 4).Text, QString("40"));
     }
 
     void twoPlayersRollForOrderAndSeeTheInitialOrder() {
@@ -195,23 +205,23 @@ private slots:
         TGameState state = S();
         state.CurrentGame = 1;
         state.Turn = 1;
-        Form->Game().SetState(state);
+        Form->Game().LoadPosition(state);
         Roll({3, 3, 3, 5, 5});
         DoubleClick("UpperScores", 1, 0);  // header
         DoubleClick("UpperScores", 1, 7);  // Total
         DoubleClick("UpperScores", 2, 3);  // another game
         DoubleClick("LowerScores", 1, 7);  // Lower Total
         QCOMPARE(S().RollCount, 1);
-        Form->Game().PlayerListChange(1);
+        Form->Game().ViewSheetOf(2);
         DoubleClick("LowerScores", 1, 2);
         QCOMPARE(S().RollCount, 1);
-        Form->Game().PlayerListChange(0);
+        Form->Game().ViewSheetOf(1);
         DoubleClick("LowerScores", 1, 2);
         QCOMPARE(S().Scores[1][1].Lines[FullHouse], 25);
-        QCOMPARE(Form->LowerScoresCell(1, 2).Text, QString("25"));
-        QVERIFY(Form->LowerScoresCell(1, 2).Highlighted);
-        QVERIFY(!Form->LowerScoresCell(1, 2).Italic);
-        QVERIFY(Form->LowerScoresCell(1, 3).Italic);
+        QCOMPARE(Cell(TGrid::Lower, 1, 2).Text, QString("25"));
+        QVERIFY(Cell(TGrid::Lower, 1, 2).Highlighted);
+        QVERIFY(!Cell(TGrid::Lower, 1, 2).Italic);
+        QVERIFY(Cell(TGrid::Lower, 1, 3).Italic);
     }
 
     void possibilitiesShowInItalicsOnlyOnTheSheetOnTurn() {
@@ -219,18 +229,18 @@ private slots:
         TGameState state = S();
         state.CurrentGame = 1;
         state.Turn = 1;
-        Form->Game().SetState(state);
+        Form->Game().LoadPosition(state);
         Roll({2, 2, 5, 5, 5});
         QTest::mouseClick(Button("PossibleButton"), Qt::LeftButton);
-        QCOMPARE(Form->UpperScoresCell(1, 2).Text, QString("4"));
-        QCOMPARE(Form->UpperScoresCell(1, 1).Text, QString("0"));
-        QVERIFY(Form->UpperScoresCell(1, 1).Italic);
-        QCOMPARE(Form->UpperScoresCell(1, 7).Text, QString("0"));
-        Form->Game().PlayerListChange(1);
-        QCOMPARE(Form->UpperScoresCell(1, 2).Text, QString());
-        Form->Game().PlayerListChange(0);
+        QCOMPARE(Cell(TGrid::Upper, 1, 2).Text, QString("4"));
+        QCOMPARE(Cell(TGrid::Upper, 1, 1).Text, QString("0"));
+        QVERIFY(Cell(TGrid::Upper, 1, 1).Italic);
+        QCOMPARE(Cell(TGrid::Upper, 1, 7).Text, QString("0"));
+        Form->Game().ViewSheetOf(2);
+        QCOMPARE(Cell(TGrid::Upper, 1, 2).Text, QString());
+        Form->Game().ViewSheetOf(1);
         QTest::mouseClick(Button("PossibleButton"), Qt::LeftButton);
-        QCOMPARE(Form->UpperScoresCell(1, 2).Text, QString());
+        QCOMPARE(Cell(TGrid::Upper, 1, 2).Text, QString());
     }
 
     void scoringHighlightsTheCellAndTheBonusItEarned() {
@@ -239,17 +249,17 @@ private slots:
         state.Scores[1][1].Lines[Sixes] = 24;
         state.Scores[1][1].Lines[Fives] = 25;
         state.Scores[1][1].Lines[QuintixLine] = 50;
-        Form->Game().SetState(state);
+        Form->Game().LoadPosition(state);
         Roll({4, 4, 4, 4, 4});
         DoubleClick("UpperScores", 1, 4);
-        QVERIFY(Form->UpperScoresCell(1, 4).Highlighted);
-        QVERIFY(Form->UpperScoresCell(1, 8).Highlighted);
-        QCOMPARE(Form->UpperScoresCell(1, 8).Text, QString("35"));
-        QVERIFY(Form->TotalScoresCell(1, 1).Highlighted);
-        QCOMPARE(Form->TotalScoresCell(1, 1).Text, QString("100"));
-        QVERIFY(!Form->UpperScoresCell(1, 9).Highlighted);
+        QVERIFY(Cell(TGrid::Upper, 1, 4).Highlighted);
+        QVERIFY(Cell(TGrid::Upper, 1, 8).Highlighted);
+        QCOMPARE(Cell(TGrid::Upper, 1, 8).Text, QString("35"));
+        QVERIFY(Cell(TGrid::Total, 1, 1).Highlighted);
+        QCOMPARE(Cell(TGrid::Total, 1, 1).Text, QString("100"));
+        QVERIFY(!Cell(TGrid::Upper, 1, 9).Highlighted);
         Clock->AdvanceBy(2000);
-        QVERIFY(!Form->UpperScoresCell(1, 4).Highlighted);
+        QVERIFY(!Cell(TGrid::Upper, 1, 4).Highlighted);
     }
 
     void theNewGameDialogIsRefilledInEntryOrderAndCancelChangesNothing() {
@@ -277,7 +287,7 @@ private slots:
         state.Turn = 13;
         state.Scores[1][1].Lines.fill(0);
         state.Scores[1][1].Lines[ChanceLine] = NoValue;
-        Form->Game().SetState(state);
+        Form->Game().LoadPosition(state);
         QTest::mouseClick(Button("SummaryButton"), Qt::LeftButton);
         QVERIFY(Form->SummaryForm().isVisible());
         QSignalSpy finished(&Form->SummaryForm(), &QDialog::finished);

@@ -9,7 +9,6 @@
 #include "game/quintix_game.h"
 #include "game/random_source.h"
 #include "game/virtual_clock.h"
-#include "scoring/row_labels.h"
 #include "ui/band_report.h"
 #include "ui/preview_form.h"
 #include "ui/score_report_form.h"
@@ -31,8 +30,7 @@ struct TSeries {
             form.Rows[i].Name = "P" + std::to_string(i);
         }
         form.NoOfGames = games;
-        Game.ReadNewGameForm(form);
-        Game.NewSeries();
+        Game.StartSeries(form);
     }
 };
 
@@ -212,7 +210,6 @@ void TScoreReportTest::BlocksFollowThePlayOrderAndShowNoPossibleValues() {
     TGameState state = series.Game.State();
     state.CurrentGame = 2;
     state.CurrentPlayer = 1;
-    state.ShowPossible = true;
     state.Players[1] = {"Carol", false, 3, 0};
     state.Players[2] = {"Alice", false, 1, 0};
     state.Players[3] = {"Bob", false, 2, 0};
@@ -222,8 +219,11 @@ void TScoreReportTest::BlocksFollowThePlayOrderAndShowNoPossibleValues() {
     state.Scores[3][1].Bonus = 100;
     state.Scores[3][2].Lines[Aces] = 3;
     state.Scores[3][2].Lines[ChanceLine] = 20;
-    series.Game.SetState(state);
-    QVERIFY(!series.Game.UpperRowText(3, 2, 2, /*noPossible=*/false).empty());  // the grids would show one
+    series.Game.LoadPosition(state);
+    series.Game.Roll();
+    series.Clock.AdvanceBy(1250);
+    series.Game.TogglePossibleValues();
+    QVERIFY(!series.Game.Cell(TGrid::Upper, 3, 2, 2).Text.empty());  // the grids would show one
     TScoreReportForm form(series.Game);
     form.BuildPages();
     const TPageSetup& setup = form.ScoreSheetReport->PageSetup;

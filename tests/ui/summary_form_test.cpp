@@ -43,7 +43,7 @@ public:
     TSummaryFixture() : Game(View, Clock, Random), Form(Game) {}
 
     void SetState(const TGameState& state) {
-        Game.SetState(state);
+        Game.LoadPosition(state);
         Form.SetPlayers(state.Players);
     }
     QStringList Row(int row) const {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quintix {
 namespace {
@@ -69,8 +72,6 @@ TEST(ProbeRequests, ValueGivesTheLineValueAndTheBonusScoringWouldAdd) {
         {"value 3 4 4 4 4 4" + fiftyFoursOpen, "ok 20 100"},
         {"value 8 4 4 4 4 4" + fiftyFoursOpen, "ok 0 100"},
         {"value 10 4 4 4 4 4" + fiftyFoursScored, "ok 40 100"},
-        {"value 13 4 4 4 4 4" + Blank, "ok 0 0"},
-        {"value -5 1 2 3 4 5" + Blank, "ok 0 0"},
     });
 }
 
@@ -87,6 +88,10 @@ TEST(ProbeRequests, MoveTellsWhatTheComputerPlayerDoes) {
         {"move 0 1 1 2 3 4 6" + Blank, "error the turn must be 1 to 13"},
         {"move 1 4 1 2 3 4 6" + Blank, "error the roll must be 1 to 3"},
     });
+    const std::string full = " 1 2 3 4 5 6 7 8 9 10 11 12 13";
+    for (const char* roll : {"1", "2", "3"}) {
+        ExpectAnswers({{"move 13 " + std::string(roll) + " 1 2 3 4 5" + full, "error no line is open"}});
+    }
 }
 
 TEST(ProbeRequests, EstimatesMatchTheirKnownValues) {
@@ -124,24 +129,87 @@ TEST(ProbeRequests, MalformedRequestsAreAnsweredWithAnError) {
     EXPECT_FALSE(AnswerProbeRequest("  \t \r").has_value());
 }
 
-TEST(ProbeRequests, EstimatorArgumentsOutsideTheGameNeverCrash) {
-    for (const std::string request : {
-             "face 3 20 1",
-             "face -1 5 1",
-             "face 2147483647 2147483647 1",
-             "kind 2147483647 -2147483648 1",
-             "kind 3 -7 1",
-             "fullhouse 9 0 1",
-             "fullhouse -3 0 1",
-             "fullhouse 0 0 1",
-             "straight 9 9 1 2",
-             "straight 5 0 1 2",
-             "straight -1 -1 1 1",
-             "straight 3 2 1 -2147483648",
+// Each argument at the edges of its meaning: inside, the request is answered; one step outside, or
+// far outside where the arithmetic would wrap, it is refused.
+TEST(ProbeRequests, ArgumentsAreAnsweredOnlyWithinTheirMeaning) {
+    const std::string pattern = "prob 5 2 1 1 1 0 0 0 ";
+    for (const auto& [request, answered] : std::vector<std::pair<std::string, bool>>{
+             {"face 0 0 1", true},
+             {"face 5 5 1", true},
+             {"face 3 2 1", true},
+             {"face -1 5 1", false},
+             {"face 6 5 1", false},
+             {"face 1 -5 0", false},
+             {"face 1 6 0", false},
+             {"kind 3 0 1", true},
+             {"kind 5 5 1", true},
+             {"kind 2 1 1", false},
+             {"kind 6 1 1", false},
+             {"kind 5 -1 1", false},
+             {"kind 5 6 0", false},
+             {"kind 5 2147483647 0", false},
+             {"fullhouse 1 0 1", true},
+             {"fullhouse 3 1 1", true},
+             {"fullhouse 0 1 1", false},
+             {"fullhouse 4 0 0", false},
+             {"fullhouse 2147483647 0 1", false},
+             {"straight 1 1 1 1", true},
+             {"straight 5 5 0 3", true},
+             {"straight 5 1 1 3", true},
+             {"straight 0 1 1 1", false},
+             {"straight 6 1 1 1", false},
+             {"straight 3 0 1 1", false},
+             {"straight 2 3 0 1", false},
+             {"straight 3 2 1 0", false},
+             {"straight 3 2 1 4", false},
+             {"straight 5 5 1 2147483647", false},
+             {"straight 5 4 1 -2147483648", false},
+             {pattern + "0 0 0 0 0", true},
+             {pattern + "6 6 6 6 6", true},
+             {pattern + "-1 1 1 1 1", false},
+             {pattern + "1 7 1 1 1", false},
+             {"value 0 1 2 3 4 5" + Blank, true},
+             {"value 12 1 2 3 4 5" + Blank, true},
+             {"value -1 1 2 3 4 5" + Blank, false},
+             {"value 13 1 2 3 4 5" + Blank, false},
          }) {
         const auto got = AnswerProbeRequest(request);
         ASSERT_TRUE(got.has_value()) << request;
-        EXPECT_TRUE(got->rfind("ok ", 0) == 0 || got->rfind("error ", 0) == 0) << request << " -> " << *got;
+        EXPECT_EQ(got->rfind(answered ? "ok " : "error ", 0), 0U) << request << " -> " << *got;
+    }
+}
+
+std::string Request(const char* kind, std::initializer_list<int> arguments) {
+    std::string request = kind;
+    for (const int argument : arguments) {
+        request += ' ' + std::to_string(argument);
+    }
+    return request;
+}
+
+// Whatever the computer player may ask of an estimator, the probe answers too.
+TEST(ProbeRequests, EstimatesAreAnsweredForEveryArgumentTheComputerPlayerPasses) {
+    std::vector<std::string> requests;
+    for (const int two : {0, 1}) {
+        for (int n = 0; n <= 5; ++n) {
+            for (int k = 0; k <= 5; ++k) {
+                requests.push_back(Request("face", {n, k, two}));
+                if (n >= 3) {
+                    requests.push_back(Request("kind", {n, k, two}));
+                }
+                if (k >= 1 && k <= 3 && n <= 1) {
+                    requests.push_back(Request("fullhouse", {k, n, two}));
+                }
+                for (int m = 1; m <= 3; ++m) {
+                    if (k >= 1 && k <= n) {
+                        requests.push_back(Request("straight", {n, k, two, m}));
+                    }
+                }
+            }
+        }
+    }
+    for (const std::string& request : requests) {
+        EXPECT_EQ(AnswerProbeRequest(request).value_or("").rfind("ok ", 0), 0U) << request;
     }
 }
 

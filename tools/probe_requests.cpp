@@ -16,6 +16,7 @@
 #include "computer/strategy.h"
 #include "scoring/dice_analysis.h"
 #include "scoring/line_value.h"
+#include "tools/printable.h"
 
 namespace quintix {
 
@@ -52,10 +53,10 @@ std::int32_t ParseInt(std::string_view word) {
     }
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
-        throw EBadRequest("'" + std::string(word) + "' is out of the 32-bit integer range");
+        throw EBadRequest("'" + Excerpt(word) + "' is out of the 32-bit integer range");
     }
     if (ec != std::errc() || ptr != last || first == last) {
-        throw EBadRequest("'" + std::string(word) + "' is not an integer");
+        throw EBadRequest("'" + Excerpt(word) + "' is not an integer");
     }
     return value;
 }
@@ -232,6 +233,10 @@ const std::map<std::string_view, TRequestKind>& RequestKinds() {
 
 }  // namespace
 
+std::string AnswerOverlongProbeRequest() {
+    return "error the request is longer than " + std::to_string(MaxProbeRequestLength) + " characters";
+}
+
 std::optional<std::string> AnswerProbeRequest(std::string_view request) {
     const std::vector<std::string_view> words = SplitWords(request);
     if (words.empty()) {
@@ -240,7 +245,7 @@ std::optional<std::string> AnswerProbeRequest(std::string_view request) {
     try {
         const auto kind = RequestKinds().find(words.front());
         if (kind == RequestKinds().end()) {
-            throw EBadRequest("unknown request '" + std::string(words.front()) + "'");
+            throw EBadRequest("unknown request '" + Excerpt(words.front()) + "'");
         }
         const std::size_t expected = kind->second.Arguments;
         if (words.size() - 1 != expected) {

@@ -120,6 +120,11 @@ TEST(ProbeRequests, MalformedRequestsAreAnsweredWithAnError) {
         {"face 1 2 x", "error 'x' is not an integer"},
         {"face 1 2 1.5", "error '1.5' is not an integer"},
         {"face 1 2 99999999999", "error '99999999999' is out of the 32-bit integer range"},
+        // Quoted input is cut short and its unprintable bytes escaped, a NUL included.
+        {"face 1 2 " + std::string(100, '9'),
+         "error '" + std::string(32, '9') + "...' is out of the 32-bit integer range"},
+        {std::string("ab\0cd 1", 7), "error unknown request 'ab\\x00cd'"},
+        {"\a\xC3\xA9 1", "error unknown request '\\x07\\xC3\\xA9'"},
         {"face 1 2 2", "error two must be 0 or 1"},
         {"analyse 0 1 2 3 4" + Blank, "error die 1 must show a face from 1 to 6"},
         {"value 1 1 2 3 4 5 -2 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1",

@@ -1,5 +1,6 @@
 #include "tools/probe_requests.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -11,9 +12,11 @@
 
 #include "computer/combination.h"
 #include "computer/estimates.h"
+#include "computer/int_math.h"
 #include "computer/strategy.h"
 #include "scoring/dice_analysis.h"
 #include "scoring/line_value.h"
+#include "tools/printable.h"
 
 namespace quintix {
 
@@ -50,10 +53,18 @@ std::int32_t ParseInt(std::string_view word) {
     }
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
-        throw EBadRequest("'" + std::string(word) + "' is out of the 32-bit integer range");
+        throw EBadRequest("'" + Excerpt(word) + "' is out of the 32-bit integer range");
     }
     if (ec != std::errc() || ptr != last || first == last) {
-        throw EBadRequest("'" + std::string(word) + "' is not an integer");
+        throw EBadRequest("'" + Excerpt(word) + "' is not an integer");
+    }
+    return value;
+}
+
+// value, when it lies in low..high; a request whose argument lies outside has no meaningful answer.
+std::int32_t Within(std::int32_t value, std::int32_t low, std::int32_t high, const std::string& what) {
+    if (value < low || value > high) {
+        throw EBadRequest(what + " must be " + std::to_string(low) + " to " + std::to_string(high));
     }
     return value;
 }
@@ -101,6 +112,12 @@ TGameScore ParseSheet(const TArgs& args, std::size_t first) {
 }
 
 std::string AnswerProb(const TArgs& args) {
+    // The rest of the pattern is the engine's to judge, with refusals of its own; it multiplies by
+    // the groups' counts of faces without looking at them, and ignores the entries beyond the groups.
+    for (std::int32_t group = 1; group <= Min(args[1], MaxGroups); ++group) {
+        Within(args[7 + static_cast<std::size_t>(group)], 0, NoOfFaces,
+               "PossibleValues of group " + std::to_string(group));
+    }
     TCombination combination;
     combination.Rolled = args[0];
     combination.NoOfGroups = args[1];
@@ -140,7 +157,7 @@ std::string AnswerValue(const TArgs& args) {
     const TGameScore sheet = ParseSheet(args, 6);
     const TDiceAnalysis a = AnalyseDice(ParseDice(args, 1), sheet);
     const int bonus = EarnsQuintixBonus(a, sheet) ? 100 : 0;
-    return "ok " + Int(LineValue(a, args[0])) + ' ' + Int(bonus);
+    return "ok " + Int(LineValue(a, Within(args[0], 0, NoOfLines - 1, "the line"))) + ' ' + Int(bonus);
 }
 
 std::string AnswerMove(const TArgs& args) {
@@ -154,11 +171,11 @@ std::string AnswerMove(const TArgs& args) {
     }
     const TGameScore sheet = ParseSheet(args, 7);
     const TDiceAnalysis a = AnalyseDice(ParseDice(args, 2), sheet);
+    if (std::ranges::none_of(sheet.Lines, [](std::int32_t value) { return value == NoValue; })) {
+        throw EBadRequest("no line is open");
+    }
     const TComputerDecision decision = DecideComputerMove({a, sheet, roll, turn});
     if (decision.Kind == TComputerDecision::TKind::Score) {
-        if (decision.Line < 0) {
-            throw EBadRequest("no line is open");
-        }
         return "ok score " + Int(decision.Line);
     }
     std::string answer = "ok reroll";
@@ -170,6 +187,35 @@ std::string AnswerMove(const TArgs& args) {
     return answer;
 }
 
+// The estimators answer for the arguments the computer player can pass and for the rest of what their
+// definitions cover: as many dice as the game has, and the counts that make sense for each line.
+std::string AnswerFace(const TArgs& args) {
+    const std::int32_t wanted = Within(args[0], 0, NoOfDice, "n (dice wanted)");
+    const std::int32_t rolled = Within(args[1], 0, NoOfDice, "r (dice rolled)");
+    return "ok " + Double(FaceChance(wanted, rolled, ParseBool(args[2], "two")));
+}
+
+std::string AnswerKind(const TArgs& args) {
+    const std::int32_t wanted = Within(args[0], 3, NoOfDice, "t (dice of a kind)");
+    const std::int32_t kept = Within(args[1], 0, NoOfDice, "k (dice kept)");
+    return "ok " + Double(KindChance(wanted, kept, ParseBool(args[2], "two")));
+}
+
+std::string AnswerFullHouse(const TArgs& args) {
+    // Even with two pairs, where the estimate does not depend on it, k counts dice of one face kept.
+    const std::int32_t kept = Within(args[0], 1, 3, "k (dice kept)");
+    return "ok " + Double(FullHouseChance(kept, ParseBool(args[1], "twopairs"), ParseBool(args[2], "two")));
+}
+
+std::string AnswerStraight(const TArgs& args) {
+    const std::int32_t rolled = Within(args[0], 1, NoOfDice, "n (dice rolled)");
+    const std::int32_t missing = Within(args[1], 1, rolled, "g (faces missing)");
+    const bool twoRolls = ParseBool(args[2], "two");
+    // A small straight can be made three ways (1-4, 2-5, 3-6), a large one two.
+    const std::int32_t ways = Within(args[3], 1, 3, "m (ways to complete)");
+    return "ok " + Double(StraightChance(rolled, missing, twoRolls, ways));
+}
+
 struct TRequestKind {
     std::size_t Arguments;
     std::function<std::string(const TArgs&)> Answer;
@@ -177,30 +223,19 @@ struct TRequestKind {
 
 const std::map<std::string_view, TRequestKind>& RequestKinds() {
     static const std::map<std::string_view, TRequestKind> kinds{
-        {"prob", {13, AnswerProb}},
-        {"face",
-         {3, [](const TArgs& a) { return "ok " + Double(FaceChance(a[0], a[1], ParseBool(a[2], "two"))); }}},
-        {"kind",
-         {3, [](const TArgs& a) { return "ok " + Double(KindChance(a[0], a[1], ParseBool(a[2], "two"))); }}},
-        {"fullhouse",
-         {3,
-          [](const TArgs& a) {
-              return "ok " +
-                     Double(FullHouseChance(a[0], ParseBool(a[1], "twopairs"), ParseBool(a[2], "two")));
-          }}},
-        {"straight",
-         {4,
-          [](const TArgs& a) {
-              return "ok " + Double(StraightChance(a[0], a[1], ParseBool(a[2], "two"), a[3]));
-          }}},
-        {"analyse", {18, AnswerAnalyse}},
-        {"value", {19, AnswerValue}},
-        {"move", {20, AnswerMove}},
+        {"prob", {13, AnswerProb}},        {"face", {3, AnswerFace}},
+        {"kind", {3, AnswerKind}},         {"fullhouse", {3, AnswerFullHouse}},
+        {"straight", {4, AnswerStraight}}, {"analyse", {18, AnswerAnalyse}},
+        {"value", {19, AnswerValue}},      {"move", {20, AnswerMove}},
     };
     return kinds;
 }
 
 }  // namespace
+
+std::string AnswerOverlongProbeRequest() {
+    return "error the request is longer than " + std::to_string(MaxProbeRequestLength) + " characters";
+}
 
 std::optional<std::string> AnswerProbeRequest(std::string_view request) {
     const std::vector<std::string_view> words = SplitWords(request);
@@ -210,7 +245,7 @@ std::optional<std::string> AnswerProbeRequest(std::string_view request) {
     try {
         const auto kind = RequestKinds().find(words.front());
         if (kind == RequestKinds().end()) {
-            throw EBadRequest("unknown request '" + std::string(words.front()) + "'");
+            throw EBadRequest("unknown request '" + Excerpt(words.front()) + "'");
         }
         const std::size_t expected = kind->second.Arguments;
         if (words.size() - 1 != expected) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,15 @@ namespace quintix {
 //                                       RunLow RunHigh OpenEnd
 //   value LINE D1..D5 L0..L12       -> ok V B
 //   move TURN ROLL D1..D5 L0..L12   -> ok score LINE | ok reroll I...   (the computer player's move)
-// A malformed request gets "error MESSAGE". Blank lines get no answer (nullopt).
+// A malformed request, or one with an argument outside what it means, gets "error MESSAGE", quoting at
+// most a few dozen bytes of the request with the unprintable ones escaped. Blank lines get no answer
+// (nullopt).
 std::optional<std::string> AnswerProbeRequest(std::string_view request);
+
+// A request fits in about a hundred characters; a longer line than this is refused without being kept.
+constexpr std::size_t MaxProbeRequestLength = 4096;
+
+// The answer to a line longer than MaxProbeRequestLength.
+std::string AnswerOverlongProbeRequest();
 
 }  // namespace quintix

@@ -1,16 +1,20 @@
 // quintix-sim: plays series of computer players without a window or real waiting, and prints
 // statistics of the games; optionally a trace of every roll, decision and score (JSON Lines).
-#include <charconv>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "game/random_source.h"
+#include "tools/command_line.h"
 #include "tools/simulator.h"
 
 namespace {
 
+using quintix::ParseNumber;
+
+const char* const Tool = "quintix-sim";
 const char* const Usage =
     "usage: quintix-sim [--players N] [--games G] [--series S] [--seed X] [--trace FILE]\n"
     "  --players N   computer players, 1..6 (default 1)\n"
@@ -20,20 +24,7 @@ const char* const Usage =
     "  --trace FILE  write every event as JSON Lines to FILE ('-' for standard output)\n";
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "quintix-sim: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
-
-template <typename T>
-bool ParseNumber(std::string_view text, T low, T high, T& value) {
-    T parsed{};
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (ec != std::errc() || ptr != text.data() + text.size() || text.empty() || parsed < low ||
-        parsed > high) {
-        return false;
-    }
-    value = parsed;
-    return true;
+    return quintix::FailUsage(Tool, message, Usage);
 }
 
 }  // namespace
@@ -85,9 +76,10 @@ int main(int argc, char** argv) {
     }
 
     const quintix::TSimStats stats = quintix::RunSimulation(options, trace);
-    if (trace != nullptr && trace != stdout && std::fclose(trace) != 0) {
-        std::fprintf(stderr, "quintix-sim: writing '%s' failed\n", tracePath.c_str());
-        return 1;
+    // A run whose trace could not be written gives no figures: they would describe a cut-short run.
+    if (trace != nullptr &&
+        !quintix::CloseOutput(Tool, trace, trace == stdout ? "standard output" : "'" + tracePath + "'")) {
+        return quintix::WriteFailedStatus;
     }
     // With the trace on standard output, the figures go to standard error to keep it clean.
     std::FILE* report = trace == stdout ? stderr : stdout;
@@ -97,5 +89,8 @@ int main(int argc, char** argv) {
                  options.Seed, static_cast<long long>(stats.Games), stats.Mean, stats.StdDev, stats.Min,
                  stats.Max, stats.UpperBonusShare, stats.QuintixShare,
                  stats.Seconds > 0 ? static_cast<double>(stats.Games) / stats.Seconds : 0.0);
+    if (report == stdout && !quintix::CloseOutput(Tool, stdout, "standard output")) {
+        return quintix::WriteFailedStatus;
+    }
     return 0;
 }

@@ -1,18 +1,23 @@
 // quintix-soak: plays the game with random events, as a person and the clock could cause them, and
 // checks the game's invariants after every event and every timer step. A violation is printed with
 // the seed and the event, so that the same run replays it.
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <string_view>
 
 #include "game/random_source.h"
+#include "tools/command_line.h"
 #include "tools/game_monkey.h"
+#include "tools/printable.h"
 
 namespace {
 
+using quintix::ParseNumber;
+
+const char* const Tool = "quintix-soak";
 const char* const Usage =
     "usage: quintix-soak [--events N] [--seed S]\n"
     "  --events N   events to apply, at least 1 (default 100000)\n"
@@ -20,36 +25,8 @@ const char* const Usage =
 
 constexpr int MaxPrintedViolations = 20;
 
-// Player names may hold any bytes; the report shows the unprintable ones as \xNN.
-std::string Printable(const std::string& text) {
-    std::string shown;
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u >= 0x7F) {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02X", u);
-            shown += escape;
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
-
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "quintix-soak: %s\n%s", message.c_str(), Usage);
-    return 2;
-}
-
-template <typename T>
-bool ParseNumber(std::string_view text, T low, T& value) {
-    T parsed{};
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (ec != std::errc() || ptr != text.data() + text.size() || text.empty() || parsed < low) {
-        return false;
-    }
-    value = parsed;
-    return true;
+    return quintix::FailUsage(Tool, message, Usage);
 }
 
 }  // namespace
@@ -70,8 +47,9 @@ int main(int argc, char** argv) {
             return Fail("missing value for " + std::string(option));
         }
         const std::string_view value = argv[++i];
-        const bool ok =
-            option == "--events" ? ParseNumber(value, 1LL, events) : ParseNumber(value, 0ULL, seed);
+        const bool ok = option == "--events"
+                            ? ParseNumber(value, 1LL, std::numeric_limits<long long>::max(), events)
+                            : ParseNumber(value, 0ULL, std::numeric_limits<unsigned long long>::max(), seed);
         if (!ok) {
             return Fail("bad value '" + std::string(value) + "' for " + std::string(option));
         }
@@ -84,8 +62,9 @@ int main(int argc, char** argv) {
     monkey.OnViolation([&](const std::string& message) {
         const auto count = monkey.Figures().Violations;
         if (count <= MaxPrintedViolations) {
+            // Player names in a message may hold any bytes.
             std::printf("violation at event %lld (replay: --seed %llu --events %lld): %s\n", event, seed,
-                        event, Printable(message).c_str());
+                        event, quintix::Printable(message).c_str());
         }
     });
     const auto start = std::chrono::steady_clock::now();
@@ -104,5 +83,8 @@ int main(int argc, char** argv) {
     std::printf("events %lld checks %lld violations %lld per-second %lld\n", static_cast<long long>(f.Events),
                 static_cast<long long>(f.Checks), static_cast<long long>(f.Violations),
                 static_cast<long long>(perSecond));
+    if (!quintix::CloseOutput(Tool, stdout, "standard output")) {
+        return quintix::WriteFailedStatus;
+    }
     return f.Violations > 0 ? 1 : 0;
 }

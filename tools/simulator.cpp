@@ -136,6 +136,9 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
                 quintixes += s.Scores[p][g].Lines[QuintixLine] == QuintixScore ? 1 : 0;
             }
         }
+        if (trace != nullptr && std::ferror(trace) != 0) {
+            break;
+        }
     }
     stats.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 

@@ -26,7 +26,8 @@ struct TSimStats {
 
 // Plays options.Series series of computer players on the real game object with a virtual clock,
 // and writes the trace (JSON Lines) to trace unless it is null. The same options give the same
-// games and the same trace, byte for byte.
+// games and the same trace, byte for byte. Once a write to the trace has failed, the run ends after
+// the series in progress; the error stays on the stream for the caller to report.
 TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace);
 
 }  // namespace quintix

@@ -1,8 +1,16 @@
-# Runs PROGRAM with ARGS (a ;-list) and fails unless it exits with CODE and says something.
-execute_process(COMMAND ${PROGRAM} ${ARGS} RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+# Runs PROGRAM with ARGS (a ;-list), standard input from INPUT and standard output to OUTPUT when
+# given, and fails unless it exits with CODE and, when CODE is not 0, says something.
+set(redirects OUTPUT_QUIET)
+if(DEFINED OUTPUT)
+  set(redirects OUTPUT_FILE ${OUTPUT})
+endif()
+if(DEFINED INPUT)
+  list(APPEND redirects INPUT_FILE ${INPUT})
+endif()
+execute_process(COMMAND ${PROGRAM} ${ARGS} ${redirects} RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL CODE)
   message(FATAL_ERROR "${PROGRAM} ${ARGS} exited with ${result}, expected ${CODE}")
 endif()
-if(CODE EQUAL 2 AND errors STREQUAL "")
+if(NOT CODE EQUAL 0 AND errors STREQUAL "")
   message(FATAL_ERROR "${PROGRAM} ${ARGS} gave no message")
 endif()

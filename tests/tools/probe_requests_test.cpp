@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace quintix {
 namespace {
@@ -42,7 +44,7 @@ TEST(ProbeRequests, EngineRefusalsOutsideItsContractAreAnswersNotCrashes) {
              "prob -1 1 1 0 0 0 0 0 1 1 1 1 1",
              "prob 5 1 1 -2 0 0 0 0 1 1 1 1 1",
              "prob 2147483647 1 1 0 0 0 0 0 1 1 1 1 1",
-             "prob 12 1 1 0 0 0 0 0 2147483647 1 1 1 1",
+             "prob 12 1 1 0 0 0 0 0 6 1 1 1 1",
          }) {
         const auto got = AnswerProbeRequest(request);
         ASSERT_TRUE(got.has_value());
@@ -69,8 +71,10 @@ TEST(ProbeRequests, ValueGivesTheLineValueAndTheBonusScoringWouldAdd) {
         {"value 3 4 4 4 4 4" + fiftyFoursOpen, "ok 20 100"},
         {"value 8 4 4 4 4 4" + fiftyFoursOpen, "ok 0 100"},
         {"value 10 4 4 4 4 4" + fiftyFoursScored, "ok 40 100"},
-        {"value 13 4 4 4 4 4" + Blank, "ok 0 0"},
-        {"value -5 1 2 3 4 5" + Blank, "ok 0 0"},
+        {"value 0 1 2 3 4 5" + Blank, "ok 1 0"},
+        {"value 12 1 2 3 4 5" + Blank, "ok 15 0"},
+        {"value -1 1 2 3 4 5" + Blank, "error the line must be 0 to 12"},
+        {"value 13 1 2 3 4 5" + Blank, "error the line must be 0 to 12"},
     });
 }
 
@@ -87,6 +91,10 @@ TEST(ProbeRequests, MoveTellsWhatTheComputerPlayerDoes) {
         {"move 0 1 1 2 3 4 6" + Blank, "error the turn must be 1 to 13"},
         {"move 1 4 1 2 3 4 6" + Blank, "error the roll must be 1 to 3"},
     });
+    const std::string full = " 1 2 3 4 5 6 7 8 9 10 11 12 13";
+    for (const char* roll : {"1", "2", "3"}) {
+        ExpectAnswers({{"move 13 " + std::string(roll) + " 1 2 3 4 5" + full, "error no line is open"}});
+    }
 }
 
 TEST(ProbeRequests, EstimatesMatchTheirKnownValues) {
@@ -115,6 +123,11 @@ TEST(ProbeRequests, MalformedRequestsAreAnsweredWithAnError) {
         {"face 1 2 x", "error 'x' is not an integer"},
         {"face 1 2 1.5", "error '1.5' is not an integer"},
         {"face 1 2 99999999999", "error '99999999999' is out of the 32-bit integer range"},
+        // Quoted input is cut short and its unprintable bytes escaped, a NUL included.
+        {"face 1 2 " + std::string(100, '9'),
+         "error '" + std::string(32, '9') + "...' is out of the 32-bit integer range"},
+        {std::string("ab\0cd 1", 7), "error unknown request 'ab\\x00cd'"},
+        {"\a\xC3\xA9 1", "error unknown request '\\x07\\xC3\\xA9'"},
         {"face 1 2 2", "error two must be 0 or 1"},
         {"analyse 0 1 2 3 4" + Blank, "error die 1 must show a face from 1 to 6"},
         {"value 1 1 2 3 4 5 -2 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1",
@@ -124,25 +137,29 @@ TEST(ProbeRequests, MalformedRequestsAreAnsweredWithAnError) {
     EXPECT_FALSE(AnswerProbeRequest("  \t \r").has_value());
 }
 
-TEST(ProbeRequests, EstimatorArgumentsOutsideTheGameNeverCrash) {
-    for (const std::string request : {
-             "face 3 20 1",
-             "face -1 5 1",
-             "face 2147483647 2147483647 1",
-             "kind 2147483647 -2147483648 1",
-             "kind 3 -7 1",
-             "fullhouse 9 0 1",
-             "fullhouse -3 0 1",
-             "fullhouse 0 0 1",
-             "straight 9 9 1 2",
-             "straight 5 0 1 2",
-             "straight -1 -1 1 1",
-             "straight 3 2 1 -2147483648",
-         }) {
-        const auto got = AnswerProbeRequest(request);
-        ASSERT_TRUE(got.has_value()) << request;
-        EXPECT_TRUE(got->rfind("ok ", 0) == 0 || got->rfind("error ", 0) == 0) << request << " -> " << *got;
+void ExpectAnswersStartWith(std::initializer_list<const char*> requests, const std::string& start) {
+    for (const char* request : requests) {
+        EXPECT_EQ(AnswerProbeRequest(request).value_or("").rfind(start, 0), 0U) << request;
     }
+}
+
+// Each argument at the edges of its meaning: inside, the request is answered; one step outside, or
+// far outside where the arithmetic would wrap, it is refused.
+TEST(ProbeRequests, ArgumentsAreAnsweredOnlyWithinTheirMeaning) {
+    ExpectAnswersStartWith(
+        {"face 0 0 1", "face 5 5 1", "face 3 2 1", "kind 3 0 1", "kind 5 5 1", "fullhouse 1 0 1",
+         "fullhouse 3 1 1", "straight 1 1 1 1", "straight 5 5 0 3", "straight 5 1 1 3",
+         "prob 5 2 1 1 1 0 0 0 0 0 0 0 0", "prob 5 2 1 1 1 0 0 0 6 6 6 6 6"},
+        "ok ");
+    ExpectAnswersStartWith({"face -1 5 1", "face 6 5 1", "face 1 -5 0", "face 1 6 0", "kind 2 1 1",
+                            "kind 6 1 1", "kind 5 -1 1", "kind 5 6 0", "kind 5 2147483647 0",
+                            "fullhouse 0 1 1", "fullhouse 4 0 0", "fullhouse 2147483647 0 1"},
+                           "error ");
+    ExpectAnswersStartWith(
+        {"straight 0 1 1 1", "straight 6 1 1 1", "straight 3 0 1 1", "straight 2 3 0 1", "straight 3 2 1 0",
+         "straight 3 2 1 4", "straight 5 5 1 2147483647", "straight 5 4 1 -2147483648",
+         "prob 5 2 1 1 1 0 0 0 -1 1 1 1 1", "prob 5 2 1 1 1 0 0 0 1 7 1 1 1"},
+        "error ");
 }
 
 }  // namespace

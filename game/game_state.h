@@ -24,11 +24,27 @@ enum class TPhase {
 // to close before the next roll.
 enum class TSummaryState { Closed, Open, HoldingFlow };
 
+// What the message beside the player list says. The window words it, so that it can translate the
+// sentence and shorten a long name rather than the sentence.
+struct TPlayerMessage {
+    enum class TKind {
+        None,         // no players
+        YourTurn,     // the sheet on display is the player on turn's
+        PlayersTurn,  // another sheet is on display: the player on turn is named
+        Winner,       // the series is over
+    };
+    TKind Kind = TKind::None;
+    std::string Name;           // the player on turn, or the winner
+    bool RollForOrder = false;  // the turn is a roll for order
+
+    bool operator==(const TPlayerMessage&) const = default;
+};
+
 // What the main window's controls show of the game.
 struct TControls {
     std::vector<std::string> PlayerListEntries;  // the names in play order
     int PlayerListIndex = -1;                    // the sheet on display: the player in position index + 1
-    std::string PlayerMessage;
+    TPlayerMessage PlayerMessage;
     std::string RollText;  // caption of the "Roll:" label
     bool RollEnabled = false;
     bool ScoreEnabled = false;

@@ -218,24 +218,29 @@ void TQuintixGame::FillPlayerList() {
 void TQuintixGame::ShowPlayerMessage() {
     TControls& c = S.Controls;
     const int displayed = c.PlayerListIndex + 1;
+    TPlayerMessage& message = c.PlayerMessage;
+    message = {};
     switch (S.Phase) {
         case TPhase::NoSeries:
-            c.PlayerMessage.clear();
             break;
         case TPhase::SeriesOver:
-            c.PlayerMessage = "The winner is " + S.Players[1].Name;
+            message.Kind = TPlayerMessage::TKind::Winner;
+            message.Name = S.Players[1].Name;
             break;
         case TPhase::RollForOrder:
-        case TPhase::Playing: {
-            c.PlayerMessage =
-                displayed == S.CurrentPlayer ? "It's your turn" : "It's " + PlayerOnTurn().Name + "'s turn";
+        case TPhase::Playing:
+            if (displayed == S.CurrentPlayer) {
+                message.Kind = TPlayerMessage::TKind::YourTurn;
+            } else {
+                message.Kind = TPlayerMessage::TKind::PlayersTurn;
+                message.Name = PlayerOnTurn().Name;
+            }
             if (S.Phase == TPhase::RollForOrder) {
-                c.PlayerMessage += " to roll for order";
+                message.RollForOrder = true;
                 const bool hasRolled = displayed >= 1 && displayed < S.CurrentPlayer;
                 c.RollText = hasRolled ? std::to_string(S.Players[displayed].SortKey) : "";
             }
             break;
-        }
     }
     Notify();
 }

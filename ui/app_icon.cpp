@@ -2,15 +2,18 @@
 
 #include <QPainter>
 
+#include "ui/painted_icon.h"
+
 namespace quintix {
 
-// Drawn on a 64-unit square, as in the scalable icon, and scaled to the size asked for.
-QPixmap AppIconPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+namespace {
+
+// Drawn on a 64-unit square, as in the scalable icon.
+void PaintAppIcon(QPainter& painter, const QRectF& box) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / 64.0, box.height() / 64.0);
     painter.setPen(QPen(QColor(0xb0, 0, 0), 1.5));
     painter.setBrush(QColor(255, 0, 0));
     painter.drawRoundedRect(QRectF(2, 2, 60, 60), 9, 9);
@@ -20,15 +23,22 @@ QPixmap AppIconPixmap(int size) {
          {QPointF(15, 15), QPointF(49, 15), QPointF(32, 32), QPointF(15, 49), QPointF(49, 49)}) {
         painter.drawEllipse(centre, 5.5, 5.5);
     }
+    painter.restore();
+}
+
+}  // namespace
+
+QPixmap AppIconPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintAppIcon(painter, QRectF(0, 0, size, size));
     return pixmap;
 }
 
 QIcon AppIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(AppIconPixmap(size));
-    }
-    return icon;
+    return PaintedIcon(
+        [](QPainter& painter, const QRectF& box, bool /*enabled*/) { PaintAppIcon(painter, box); });
 }
 
 }  // namespace quintix

@@ -4,13 +4,12 @@
 
 #include "game/player.h"
 
-class QLabel;
-
 namespace quintix {
 
-// One die on the main window: a raised 72 x 72 panel `Panel`n holding, back to front, the
-// selection frame `Select`n (a black 2-pixel square that shows around a die marked to fall
-// again) and the 64 x 64 die picture `Dice`n, whose "Tag" property is n.
+// One die on the main window: a raised panel `Panel`n, 72 x 72 at the window's natural size,
+// holding, back to front, the selection frame `Select`n (a 2-pixel square in the window-text
+// colour that shows around a die marked to fall again) and the die picture `Dice`n, whose "Tag"
+// property is n. Everything inside grows with the panel.
 class TDiePanel : public QFrame {
     Q_OBJECT
 
@@ -22,8 +21,10 @@ public:
     int Number() const { return DieNumber; }
     // Shows the face picture while the die has one to show, and the frame while it is marked.
     void ShowDie(const TDie& die);
-    QWidget* Picture() const;
+    QWidget* Picture() const { return DiePicture; }
     QWidget* Frame() const { return SelectFrame; }
+    // The face shown, 0 while the picture is hidden.
+    int Face() const { return ShownFace; }
 
 signals:
     // A left click on the die picture; clicks on the panel or the frame around it do nothing.
@@ -31,11 +32,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int DieNumber;
+    int ShownFace = 0;
     QWidget* SelectFrame;
-    QLabel* DiePicture;
+    QWidget* DiePicture;
     bool PressedOnPicture = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/quintix_form.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QStyle>
 
 #include "ui/app_icon.h"
+#include "ui/button_pictures.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"
@@ -34,7 +36,9 @@ constexpr int GridColumns = 7;  // the labels, then games 1..6
 
 TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      Layout(QSize(ClientWidth, ClientHeight), WindowFont().pixelSize()) {
     if (random == nullptr) {
         OwnRandom = std::make_unique<TSeededRandom>(MillisecondsSinceMidnight());
         random = OwnRandom.get();
@@ -49,8 +53,11 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     setWindowTitle("Quintix 95 V1.00");
     setWindowIcon(AppIcon());
     setFont(WindowFont());
-    setFixedSize(ClientWidth, ClientHeight);
+    // The natural size is the smallest: larger, everything grows in proportion.
+    setMinimumSize(ClientWidth, ClientHeight);
+    resize(ClientWidth, ClientHeight);
     CreateControls();
+    Layout.Apply(*this);
     LayoutGrids();
 
     NewGameDialog = new TNewGameForm(this);
@@ -85,12 +92,11 @@ TQuintixForm::~TQuintixForm() = default;
 
 // A command button of the right-hand column, with its picture, help context and handler.
 QPushButton* TQuintixForm::AddButton(const char* name, const QString& caption, int top,
-                                     QStyle::StandardPixmap icon, int iconSize, int helpContext,
+                                     TButtonPicture picture, int iconSize, int helpContext,
                                      void (TQuintixForm::*click)()) {
-    auto* button = new QPushButton(QApplication::style()->standardIcon(icon), caption, this);
+    auto* button = new QPushButton(ButtonIcon(picture), caption, this);
     button->setObjectName(name);
-    button->setGeometry(504, top, 85, 25);
-    button->setIconSize(QSize(iconSize, iconSize));
+    Layout.Place(button, QRect(504, top, 85, 25), TScaledLayout::TFit::Exact, iconSize);
     button->setProperty("helpContext", helpContext);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, click);
@@ -100,38 +106,33 @@ QPushButton* TQuintixForm::AddButton(const char* name, const QString& caption, i
 void TQuintixForm::CreateControls() {
     Label3 = new QLabel("Pl&ayer:", this);
     Label3->setObjectName("Label3");
-    Label3->setGeometry(16, 8, 32, 13);
+    Layout.Place(Label3, QRect(16, 8, 32, 13), TScaledLayout::TFit::GrowToText);
     PlayerList = new QComboBox(this);
     PlayerList->setObjectName("PlayerList");
-    PlayerList->setGeometry(56, 4, 145, 21);
+    Layout.Place(PlayerList, QRect(56, 4, 145, 21));
     PlayerList->setProperty("helpContext", 1013);
     Label3->setBuddy(PlayerList);
     PlayerMessage = new QLabel(this);
     PlayerMessage->setObjectName("PlayerMessage");
-    PlayerMessage->setGeometry(216, 8, 185, 13);
+    Layout.Place(PlayerMessage, QRect(216, 8, 185, 13));
     Label2 = new QLabel("Roll:", this);
     Label2->setObjectName("Label2");
-    Label2->setGeometry(424, 8, 21, 13);
+    Layout.Place(Label2, QRect(424, 8, 21, 13), TScaledLayout::TFit::GrowToText);
     Roll = new QLabel(this);
     Roll->setObjectName("Roll");
-    Roll->setGeometry(456, 8, 33, 13);
-    // The platform's sans-serif runs wider than the designed face: a caption label grows to its
-    // text rather than lose its last letters.
-    for (QLabel* label : {Label3, Label2}) {
-        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-    }
+    Layout.Place(Roll, QRect(456, 8, 33, 13));
 
     UpperScores = new TDrawGrid(GridColumns, RowCount(TGrid::Upper), 1, 1, this);
     UpperScores->setObjectName("UpperScores");
-    UpperScores->setGeometry(16, 32, 404, 164);
+    Layout.Place(UpperScores, QRect(16, 32, 404, 164));
     UpperScores->setProperty("helpContext", 1010);
     LowerScores = new TDrawGrid(GridColumns, RowCount(TGrid::Lower), 1, 0, this);
     LowerScores->setObjectName("LowerScores");
-    LowerScores->setGeometry(16, 208, 404, 132);
+    Layout.Place(LowerScores, QRect(16, 208, 404, 132));
     LowerScores->setProperty("helpContext", 1011);
     TotalScores = new TDrawGrid(GridColumns, RowCount(TGrid::Total), 1, 0, this);
     TotalScores->setObjectName("TotalScores");
-    TotalScores->setGeometry(16, 352, 404, 52);
+    Layout.Place(TotalScores, QRect(16, 352, 404, 52));
     TotalScores->setProperty("helpContext", 1012);
     TotalScores->setFocusPolicy(Qt::NoFocus);
 
@@ -145,26 +146,26 @@ void TQuintixForm::CreateControls() {
     connect(UpperScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::UpperScoresDblClick);
     connect(LowerScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::LowerScoresDblClick);
 
-    StartButton = AddButton("StartButton", "&New Game", 8, QStyle::SP_FileIcon, 16, 1015,
+    StartButton = AddButton("StartButton", "&New Game", 8, TButtonPicture::NewGame, 16, 1015,
                             &TQuintixForm::StartButtonClick);
-    RollButton = AddButton("RollButton", "&Roll Dice", 40, QStyle::SP_BrowserReload, 16, 1016,
+    RollButton = AddButton("RollButton", "&Roll Dice", 40, TButtonPicture::RollDice, 16, 1016,
                            &TQuintixForm::RollButtonClick);
-    ScoreButton = AddButton("ScoreButton", "&Score", 72, QStyle::SP_DialogApplyButton, 16, 1017,
+    ScoreButton = AddButton("ScoreButton", "&Score", 72, TButtonPicture::Score, 16, 1017,
                             &TQuintixForm::ScoreButtonClick);
-    PossibleButton = AddButton("PossibleButton", "&Possibilities", 104, QStyle::SP_FileDialogDetailedView, 16,
+    PossibleButton = AddButton("PossibleButton", "&Possibilities", 104, TButtonPicture::Possibilities, 16,
                                1018, &TQuintixForm::PossibleButtonClick);
-    SummaryButton = AddButton("SummaryButton", "S&eries", 136, QStyle::SP_FileDialogListView, 16, 1019,
+    SummaryButton = AddButton("SummaryButton", "S&eries", 136, TButtonPicture::Series, 16, 1019,
                               &TQuintixForm::SummaryButtonClick);
-    PrintButton = AddButton("PrintButton", "Prin&t", 168, QStyle::SP_DialogSaveButton, 16, 1020,
+    PrintButton = AddButton("PrintButton", "Prin&t", 168, TButtonPicture::Print, 16, 1020,
                             &TQuintixForm::PrintButtonClick);
-    HelpButton = AddButton("HelpButton", "&Help", 200, QStyle::SP_DialogHelpButton, 18, 1021,
-                           &TQuintixForm::HelpButtonClick);
-    ExitButton = AddButton("ExitButton", "E&xit", 232, QStyle::SP_DialogCloseButton, 18, 1022,
-                           &TQuintixForm::ExitButtonClick);
+    HelpButton =
+        AddButton("HelpButton", "&Help", 200, TButtonPicture::Help, 18, 1021, &TQuintixForm::HelpButtonClick);
+    ExitButton =
+        AddButton("ExitButton", "E&xit", 232, TButtonPicture::Exit, 18, 1022, &TQuintixForm::ExitButtonClick);
 
     for (int n = 1; n <= NoOfDice; ++n) {
         Panels[n] = new TDiePanel(n, this);
-        Panels[n]->move(424, 32 + 72 * (n - 1));
+        Layout.Place(Panels[n], QRect(424, 32 + 72 * (n - 1), TDiePanel::PanelSize, TDiePanel::PanelSize));
         Panels[n]->setProperty("helpContext", 1014);
         connect(Panels[n], &TDiePanel::Clicked, this, &TQuintixForm::DiceClick);
     }
@@ -215,6 +216,29 @@ void TQuintixForm::LayoutGrids() {
     }
 }
 
+void TQuintixForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Layout.Apply(*this);
+    LayoutGrids();
+    ShowMessage();
+}
+
+bool TQuintixForm::SeriesInProgress() const {
+    const TPhase phase = GameObject->Phase();
+    return phase == TPhase::RollForOrder || phase == TPhase::Playing;
+}
+
+// Closing the window from its title bar would lose a series in progress, so it asks as "E&xit"
+// does; with no series to lose it closes at once.
+void TQuintixForm::closeEvent(QCloseEvent* event) {
+    if (!QuitConfirmed && SeriesInProgress() &&
+        !TMessageBox::Confirm(this, "Confirm", "Are you sure you want to quit?")) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
 void TQuintixForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     CentreOnScreen(*this);
@@ -229,9 +253,10 @@ void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int c
     const QFontMetrics metrics(grid.font());
     const int width = metrics.horizontalAdvance(text);
     const int cellWidth = rect.width();
+    const int indent = Layout.Scaled(2);
     int x = 0;
-    if (col == 0 || width > cellWidth - 4) {
-        x = rect.left() + 2;
+    if (col == 0 || width > cellWidth - 2 * indent) {
+        x = rect.left() + indent;
     } else {
         x = (rect.left() + rect.right() + 1) / 2 - width / 2;
     }
@@ -251,7 +276,7 @@ void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int c
         font.setItalic(cell.Italic);
         painter.setFont(font);
         painter.setClipRect(rect);
-        painter.drawText(QPoint(x, rect.top() + 1 + QFontMetrics(font).ascent()), text);
+        painter.drawText(QPoint(x, rect.top() + Layout.Scaled(1) + QFontMetrics(font).ascent()), text);
     }
     painter.restore();
 }
@@ -286,11 +311,51 @@ void TQuintixForm::ControlsChanged() {
         }
         PlayerList->setCurrentIndex(s.PlayerListIndex);
     }
-    PlayerMessage->setText(QString::fromStdString(s.PlayerMessage));
+    ShowMessage();
     Roll->setText(QString::fromStdString(s.RollText));
     RollButton->setEnabled(s.RollEnabled);
     ScoreButton->setEnabled(s.ScoreEnabled);
     PossibleButton->setEnabled(s.PossibleEnabled);
+}
+
+namespace {
+
+QString MessageText(const TPlayerMessage& message, const QString& name) {
+    QString text;
+    switch (message.Kind) {
+        case TPlayerMessage::TKind::None:
+            return {};
+        case TPlayerMessage::TKind::YourTurn:
+            text = "It's your turn";
+            break;
+        case TPlayerMessage::TKind::PlayersTurn:
+            text = "It's " + name + "'s turn";
+            break;
+        case TPlayerMessage::TKind::Winner:
+            return "The winner is " + name;
+    }
+    return message.RollForOrder ? text + " to roll for order" : text;
+}
+
+}  // namespace
+
+// A name too long for the label is shortened, never the sentence around it; the whole message is
+// then the label's tooltip.
+void TQuintixForm::ShowMessage() {
+    const TPlayerMessage& message = GameObject->Controls().PlayerMessage;
+    const QString name = QString::fromStdString(message.Name);
+    const QString full = MessageText(message, name);
+    const QFontMetrics metrics(PlayerMessage->font());
+    const int room = PlayerMessage->contentsRect().width();
+    if (metrics.horizontalAdvance(full) <= room) {
+        PlayerMessage->setText(full);
+        PlayerMessage->setToolTip({});
+        return;
+    }
+    const int nameRoom = room - metrics.horizontalAdvance(MessageText(message, {}));
+    PlayerMessage->setText(
+        MessageText(message, metrics.elidedText(name, Qt::ElideRight, std::max(nameRoom, 0))));
+    PlayerMessage->setToolTip(full);
 }
 
 void TQuintixForm::SetSummaryPlayers(const TPlayers& players) {
@@ -368,7 +433,10 @@ void TQuintixForm::HelpButtonClick() {
 
 void TQuintixForm::ExitButtonClick() {
     if (TMessageBox::Confirm(this, "Confirm", "Are you sure you want to quit?")) {
-        close();
+        QuitConfirmed = true;
+        if (!close()) {
+            QuitConfirmed = false;
+        }
     }
 }
 

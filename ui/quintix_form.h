@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QStyle>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -10,7 +9,9 @@
 #include "game/quintix_game.h"
 #include "game/random_source.h"
 #include "game/step_timer.h"
+#include "ui/button_pictures.h"
 #include "ui/help_system.h"
+#include "ui/scaled_layout.h"
 
 class QComboBox;
 class QLabel;
@@ -73,14 +74,18 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void LayoutGrids();
-    QPushButton* AddButton(const char* name, const QString& caption, int top, QStyle::StandardPixmap icon,
+    QPushButton* AddButton(const char* name, const QString& caption, int top, TButtonPicture picture,
                            int iconSize, int helpContext, void (TQuintixForm::*click)());
+    void ShowMessage();
+    bool SeriesInProgress() const;
     void DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
                        const TCell& cell) const;
     bool FormKeyDown(const QKeyEvent& event);
@@ -88,6 +93,8 @@ private:
     std::unique_ptr<IRandomSource> OwnRandom;
     std::unique_ptr<IStepTimer> OwnTimer;
     std::unique_ptr<TQuintixGame> GameObject;
+    TScaledLayout Layout;
+    bool QuitConfirmed = false;  // the Exit button has asked already
 
     QLabel* Label3 = nullptr;
     QComboBox* PlayerList = nullptr;

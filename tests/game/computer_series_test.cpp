@@ -110,7 +110,7 @@ TEST_P(ComputerSeriesTest, PlaysFromTheRollForOrderToTheWinnerByItself) {
         }
     }
     EXPECT_THAT(View.SummaryShowings, ElementsAre("Initial Order", "Series Summary", "Series Summary"));
-    EXPECT_EQ(s.Controls.PlayerMessage, "The winner is " + s.Players[1].Name);
+    EXPECT_EQ(s.Controls.PlayerMessage, WinnerIs(s.Players[1].Name));
     for (int i = 2; i <= 3; ++i) {
         EXPECT_GE(Game.SeriesGrandTotal(s.Players[1].ScoreIndex),
                   Game.SeriesGrandTotal(s.Players[i].ScoreIndex));

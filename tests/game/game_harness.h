@@ -29,6 +29,17 @@ public:
     std::vector<std::string> SummaryShowings;
 };
 
+// The player messages as the game reports them; the window words them.
+inline TPlayerMessage YourTurn(bool forOrder = false) {
+    return {TPlayerMessage::TKind::YourTurn, "", forOrder};
+}
+inline TPlayerMessage TurnOf(const std::string& name, bool forOrder = false) {
+    return {TPlayerMessage::TKind::PlayersTurn, name, forOrder};
+}
+inline TPlayerMessage WinnerIs(const std::string& name) {
+    return {TPlayerMessage::TKind::Winner, name, false};
+}
+
 struct TEntry {
     std::string Name;
     bool Computer = false;

@@ -116,7 +116,7 @@ TEST_F(GameTest, TheRollForOrderSortsByTheSumsAndNeverSwapsEqualSums) {
         EXPECT_EQ(S().CurrentGame, 0);
         EXPECT_EQ(S().Turn, 13);
         for (std::size_t p = 0; p < c.Sums.size(); ++p) {
-            EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn to roll for order");
+            EXPECT_EQ(S().Controls.PlayerMessage, YourTurn(true));
             EXPECT_TRUE(S().Controls.RollEnabled);
             const std::vector<int> faces = diceFor(c.Sums[p]);
             for (const int face : faces) {
@@ -138,7 +138,7 @@ TEST_F(GameTest, TheRollForOrderSortsByTheSumsAndNeverSwapsEqualSums) {
         EXPECT_EQ(S().SummaryCaption, "Series Summary");
         Clock.AdvanceBy(1);
         EXPECT_EQ(S().Controls.PlayerListIndex, 0);
-        EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn");
+        EXPECT_EQ(S().Controls.PlayerMessage, YourTurn());
         EXPECT_TRUE(S().Controls.RollEnabled);
     }
 }
@@ -150,11 +150,11 @@ TEST_F(GameTest, DuringTheRollForOrderTheRollLabelShowsTheSumOfPlayersWhoHaveRol
     EXPECT_EQ(S().CurrentPlayer, 2);
     Game.ViewSheetOf(1);
     EXPECT_EQ(S().Controls.RollText, "7");
-    EXPECT_EQ(S().Controls.PlayerMessage, "It's P2's turn to roll for order");
+    EXPECT_EQ(S().Controls.PlayerMessage, TurnOf("P2", true));
     Game.ViewSheetOf(3);
     EXPECT_EQ(S().Controls.RollText, "");
     Game.ViewSheetOf(2);
-    EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn to roll for order");
+    EXPECT_EQ(S().Controls.PlayerMessage, YourTurn(true));
 }
 
 TEST_F(GameTest, TheMessageNamesThePlayerOnTurnWhileAnotherSheetIsShown) {
@@ -165,9 +165,9 @@ TEST_F(GameTest, TheMessageNamesThePlayerOnTurnWhileAnotherSheetIsShown) {
     state.CurrentPlayer = 2;
     Game.LoadPosition(state);
     Game.ViewSheetOf(1);
-    EXPECT_EQ(S().Controls.PlayerMessage, "It's Bob's turn");
+    EXPECT_EQ(S().Controls.PlayerMessage, TurnOf("Bob"));
     Game.ViewSheetOf(2);
-    EXPECT_EQ(S().Controls.PlayerMessage, "It's your turn") << "also for a computer player";
+    EXPECT_EQ(S().Controls.PlayerMessage, YourTurn()) << "also for a computer player";
     Game.ViewSheetOf(6);
     EXPECT_EQ(S().Controls.PlayerListIndex, 1) << "no such entry";
 }
@@ -327,13 +327,13 @@ TEST_F(LastTurnTest, AfterTheLastGameTheLeaderOfTheSeriesIsTheWinner) {
     SetUpLastTurn(1, 1, {{100}, {95}});
     ScoreFirstOpenLine();
     EXPECT_EQ(S().CurrentGame, 2);
-    EXPECT_EQ(S().Controls.PlayerMessage, "The winner is B");
+    EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
     Game.SummaryClosed();
     Clock.AdvanceBy(1);
     EXPECT_FALSE(S().Controls.RollEnabled);
     EXPECT_FALSE(Clock.Pending());
     Game.ViewSheetOf(2);
-    EXPECT_EQ(S().Controls.PlayerMessage, "The winner is B");
+    EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
     EXPECT_EQ(Game.SeriesGrandTotal(2), 105);
 }
 
@@ -372,14 +372,14 @@ TEST_F(GameTest, ASummaryTheFlowAsksForJoinsTheOneAlreadyOpen) {
     Game.SummaryClosed();
     EXPECT_TRUE(Clock.Pending());
     Clock.AdvanceBy(1);
-    EXPECT_EQ(S().Controls.PlayerMessage, "The winner is Solo");
+    EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("Solo"));
 }
 
 TEST_F(GameTest, ASeriesWithoutPlayersWaitsForTheNextNewGame) {
     StartSeries({{"   "}, {"\t"}});
     EXPECT_EQ(S().NoOfPlayers, 0);
     EXPECT_TRUE(S().Controls.PlayerListEntries.empty());
-    EXPECT_EQ(S().Controls.PlayerMessage, "");
+    EXPECT_EQ(S().Controls.PlayerMessage, TPlayerMessage{});
     EXPECT_FALSE(S().Controls.RollEnabled);
     EXPECT_FALSE(Clock.Pending());
 }

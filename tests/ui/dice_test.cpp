@@ -1,10 +1,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/dice_images.h"
-#include "ui/die_panel.h"
+#include <QPainter>
 
-using quintix::DiceImage;
+#include "ui/die_panel.h"
+#include "ui/die_picture.h"
+
+using quintix::PaintDie;
 using quintix::TDie;
 using quintix::TDiePanel;
 
@@ -33,20 +35,31 @@ void TDiceTest::FacesShowTheirPipsOnSolidRed() {
     // The 3 x 3 pip places of faces 1..6, row by row.
     const char* const faces[] = {"...|.o.|...", "o..|...|..o", "o..|.o.|..o",
                                  "o.o|...|o.o", "o.o|.o.|o.o", "o.o|o.o|o.o"};
-    for (int face = 1; face <= 6; ++face) {
-        const QPixmap pixmap = DiceImage(face);
-        QCOMPARE(pixmap.size(), QSize(64, 64));
-        QVERIFY(!pixmap.hasAlphaChannel());
-        const QImage image = pixmap.toImage();
-        for (const QPoint& corner : {QPoint(0, 0), QPoint(63, 0), QPoint(0, 63), QPoint(63, 63)}) {
-            QCOMPARE(image.pixelColor(corner), Red);
-        }
-        const QString pips = faces[face - 1];
-        for (int row = 0; row < 3; ++row) {
-            for (int col = 0; col < 3; ++col) {
-                const bool pip = pips.at(row * 4 + col) == QLatin1Char('o');
-                QVERIFY2(image.pixelColor(PipCentre(col), PipCentre(row)) == (pip ? White : Red),
-                         qPrintable(QString("face %1, row %2, column %3").arg(face).arg(row).arg(col)));
+    // At the natural size and at twice it, where the pips must keep their places.
+    for (const int scale : {1, 2}) {
+        for (int face = 1; face <= 6; ++face) {
+            QImage image(64 * scale, 64 * scale, QImage::Format_RGB32);
+            image.fill(Qt::green);
+            QPainter painter(&image);
+            PaintDie(painter, QRectF(image.rect()), face);
+            painter.end();
+            const int last = 64 * scale - 1;
+            for (const QPoint& corner :
+                 {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)}) {
+                QCOMPARE(image.pixelColor(corner), Red);
+            }
+            const QString pips = faces[face - 1];
+            for (int row = 0; row < 3; ++row) {
+                for (int col = 0; col < 3; ++col) {
+                    const bool pip = pips.at(row * 4 + col) == QLatin1Char('o');
+                    QVERIFY2(image.pixelColor(PipCentre(col) * scale, PipCentre(row) * scale) ==
+                                 (pip ? White : Red),
+                             qPrintable(QString("face %1, row %2, column %3, scale %4")
+                                            .arg(face)
+                                            .arg(row)
+                                            .arg(col)
+                                            .arg(scale)));
+                }
             }
         }
     }

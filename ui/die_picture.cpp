@@ -1,6 +1,5 @@
-#include "ui/dice_images.h"
+#include "ui/die_picture.h"
 
-#include <QImage>
 #include <QPainter>
 #include <array>
 #include <span>
@@ -9,9 +8,9 @@ namespace quintix {
 
 namespace {
 
-constexpr int PipSize = 10;
+constexpr double PipSize = 10;
 // The left or top edge of a pip's box in each of the three columns or rows.
-constexpr std::array<int, 3> PipStart = {10, 27, 44};
+constexpr std::array<double, 3> PipStart = {10, 27, 44};
 
 struct TPip {
     int Col;
@@ -20,7 +19,7 @@ struct TPip {
 
 }  // namespace
 
-QPixmap DiceImage(int face) {
+void PaintDie(QPainter& painter, const QRectF& box, int face) {
     static constexpr std::array<TPip, 1> one = {{{1, 1}}};
     static constexpr std::array<TPip, 2> two = {{{0, 0}, {2, 2}}};
     static constexpr std::array<TPip, 3> three = {{{0, 0}, {1, 1}, {2, 2}}};
@@ -29,12 +28,12 @@ QPixmap DiceImage(int face) {
     static constexpr std::array<TPip, 6> six = {{{0, 0}, {0, 1}, {0, 2}, {2, 0}, {2, 1}, {2, 2}}};
     static constexpr std::array<std::span<const TPip>, 6> faces = {one, two, three, four, five, six};
     if (face < 1 || face > 6) {
-        return {};
+        return;
     }
-
-    QImage image(DiceImageSize, DiceImageSize, QImage::Format_RGB32);
-    image.fill(QColor(255, 0, 0));
-    QPainter painter(&image);
+    painter.save();
+    painter.fillRect(box, QColor(255, 0, 0));
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / DiePictureSize, box.height() / DiePictureSize);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
@@ -42,8 +41,7 @@ QPixmap DiceImage(int face) {
         painter.drawEllipse(QRectF(PipStart[static_cast<std::size_t>(pip.Col)],
                                    PipStart[static_cast<std::size_t>(pip.Row)], PipSize, PipSize));
     }
-    painter.end();
-    return QPixmap::fromImage(image);
+    painter.restore();
 }
 
 }  // namespace quintix

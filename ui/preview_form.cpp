@@ -1,5 +1,6 @@
 #include "ui/preview_form.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 #include <cmath>
 
 #include "ui/message_box.h"
+#include "ui/whole_file.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -65,6 +67,29 @@ QPageLayout LayoutFor(QSizeF pageSize) {
                          std::max(pageSize.width(), pageSize.height()) / LayoutDpi);
     return {QPageSize(upright, QPageSize::Inch), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
             QMarginsF()};
+}
+
+// Plays every page into a PDF document on `device`, one page of the report's page size per page.
+bool WritePdf(const TReportPages& pages, QIODevice& device) {
+    QPdfWriter writer(&device);
+    writer.setTitle(pages.Title);
+    writer.setCreator(QStringLiteral("Quintix"));
+    writer.setResolution(PictureResolution());
+    QPainter painter;
+    if (!writer.setPageLayout(LayoutFor(pages.PageSize)) || !painter.begin(&writer)) {
+        return false;
+    }
+    const qreal scale = writer.resolution() / LayoutDpi;
+    bool ok = true;
+    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
+        if (i > 0) {
+            ok = writer.newPage();
+        }
+        if (ok) {
+            PaintPage(painter, pages.Pages[i], scale);
+        }
+    }
+    return painter.end() && ok;
 }
 
 // The picture on "&Print": a sheet coming out of a printer.
@@ -165,42 +190,22 @@ bool PrintPages(const TReportPages& pages, QPrinter& printer, QString* error) {
 }
 
 bool SavePagesAsPdf(const TReportPages& pages, const QString& path, QString* error) {
-    const QString cannotWrite =
-        QObject::tr("The PDF file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path));
     if (pages.Pages.empty()) {
         SetError(error, QObject::tr("There are no pages to save."));
         return false;
     }
-    QPdfWriter writer(path);
-    writer.setTitle(pages.Title);
-    writer.setCreator(QStringLiteral("Quintix"));
-    writer.setResolution(PictureResolution());
-    if (!writer.setPageLayout(LayoutFor(pages.PageSize))) {
-        SetError(error, cannotWrite);
-        return false;
+    // Made in memory first, so that the file itself is written in one checked piece.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    QString reason;
+    if (!buffer.open(QIODevice::WriteOnly) || !WritePdf(pages, buffer)) {
+        reason = QObject::tr("the pages could not be made into a PDF");
+    } else if (WriteWholeFile(path, pdf, &reason)) {
+        return true;
     }
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        SetError(error, cannotWrite);
-        return false;
-    }
-    const qreal scale = writer.resolution() / LayoutDpi;
-    bool ok = true;
-    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
-        if (i > 0) {
-            ok = writer.newPage();
-        }
-        if (ok) {
-            PaintPage(painter, pages.Pages[i], scale);
-        }
-    }
-    ok = painter.end() && ok;
-    // The writer reports no failed write, so a file that came out empty is the last word.
-    if (!ok || QFileInfo(path).size() == 0) {
-        SetError(error, cannotWrite);
-        return false;
-    }
-    return true;
+    SetError(error, QObject::tr("The PDF file \"%1\" could not be written: %2.")
+                        .arg(QDir::toNativeSeparators(path), reason));
+    return false;
 }
 
 TPreviewPage::TPreviewPage(QWidget* parent) : QWidget(parent) {

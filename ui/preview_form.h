@@ -32,8 +32,9 @@ void PaintPage(QPainter& painter, const QPicture& page, qreal scale);
 // nothing to print or the printer cannot be opened or reports an error.
 bool PrintPages(const TReportPages& pages, QPrinter& printer, QString* error);
 
-// Writes the pages to a PDF file, one landscape page of the report's page size per page. False,
-// with the reason in `error`, when there is nothing to write or the file cannot be written.
+// Writes the pages to a PDF file, one page of the report's page size per page. The file is
+// replaced whole or not at all: false, with a message naming the file and the reason in `error`,
+// when there is nothing to write or the file cannot be written, and then an old file is kept.
 bool SavePagesAsPdf(const TReportPages& pages, const QString& path, QString* error);
 
 // The sheet of paper in the page view: the current page, white with a shadow, on a grey desk.

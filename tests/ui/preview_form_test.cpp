@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
@@ -11,8 +12,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <utility>
 #include <vector>
+
+#include <sys/resource.h>
 
 #include "ui/message_box.h"
 #include "ui/preview_form.h"
@@ -49,6 +55,32 @@ std::pair<int, QSizeF> ReadPdf(const QString& path) {
     return {static_cast<int>(pages), QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble())};
 }
 
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// While it lives, no file may grow beyond `bytes`, as on a disk that is nearly full. The signal
+// that would end the process at the limit is ignored, so the write fails instead.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes) : Handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &Saved);
+        const rlimit limit{bytes, Saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &Saved);
+        std::signal(SIGXFSZ, Handler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit Saved{};
+    void (*Handler)(int);
+};
+
 }  // namespace
 
 class TPreviewFormTest : public QObject {
@@ -63,6 +95,8 @@ private slots:
     void ViewPaintsThePageOnTheDesk();
     void PrintWithoutAPrinterSaysSo();
     void PagesReachPdfAndPrinter();
+    void SavingReplacesTheFileWholeOrNotAtAll_data();
+    void SavingReplacesTheFileWholeOrNotAtAll();
     void SavePdfButtonWritesTheChosenFile();
 };
 
@@ -218,6 +252,48 @@ void TPreviewFormTest::PagesReachPdfAndPrinter() {
     QVERIFY(!error.isEmpty());
 }
 
+void TPreviewFormTest::SavingReplacesTheFileWholeOrNotAtAll_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("oldFile");
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("reason");  // why the save fails; empty when it succeeds
+    QTest::newRow("new file") << QString("new.pdf") << false << false << QString();
+    QTest::newRow("over an old file") << QString("old.pdf") << true << false << QString();
+    QTest::newRow("disk full, over an old file")
+        << QString("old.pdf") << true << true << QString(std::strerror(EFBIG));
+    QTest::newRow("missing folder") << QString("missing/new.pdf") << false << false
+                                    << QString(std::strerror(ENOENT));
+}
+
+// A failed save leaves any old file as it was and nothing half-written beside it, and says which
+// file and why.
+void TPreviewFormTest::SavingReplacesTheFileWholeOrNotAtAll() {
+    QFETCH(QString, name);
+    QFETCH(bool, oldFile);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const QByteArray old = "%PDF-1.4 the sheets saved before";
+    QFile file(path);
+    QVERIFY(!oldFile || (file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush()));
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    QString error;
+    bool saved = false;
+    {
+        const TFileSizeLimit limit(diskFull ? 1024 : RLIM_INFINITY);
+        saved = SavePagesAsPdf(FramedPages(3), path, &error);
+    }
+    QVERIFY2(saved == reason.isEmpty(), qPrintable(error));
+    if (saved) {
+        QCOMPARE(ReadPdf(path).first, 3);
+        return;
+    }
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)) && error.contains(reason), qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+    QCOMPARE(Contents(path), oldFile ? old : QByteArray());
+}
+
 void TPreviewFormTest::SavePdfButtonWritesTheChosenFile() {
     QTemporaryDir dir;
     TPreviewForm form;
@@ -234,7 +310,6 @@ void TPreviewFormTest::SavePdfButtonWritesTheChosenFile() {
     QVERIFY(TMessageBox::LastError().isEmpty());
 
     chosen = dir.filePath("missing/kept.pdf");
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
     QVERIFY(TMessageBox::LastError().contains("could not be written"));
 }

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPageLayout>
@@ -20,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -34,6 +34,8 @@ namespace {
 
 constexpr qreal LayoutDpi = 96.0;
 constexpr int PanelHeight = 41;
+constexpr int StatusGap = 10;  // before and after the line that tells where the PDF went
+constexpr int SavedNoticeMs = 5000;
 const QColor DeskColour(128, 128, 128);
 const QColor ShadowColour(64, 64, 64);
 
@@ -313,8 +315,22 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     PreviewPage->setObjectName("PreviewPage");
     Preview->setWidget(PreviewPage);
 
+    StatusLabel = new QLabel(Panel1);
+    StatusLabel->setObjectName("StatusLabel");
+    StatusNotice = new QTimer(this);
+    StatusNotice->setSingleShot(true);
+    StatusNotice->setInterval(SavedNoticeMs);
+    connect(StatusNotice, &QTimer::timeout, StatusLabel, &QLabel::clear);
+
     ChoosePdfFile = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Save PDF"), DefaultPdfPath(), tr("PDF files (*.pdf)"));
+        QFileDialog dialog(this, tr("Save PDF"), QString(), tr("PDF files (*.pdf)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The dialog adds the suffix, so that it asks about replacing the file that will really be
+        // written. Qt's own dialog asks after adding it; a native one asks about the name as typed.
+        dialog.setDefaultSuffix("pdf");
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.selectFile(DefaultPdfPath());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 
     // Picking the entry already chosen changes no index but must still scroll to the top-left
@@ -341,6 +357,8 @@ int TPreviewForm::ZoomIndex() const {
 }
 
 void TPreviewForm::FormShow() {
+    StatusNotice->stop();
+    StatusLabel->clear();
     {
         const QSignalBlocker quiet(ZoomList);
         ZoomList->setCurrentIndex(FullPage);
@@ -443,22 +461,27 @@ void TPreviewForm::PrintButtonClick() {
 }
 
 void TPreviewForm::SavePdfButtonClick() {
-    QString path = ChoosePdfFile ? ChoosePdfFile() : QString();
+    const QString path = ChoosePdfFile ? ChoosePdfFile() : QString();
     if (path.isEmpty()) {
         return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += ".pdf";
     }
     QString error;
     if (!SavePagesAsPdf(Report, path, &error)) {
         TMessageBox::Error(this, error);
+        return;
     }
+    // A long path keeps its start and its file name; the tool tip holds all of it.
+    const QString saved = tr("Saved to %1").arg(QDir::toNativeSeparators(path));
+    StatusLabel->setToolTip(saved);
+    StatusLabel->setText(StatusLabel->fontMetrics().elidedText(saved, Qt::ElideMiddle, StatusLabel->width()));
+    StatusNotice->start();
 }
 
 void TPreviewForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     Panel1->setGeometry(0, 0, width(), PanelHeight);
+    const int statusLeft = SavePdfButton->geometry().right() + 1 + StatusGap;
+    StatusLabel->setGeometry(statusLeft, 8, std::max(0, width() - statusLeft - StatusGap), 25);
     Preview->setGeometry(0, PanelHeight, width(), std::max(0, height() - PanelHeight));
     if (ZoomList->currentIndex() >= FullPage) {
         UpdateZoom();

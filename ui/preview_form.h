@@ -15,6 +15,7 @@ class QPicture;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace quintix {
 
@@ -83,7 +84,8 @@ public:
     qreal Zoom() const { return CurrentZoom; }
     const TReportPages& Pages() const { return Report; }
 
-    // Picks the PDF file to save to; an empty name cancels. Replaceable so tests need no file dialog.
+    // Picks the PDF file to save to, suffix included; an empty name cancels. Replaceable so tests
+    // need no file dialog.
     std::function<QString()> ChoosePdfFile;
 
     QFrame* Panel1;
@@ -94,6 +96,7 @@ public:
     QPushButton* PrintButton;
     QPushButton* CloseButton;
     QPushButton* SavePdfButton;
+    QLabel* StatusLabel;  // where the last PDF went, for a few seconds after saving it
     QScrollArea* Preview;
     TPreviewPage* PreviewPage;
 
@@ -116,6 +119,7 @@ private:
     qreal FittingZoom(TZoomEntry entry) const;
     QString DefaultPdfPath() const;
 
+    QTimer* StatusNotice;
     TReportPages Report;
     int PageNo = 0;
     qreal CurrentZoom = 1.0;

@@ -1,6 +1,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
@@ -11,6 +14,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -60,6 +64,18 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Runs `step` on the next modal window of type T as soon as it shows, as long as `context` lives.
+template <typename T, typename Step>
+void WhenShown(QObject* context, Step step) {
+    QTimer::singleShot(10, context, [context, step] {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            step(window);
+        } else {
+            WhenShown<T>(context, step);
+        }
+    });
+}
+
 // While it lives, no file may grow beyond `bytes`, as on a disk that is nearly full. The signal
 // that would end the process at the limit is ignored, so the write fails instead.
 class TFileSizeLimit {
@@ -97,7 +113,8 @@ private slots:
     void PagesReachPdfAndPrinter();
     void SavingReplacesTheFileWholeOrNotAtAll_data();
     void SavingReplacesTheFileWholeOrNotAtAll();
-    void SavePdfButtonWritesTheChosenFile();
+    void SaveDialogAsksAboutTheFileItWritesAndSaysWhereItWent();
+    void SavePdfButtonReportsAFailedSave();
 };
 
 // Each showing starts on page 1 at full page, whether the preview was closed in between or left
@@ -294,24 +311,55 @@ void TPreviewFormTest::SavingReplacesTheFileWholeOrNotAtAll() {
     QCOMPARE(Contents(path), oldFile ? old : QByteArray());
 }
 
-void TPreviewFormTest::SavePdfButtonWritesTheChosenFile() {
+// The dialog adds the suffix itself, so its question about replacing a file is about the file
+// that would really be written.
+void TPreviewFormTest::SaveDialogAsksAboutTheFileItWritesAndSaysWhereItWent() {
+    QTemporaryDir dir;
+    const QByteArray old = "%PDF-1.4 the sheets saved before";
+    QFile kept(dir.filePath("kept.pdf"));
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(old) == old.size() && kept.flush());
+    TPreviewForm form;
+    form.ShowPages(FramedPages(2));
+
+    QString question;
+    WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
+        dialog->selectFile(dir.filePath("kept"));
+        WhenShown<QMessageBox>(dialog, [&](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        static_cast<QDialog*>(dialog)->accept();  // asks first, and stays open on "No"
+        dialog->reject();
+    });
+    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+    QVERIFY2(question.startsWith("kept.pdf already exists"), qPrintable(question));
+    QCOMPARE(Contents(kept.fileName()), old);
+
+    WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
+        dialog->selectFile(dir.filePath("fresh"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+    const QString fresh = dir.filePath("fresh.pdf");
+    QCOMPARE(ReadPdf(fresh).first, 2);
+    const auto* status = form.findChild<QLabel*>("StatusLabel");
+    QVERIFY(status != nullptr && status->isVisible() && status->text().endsWith("fresh.pdf"));
+    QCOMPARE(status->toolTip(), "Saved to " + QDir::toNativeSeparators(fresh));
+}
+
+void TPreviewFormTest::SavePdfButtonReportsAFailedSave() {
     QTemporaryDir dir;
     TPreviewForm form;
     form.ShowPages(FramedPages(2));
     QString chosen;
     form.ChoosePdfFile = [&chosen] { return chosen; };
     TMessageBox::Error(nullptr, QString());
-
-    chosen = dir.filePath("kept");  // the suffix is added
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-    QCOMPARE(ReadPdf(dir.filePath("kept.pdf")).first, 2);
-    chosen.clear();  // cancelled: nothing written, nothing said
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);  // cancelled: nothing written, nothing said
     QVERIFY(TMessageBox::LastError().isEmpty());
 
     chosen = dir.filePath("missing/kept.pdf");
     QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-    QVERIFY(TMessageBox::LastError().contains("could not be written"));
+    QVERIFY(TMessageBox::LastError().contains(QDir::toNativeSeparators(chosen)));
 }
 
 QTEST_MAIN(TPreviewFormTest)

@@ -94,6 +94,39 @@ bool WritePdf(const TReportPages& pages, QIODevice& device) {
     return painter.end() && ok;
 }
 
+// A rule, given in device pixels, moved to whole pixels. Its ends are rounded each on its own, so
+// that rules which meet as laid out still meet; its thickness is rounded as a whole, never below
+// one pixel, so that every rule of one width comes out equally thick wherever it lies.
+QRect OnWholePixels(const QRectF& rule) {
+    const auto span = [](qreal from, qreal to, bool thickness) {
+        const int start = qRound(from);
+        return std::pair(start, std::max(1, thickness ? qRound(to - from) : qRound(to) - start));
+    };
+    const bool horizontal = rule.width() >= rule.height();
+    const auto [left, width] = span(rule.left(), rule.right(), !horizontal);
+    const auto [top, height] = span(rule.top(), rule.bottom(), horizontal);
+    return {left, top, width, height};
+}
+
+// Rules are filled rectangles, never stroked lines, so that they join without gaps and print
+// exactly where and as thick as they were laid out.
+void PaintRules(QPainter& painter, const std::vector<QRectF>& rules, qreal scale, TRuleFit fit) {
+    painter.save();
+    if (fit == TRuleFit::Exact) {
+        painter.scale(scale, scale);
+        for (const QRectF& rule : rules) {
+            painter.fillRect(rule, Qt::black);
+        }
+    } else {
+        const QTransform toPixels = QTransform::fromScale(scale, scale) * painter.transform();
+        painter.resetTransform();
+        for (const QRectF& rule : rules) {
+            painter.fillRect(OnWholePixels(toPixels.mapRect(rule)), Qt::black);
+        }
+    }
+    painter.restore();
+}
+
 // The picture on "&Print": a sheet coming out of a printer.
 QIcon PrinterIcon() {
     QPixmap pixmap(16, 16);
@@ -116,14 +149,15 @@ int PictureResolution() {
     return QPicture().logicalDpiY();
 }
 
-void PaintPage(QPainter& painter, const QPicture& page, qreal scale) {
+void PaintPage(QPainter& painter, const TReportPage& page, qreal scale, TRuleFit rules) {
     const QPaintDevice* device = painter.device();
     const int dpi = PictureResolution();
     if (device->logicalDpiX() == dpi && device->logicalDpiY() == dpi) {
         painter.save();
         painter.scale(scale, scale);
-        painter.drawPicture(QPointF(0, 0), page);
+        painter.drawPicture(QPointF(0, 0), page.Picture);
         painter.restore();
+        PaintRules(painter, page.Rules, scale, rules);
         return;
     }
     // Replayed text lands at the wrong size and place on a device of another resolution, so the
@@ -144,8 +178,11 @@ void PaintPage(QPainter& painter, const QPicture& page, qreal scale) {
     QPainter imagePainter(&image);
     imagePainter.setRenderHints(painter.renderHints());
     imagePainter.setTransform(toDevice * QTransform::fromTranslate(-area.x(), -area.y()));
+    imagePainter.save();
     imagePainter.scale(scale, scale);
-    imagePainter.drawPicture(QPointF(0, 0), page);
+    imagePainter.drawPicture(QPointF(0, 0), page.Picture);
+    imagePainter.restore();
+    PaintRules(imagePainter, page.Rules, scale, rules);
     imagePainter.end();
     painter.save();
     painter.resetTransform();
@@ -214,8 +251,8 @@ TPreviewPage::TPreviewPage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPreviewPage::SetPage(const QPicture* page, QSizeF pageSize, qreal zoom) {
-    Picture = page;
+void TPreviewPage::SetPage(const TReportPage* page, QSizeF pageSize, qreal zoom) {
+    Page = page;
     PageSize = pageSize;
     Zoom = zoom;
     const QSize pixels = PagePixels();
@@ -228,7 +265,7 @@ qreal TPreviewPage::ScaleFor(qreal zoom) const {
 }
 
 QSize TPreviewPage::PagePixels() const {
-    if (Picture == nullptr) {
+    if (Page == nullptr) {
         return {0, 0};
     }
     const qreal scale = ScaleFor(Zoom);
@@ -238,7 +275,7 @@ QSize TPreviewPage::PagePixels() const {
 void TPreviewPage::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), DeskColour);
-    if (Picture == nullptr) {
+    if (Page == nullptr) {
         return;
     }
     const QRect page(QPoint(Margin, Margin), PagePixels());
@@ -248,7 +285,7 @@ void TPreviewPage::paintEvent(QPaintEvent* /*event*/) {
     painter.drawRect(page.adjusted(-1, -1, 0, 0));
     painter.setClipRect(page);
     painter.translate(page.topLeft());
-    PaintPage(painter, *Picture, ScaleFor(Zoom));
+    PaintPage(painter, *Page, ScaleFor(Zoom), TRuleFit::WholePixels);
 }
 
 TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
@@ -416,7 +453,7 @@ void TPreviewForm::UpdateZoom() {
     const int entry = std::clamp(ZoomList->currentIndex(), 0, ZoomEntries - 1);
     const qreal fixed = ZoomChoices[static_cast<std::size_t>(entry)].Zoom;
     CurrentZoom = fixed > 0 ? fixed : FittingZoom(static_cast<TZoomEntry>(entry));
-    const QPicture* page = PageNo >= 1 ? &Report.Pages[static_cast<std::size_t>(PageNo - 1)] : nullptr;
+    const TReportPage* page = PageNo >= 1 ? &Report.Pages[static_cast<std::size_t>(PageNo - 1)] : nullptr;
     PreviewPage->SetPage(page, Report.PageSize, CurrentZoom);
 }
 

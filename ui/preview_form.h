@@ -11,7 +11,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QPainter;
-class QPicture;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -23,10 +22,15 @@ namespace quintix {
 // true to size only on a device of this resolution, so the printer and the PDF are set to it.
 int PictureResolution();
 
-// Plays one recorded page, laid out in 1/96 inch, at `scale` device pixels per layout unit. The
-// screen, the printer and the PDF all draw through here, so a page looks the same on each. On a
-// device of another resolution than PictureResolution() the visible part goes through an image.
-void PaintPage(QPainter& painter, const QPicture& page, qreal scale);
+// How a page's rules meet the device: exactly as laid out (paper, PDF), or on whole pixels and at
+// least one pixel thick (screen), so that none vanishes at a small zoom and all are equally thick.
+enum class TRuleFit { Exact, WholePixels };
+
+// Plays one page, laid out in 1/96 inch, at `scale` device pixels per layout unit, its rules as
+// `rules` says. The screen, the printer and the PDF all draw through here, so a page looks the same
+// on each. On a device of another resolution than PictureResolution() the visible part goes
+// through an image.
+void PaintPage(QPainter& painter, const TReportPage& page, qreal scale, TRuleFit rules = TRuleFit::Exact);
 
 // Plays every page on the printer, a new sheet per page, from the paper's corner in the pages'
 // orientation on the printer's own paper size. False, with the reason in `error`, when there is
@@ -49,7 +53,7 @@ public:
     explicit TPreviewPage(QWidget* parent = nullptr);
 
     // Shows `page` (or only the grey desk for none) of size `pageSize` layout units at `zoom`.
-    void SetPage(const QPicture* page, QSizeF pageSize, qreal zoom);
+    void SetPage(const TReportPage* page, QSizeF pageSize, qreal zoom);
     // Screen pixels per layout unit at a zoom: the zoom itself scaled from 96 dpi to the screen's.
     qreal ScaleFor(qreal zoom) const;
     QSize PagePixels() const;
@@ -58,7 +62,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPicture* Picture = nullptr;
+    const TReportPage* Page = nullptr;
     QSizeF PageSize;
     qreal Zoom = 1.0;
 };

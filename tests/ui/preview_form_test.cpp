@@ -42,7 +42,7 @@ TReportPages FramedPages(int count) {
         painter.setPen(QPen(Qt::black, 4));
         painter.drawRect(QRectF(48, 48, 960, 720));
         painter.end();
-        pages.Pages.push_back(picture);
+        pages.Pages.push_back({picture, {}});
     }
     return pages;
 }

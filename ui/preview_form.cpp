@@ -482,7 +482,9 @@ qreal TPreviewForm::FittingZoom(TZoomEntry entry) const {
 QString TPreviewForm::DefaultPdfPath() const {
     const QString name =
         (Report.Title.isEmpty() ? QStringLiteral("Quintix Score Sheet") : Report.Title) + ".pdf";
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    // The dialog cannot start in a folder that does not exist; it would offer the whole path.
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return (documents.exists() ? documents : QDir::home()).filePath(name);
 }
 
 void TPreviewForm::PrintButtonClick() {

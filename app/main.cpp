@@ -5,11 +5,11 @@
 #include "ui/app_icon.h"
 #include "ui/help_system.h"
 #include "ui/prob_test_form.h"
+#include "ui/quintix_application.h"
 #include "ui/quintix_form.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("Quintix");
+    quintix::TQuintixApplication application(argc, argv);
     QApplication::setWindowIcon(quintix::AppIcon());
     quintix::THelpSystem help;
     help.SetHelpFile("C:\\Quintix\\Quintix95.hlp");

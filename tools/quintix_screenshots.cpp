@@ -1,8 +1,10 @@
 // quintix-screenshots: renders the main window (a game in progress with the possible values shown),
 // the new game dialog, the score dialog, the series summary and the print preview to PNG files,
-// and the score sheets to a PDF file, on any Qt platform
-// (offscreen included), so the windows can be looked at without a desktop.
+// and the score sheets to a PDF file, on any Qt platform (offscreen included), so the windows can
+// be looked at without a desktop. A file that cannot be written whole is named with the reason on
+// standard error, and the tool then exits with 1.
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
 #include <QTextStream>
@@ -15,6 +17,7 @@
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
 #include "ui/summary_form.h"
+#include "ui/whole_file.h"
 
 namespace {
 
@@ -33,11 +36,24 @@ private:
     std::deque<int> Faces;
 };
 
+// Says what became of one file: "wrote" only for a file that is whole on disk.
+bool Report(const QString& path, bool written, const QString& error) {
+    if (written) {
+        QTextStream(stdout) << "wrote " << path << '\n';
+    } else {
+        QTextStream(stderr) << "quintix-screenshots: " << error << '\n';
+    }
+    return written;
+}
+
 bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);
-    const bool saved = widget.grab().save(path);
-    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << '\n';
-    return saved;
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString reason = "the picture could not be made";
+    const bool written = buffer.open(QIODevice::WriteOnly) && widget.grab().save(&buffer, "PNG") &&
+                         quintix::WriteWholeFile(path, png, &reason);
+    return Report(path, written, QString("cannot write %1: %2").arg(path, reason));
 }
 
 }  // namespace
@@ -111,8 +127,6 @@ int main(int argc, char** argv) {
     ok = Save(form.PreviewForm(), folder, "preview.png") && ok;
     QString error;
     const QString pdf = folder.filePath("score-sheets.pdf");
-    const bool saved = SavePagesAsPdf(form.ScoreReportForm().BuildPages(), pdf, &error);
-    QTextStream(stdout) << (saved ? "wrote " + pdf : "could not write " + pdf + ": " + error) << '\n';
-    ok = saved && ok;
+    ok = Report(pdf, SavePagesAsPdf(form.ScoreReportForm().BuildPages(), pdf, &error), error) && ok;
     return ok ? 0 : 1;
 }

@@ -42,7 +42,7 @@ public:
             NextColumn();
         }
         const QPointF origin = Setup.ColumnOrigin(Column) + QPointF(0, Y);
-        band.Paint(Painter, origin);
+        band.Paint(Painter, Current, origin);
 
         TPlacedBand record{PageNo, Column, origin, band.objectName(), {}};
         for (const TReportElement* element : band.Elements()) {
@@ -54,7 +54,7 @@ public:
         ColumnUsed = true;
     }
 
-    std::vector<QPicture> Finish() {
+    std::vector<TReportPage> Finish() {
         EndPage();
         return std::move(Pages);
     }
@@ -65,16 +65,16 @@ private:
         Column = 1;
         Y = 0;
         ColumnUsed = false;
-        Current = QPicture();
-        Painter.begin(&Current);
+        Current = TReportPage();
+        Painter.begin(&Current.Picture);
     }
 
     void EndPage() {
         Painter.end();
         const QSizeF size = Setup.PageSize();
-        Current.setBoundingRect(QRect(0, 0, static_cast<int>(std::ceil(size.width())),
-                                      static_cast<int>(std::ceil(size.height()))));
-        Pages.push_back(Current);
+        Current.Picture.setBoundingRect(QRect(0, 0, static_cast<int>(std::ceil(size.width())),
+                                              static_cast<int>(std::ceil(size.height()))));
+        Pages.push_back(std::move(Current));
     }
 
     void NextColumn() {
@@ -89,8 +89,8 @@ private:
     }
 
     const TPageSetup& Setup;
-    std::vector<QPicture> Pages;
-    QPicture Current;
+    std::vector<TReportPage> Pages;
+    TReportPage Current;
     QPainter Painter;
     int PageNo = 0;
     int Column = 1;
@@ -181,13 +181,11 @@ TReportElement::TReportElement(const QString& name, const QRectF& bounds, QObjec
 TReportShape::TReportShape(const QString& name, TShapeKind shape, const QRectF& bounds, QObject* parent)
     : TReportElement(name, bounds, parent), Kind(shape) {}
 
-void TReportShape::Paint(QPainter& painter) const {
-    // Filled rectangles rather than stroked lines: they land on whole units and stay crisp when the
-    // page is shown at 100 per cent.
+void TReportShape::Paint(QPainter& /*painter*/, TReportPage& page, QPointF origin) const {
     const QRectF rule = Kind == TShapeKind::HorizontalLine
                             ? QRectF(Bounds.left(), Bounds.top(), Bounds.width() + LineWidth, LineWidth)
                             : QRectF(Bounds.left(), Bounds.top(), LineWidth, Bounds.height());
-    painter.fillRect(rule, Qt::black);
+    page.Rules.push_back(rule.translated(origin));
 }
 
 TReportLabel::TReportLabel(const QString& name, QString caption, QPointF position, const QFont& font,
@@ -214,15 +212,15 @@ QRectF TReportLabel::Geometry() const {
     return {Bounds.topLeft(), QSizeF(metrics.horizontalAdvance(CaptionText), metrics.height())};
 }
 
-void TReportLabel::Paint(QPainter& painter) const {
+void TReportLabel::Paint(QPainter& painter, TReportPage& /*page*/, QPointF origin) const {
     if (CaptionText.isEmpty()) {
         return;
     }
     painter.setFont(LabelFont);
     painter.setPen(Qt::black);
     const Qt::Alignment horizontal = Alignment & Qt::AlignHorizontal_Mask;
-    painter.drawText(Geometry(), static_cast<int>(horizontal | Qt::AlignTop | Qt::TextSingleLine),
-                     CaptionText);
+    painter.drawText(Geometry().translated(origin),
+                     static_cast<int>(horizontal | Qt::AlignTop | Qt::TextSingleLine), CaptionText);
 }
 
 TReportBand::TReportBand(const QString& name, TBandKind kind, double height, QObject* parent)
@@ -250,13 +248,10 @@ TReportLabel* TReportBand::AddLabel(const QString& name, const QString& caption,
     return element;
 }
 
-void TReportBand::Paint(QPainter& painter, QPointF origin) const {
-    painter.save();
-    painter.translate(origin);
+void TReportBand::Paint(QPainter& painter, TReportPage& page, QPointF origin) const {
     for (const TReportElement* element : Items) {
-        element->Paint(painter);
+        element->Paint(painter, page, origin);
     }
-    painter.restore();
 }
 
 TDataSource::TDataSource(const QString& name, QObject* parent) : QObject(parent) {

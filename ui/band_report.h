@@ -12,7 +12,6 @@
 #include "ui/report_pages.h"
 
 class QPainter;
-class QPicture;
 
 namespace quintix {
 
@@ -60,7 +59,9 @@ public:
     virtual QRectF Geometry() const { return Bounds; }
     void SetHeight(double height) { Bounds.setHeight(height); }
     virtual QString Text() const { return {}; }
-    virtual void Paint(QPainter& painter) const = 0;
+    // Draws the element on `page`, whose picture `painter` records, with the band's top left
+    // corner at `origin`.
+    virtual void Paint(QPainter& painter, TReportPage& page, QPointF origin) const = 0;
 
 protected:
     QRectF Bounds;
@@ -71,6 +72,7 @@ enum class TShapeKind { HorizontalLine, VerticalLine };
 // A rule one layout unit thick: a horizontal one along the top edge of its shape, from its left to
 // its right edge; a vertical one along its left edge, from its top to its bottom. The thickness
 // lies inside the shape, below and to the right, so rules that share an edge join without gaps.
+// It goes to the page's rules, not its picture.
 class TReportShape : public TReportElement {
     Q_OBJECT
 
@@ -80,7 +82,7 @@ public:
     TReportShape(const QString& name, TShapeKind shape, const QRectF& bounds, QObject* parent);
 
     TShapeKind Shape() const { return Kind; }
-    void Paint(QPainter& painter) const override;
+    void Paint(QPainter& painter, TReportPage& page, QPointF origin) const override;
 
 private:
     TShapeKind Kind;
@@ -105,7 +107,7 @@ public:
 
     QRectF Geometry() const override;
     QString Text() const override { return CaptionText; }
-    void Paint(QPainter& painter) const override;
+    void Paint(QPainter& painter, TReportPage& page, QPointF origin) const override;
 
 private:
     QString CaptionText;
@@ -132,8 +134,9 @@ public:
                            Qt::Alignment alignment);
     const std::vector<TReportElement*>& Elements() const { return Items; }
 
-    // Draws the elements with the band's top left corner at `origin`.
-    void Paint(QPainter& painter, QPointF origin) const;
+    // Draws the elements on `page`, whose picture `painter` records, with the band's top left
+    // corner at `origin`.
+    void Paint(QPainter& painter, TReportPage& page, QPointF origin) const;
 
     // Asked each time just before the band is placed: may set texts, or clear printBand to leave
     // the band out this once.

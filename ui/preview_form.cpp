@@ -1,9 +1,9 @@
 #include "ui/preview_form.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPageLayout>
@@ -19,11 +19,13 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "ui/message_box.h"
+#include "ui/whole_file.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -32,6 +34,8 @@ namespace {
 
 constexpr qreal LayoutDpi = 96.0;
 constexpr int PanelHeight = 41;
+constexpr int StatusGap = 10;  // before and after the line that tells where the PDF went
+constexpr int SavedNoticeMs = 5000;
 const QColor DeskColour(128, 128, 128);
 const QColor ShadowColour(64, 64, 64);
 
@@ -67,6 +71,62 @@ QPageLayout LayoutFor(QSizeF pageSize) {
             QMarginsF()};
 }
 
+// Plays every page into a PDF document on `device`, one page of the report's page size per page.
+bool WritePdf(const TReportPages& pages, QIODevice& device) {
+    QPdfWriter writer(&device);
+    writer.setTitle(pages.Title);
+    writer.setCreator(QStringLiteral("Quintix"));
+    writer.setResolution(PictureResolution());
+    QPainter painter;
+    if (!writer.setPageLayout(LayoutFor(pages.PageSize)) || !painter.begin(&writer)) {
+        return false;
+    }
+    const qreal scale = writer.resolution() / LayoutDpi;
+    bool ok = true;
+    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
+        if (i > 0) {
+            ok = writer.newPage();
+        }
+        if (ok) {
+            PaintPage(painter, pages.Pages[i], scale);
+        }
+    }
+    return painter.end() && ok;
+}
+
+// A rule, given in device pixels, moved to whole pixels. Its ends are rounded each on its own, so
+// that rules which meet as laid out still meet; its thickness is rounded as a whole, never below
+// one pixel, so that every rule of one width comes out equally thick wherever it lies.
+QRect OnWholePixels(const QRectF& rule) {
+    const auto span = [](qreal from, qreal to, bool thickness) {
+        const int start = qRound(from);
+        return std::pair(start, std::max(1, thickness ? qRound(to - from) : qRound(to) - start));
+    };
+    const bool horizontal = rule.width() >= rule.height();
+    const auto [left, width] = span(rule.left(), rule.right(), !horizontal);
+    const auto [top, height] = span(rule.top(), rule.bottom(), horizontal);
+    return {left, top, width, height};
+}
+
+// Rules are filled rectangles, never stroked lines, so that they join without gaps and print
+// exactly where and as thick as they were laid out.
+void PaintRules(QPainter& painter, const std::vector<QRectF>& rules, qreal scale, TRuleFit fit) {
+    painter.save();
+    if (fit == TRuleFit::Exact) {
+        painter.scale(scale, scale);
+        for (const QRectF& rule : rules) {
+            painter.fillRect(rule, Qt::black);
+        }
+    } else {
+        const QTransform toPixels = QTransform::fromScale(scale, scale) * painter.transform();
+        painter.resetTransform();
+        for (const QRectF& rule : rules) {
+            painter.fillRect(OnWholePixels(toPixels.mapRect(rule)), Qt::black);
+        }
+    }
+    painter.restore();
+}
+
 // The picture on "&Print": a sheet coming out of a printer.
 QIcon PrinterIcon() {
     QPixmap pixmap(16, 16);
@@ -89,14 +149,15 @@ int PictureResolution() {
     return QPicture().logicalDpiY();
 }
 
-void PaintPage(QPainter& painter, const QPicture& page, qreal scale) {
+void PaintPage(QPainter& painter, const TReportPage& page, qreal scale, TRuleFit rules) {
     const QPaintDevice* device = painter.device();
     const int dpi = PictureResolution();
     if (device->logicalDpiX() == dpi && device->logicalDpiY() == dpi) {
         painter.save();
         painter.scale(scale, scale);
-        painter.drawPicture(QPointF(0, 0), page);
+        painter.drawPicture(QPointF(0, 0), page.Picture);
         painter.restore();
+        PaintRules(painter, page.Rules, scale, rules);
         return;
     }
     // Replayed text lands at the wrong size and place on a device of another resolution, so the
@@ -117,8 +178,11 @@ void PaintPage(QPainter& painter, const QPicture& page, qreal scale) {
     QPainter imagePainter(&image);
     imagePainter.setRenderHints(painter.renderHints());
     imagePainter.setTransform(toDevice * QTransform::fromTranslate(-area.x(), -area.y()));
+    imagePainter.save();
     imagePainter.scale(scale, scale);
-    imagePainter.drawPicture(QPointF(0, 0), page);
+    imagePainter.drawPicture(QPointF(0, 0), page.Picture);
+    imagePainter.restore();
+    PaintRules(imagePainter, page.Rules, scale, rules);
     imagePainter.end();
     painter.save();
     painter.resetTransform();
@@ -165,50 +229,30 @@ bool PrintPages(const TReportPages& pages, QPrinter& printer, QString* error) {
 }
 
 bool SavePagesAsPdf(const TReportPages& pages, const QString& path, QString* error) {
-    const QString cannotWrite =
-        QObject::tr("The PDF file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path));
     if (pages.Pages.empty()) {
         SetError(error, QObject::tr("There are no pages to save."));
         return false;
     }
-    QPdfWriter writer(path);
-    writer.setTitle(pages.Title);
-    writer.setCreator(QStringLiteral("Quintix"));
-    writer.setResolution(PictureResolution());
-    if (!writer.setPageLayout(LayoutFor(pages.PageSize))) {
-        SetError(error, cannotWrite);
-        return false;
+    // Made in memory first, so that the file itself is written in one checked piece.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    QString reason;
+    if (!buffer.open(QIODevice::WriteOnly) || !WritePdf(pages, buffer)) {
+        reason = QObject::tr("the pages could not be made into a PDF");
+    } else if (WriteWholeFile(path, pdf, &reason)) {
+        return true;
     }
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        SetError(error, cannotWrite);
-        return false;
-    }
-    const qreal scale = writer.resolution() / LayoutDpi;
-    bool ok = true;
-    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
-        if (i > 0) {
-            ok = writer.newPage();
-        }
-        if (ok) {
-            PaintPage(painter, pages.Pages[i], scale);
-        }
-    }
-    ok = painter.end() && ok;
-    // The writer reports no failed write, so a file that came out empty is the last word.
-    if (!ok || QFileInfo(path).size() == 0) {
-        SetError(error, cannotWrite);
-        return false;
-    }
-    return true;
+    SetError(error, QObject::tr("The PDF file \"%1\" could not be written: %2.")
+                        .arg(QDir::toNativeSeparators(path), reason));
+    return false;
 }
 
 TPreviewPage::TPreviewPage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPreviewPage::SetPage(const QPicture* page, QSizeF pageSize, qreal zoom) {
-    Picture = page;
+void TPreviewPage::SetPage(const TReportPage* page, QSizeF pageSize, qreal zoom) {
+    Page = page;
     PageSize = pageSize;
     Zoom = zoom;
     const QSize pixels = PagePixels();
@@ -221,7 +265,7 @@ qreal TPreviewPage::ScaleFor(qreal zoom) const {
 }
 
 QSize TPreviewPage::PagePixels() const {
-    if (Picture == nullptr) {
+    if (Page == nullptr) {
         return {0, 0};
     }
     const qreal scale = ScaleFor(Zoom);
@@ -231,7 +275,7 @@ QSize TPreviewPage::PagePixels() const {
 void TPreviewPage::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), DeskColour);
-    if (Picture == nullptr) {
+    if (Page == nullptr) {
         return;
     }
     const QRect page(QPoint(Margin, Margin), PagePixels());
@@ -241,7 +285,7 @@ void TPreviewPage::paintEvent(QPaintEvent* /*event*/) {
     painter.drawRect(page.adjusted(-1, -1, 0, 0));
     painter.setClipRect(page);
     painter.translate(page.topLeft());
-    PaintPage(painter, *Picture, ScaleFor(Zoom));
+    PaintPage(painter, *Page, ScaleFor(Zoom), TRuleFit::WholePixels);
 }
 
 TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
@@ -308,8 +352,22 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     PreviewPage->setObjectName("PreviewPage");
     Preview->setWidget(PreviewPage);
 
+    StatusLabel = new QLabel(Panel1);
+    StatusLabel->setObjectName("StatusLabel");
+    StatusNotice = new QTimer(this);
+    StatusNotice->setSingleShot(true);
+    StatusNotice->setInterval(SavedNoticeMs);
+    connect(StatusNotice, &QTimer::timeout, StatusLabel, &QLabel::clear);
+
     ChoosePdfFile = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Save PDF"), DefaultPdfPath(), tr("PDF files (*.pdf)"));
+        QFileDialog dialog(this, tr("Save PDF"), QString(), tr("PDF files (*.pdf)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The dialog adds the suffix, so that it asks about replacing the file that will really be
+        // written. Qt's own dialog asks after adding it; a native one asks about the name as typed.
+        dialog.setDefaultSuffix("pdf");
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.selectFile(DefaultPdfPath());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
 
     // Picking the entry already chosen changes no index but must still scroll to the top-left
@@ -336,6 +394,8 @@ int TPreviewForm::ZoomIndex() const {
 }
 
 void TPreviewForm::FormShow() {
+    StatusNotice->stop();
+    StatusLabel->clear();
     {
         const QSignalBlocker quiet(ZoomList);
         ZoomList->setCurrentIndex(FullPage);
@@ -393,7 +453,7 @@ void TPreviewForm::UpdateZoom() {
     const int entry = std::clamp(ZoomList->currentIndex(), 0, ZoomEntries - 1);
     const qreal fixed = ZoomChoices[static_cast<std::size_t>(entry)].Zoom;
     CurrentZoom = fixed > 0 ? fixed : FittingZoom(static_cast<TZoomEntry>(entry));
-    const QPicture* page = PageNo >= 1 ? &Report.Pages[static_cast<std::size_t>(PageNo - 1)] : nullptr;
+    const TReportPage* page = PageNo >= 1 ? &Report.Pages[static_cast<std::size_t>(PageNo - 1)] : nullptr;
     PreviewPage->SetPage(page, Report.PageSize, CurrentZoom);
 }
 
@@ -422,7 +482,9 @@ qreal TPreviewForm::FittingZoom(TZoomEntry entry) const {
 QString TPreviewForm::DefaultPdfPath() const {
     const QString name =
         (Report.Title.isEmpty() ? QStringLiteral("Quintix Score Sheet") : Report.Title) + ".pdf";
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    // The dialog cannot start in a folder that does not exist; it would offer the whole path.
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return (documents.exists() ? documents : QDir::home()).filePath(name);
 }
 
 void TPreviewForm::PrintButtonClick() {
@@ -438,22 +500,27 @@ void TPreviewForm::PrintButtonClick() {
 }
 
 void TPreviewForm::SavePdfButtonClick() {
-    QString path = ChoosePdfFile ? ChoosePdfFile() : QString();
+    const QString path = ChoosePdfFile ? ChoosePdfFile() : QString();
     if (path.isEmpty()) {
         return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += ".pdf";
     }
     QString error;
     if (!SavePagesAsPdf(Report, path, &error)) {
         TMessageBox::Error(this, error);
+        return;
     }
+    // A long path keeps its start and its file name; the tool tip holds all of it.
+    const QString saved = tr("Saved to %1").arg(QDir::toNativeSeparators(path));
+    StatusLabel->setToolTip(saved);
+    StatusLabel->setText(StatusLabel->fontMetrics().elidedText(saved, Qt::ElideMiddle, StatusLabel->width()));
+    StatusNotice->start();
 }
 
 void TPreviewForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     Panel1->setGeometry(0, 0, width(), PanelHeight);
+    const int statusLeft = SavePdfButton->geometry().right() + 1 + StatusGap;
+    StatusLabel->setGeometry(statusLeft, 8, std::max(0, width() - statusLeft - StatusGap), 25);
     Preview->setGeometry(0, PanelHeight, width(), std::max(0, height() - PanelHeight));
     if (ZoomList->currentIndex() >= FullPage) {
         UpdateZoom();

@@ -11,10 +11,10 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QPainter;
-class QPicture;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace quintix {
 
@@ -22,18 +22,24 @@ namespace quintix {
 // true to size only on a device of this resolution, so the printer and the PDF are set to it.
 int PictureResolution();
 
-// Plays one recorded page, laid out in 1/96 inch, at `scale` device pixels per layout unit. The
-// screen, the printer and the PDF all draw through here, so a page looks the same on each. On a
-// device of another resolution than PictureResolution() the visible part goes through an image.
-void PaintPage(QPainter& painter, const QPicture& page, qreal scale);
+// How a page's rules meet the device: exactly as laid out (paper, PDF), or on whole pixels and at
+// least one pixel thick (screen), so that none vanishes at a small zoom and all are equally thick.
+enum class TRuleFit { Exact, WholePixels };
+
+// Plays one page, laid out in 1/96 inch, at `scale` device pixels per layout unit, its rules as
+// `rules` says. The screen, the printer and the PDF all draw through here, so a page looks the same
+// on each. On a device of another resolution than PictureResolution() the visible part goes
+// through an image.
+void PaintPage(QPainter& painter, const TReportPage& page, qreal scale, TRuleFit rules = TRuleFit::Exact);
 
 // Plays every page on the printer, a new sheet per page, from the paper's corner in the pages'
 // orientation on the printer's own paper size. False, with the reason in `error`, when there is
 // nothing to print or the printer cannot be opened or reports an error.
 bool PrintPages(const TReportPages& pages, QPrinter& printer, QString* error);
 
-// Writes the pages to a PDF file, one landscape page of the report's page size per page. False,
-// with the reason in `error`, when there is nothing to write or the file cannot be written.
+// Writes the pages to a PDF file, one page of the report's page size per page. The file is
+// replaced whole or not at all: false, with a message naming the file and the reason in `error`,
+// when there is nothing to write or the file cannot be written, and then an old file is kept.
 bool SavePagesAsPdf(const TReportPages& pages, const QString& path, QString* error);
 
 // The sheet of paper in the page view: the current page, white with a shadow, on a grey desk.
@@ -47,7 +53,7 @@ public:
     explicit TPreviewPage(QWidget* parent = nullptr);
 
     // Shows `page` (or only the grey desk for none) of size `pageSize` layout units at `zoom`.
-    void SetPage(const QPicture* page, QSizeF pageSize, qreal zoom);
+    void SetPage(const TReportPage* page, QSizeF pageSize, qreal zoom);
     // Screen pixels per layout unit at a zoom: the zoom itself scaled from 96 dpi to the screen's.
     qreal ScaleFor(qreal zoom) const;
     QSize PagePixels() const;
@@ -56,7 +62,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPicture* Picture = nullptr;
+    const TReportPage* Page = nullptr;
     QSizeF PageSize;
     qreal Zoom = 1.0;
 };
@@ -82,7 +88,8 @@ public:
     qreal Zoom() const { return CurrentZoom; }
     const TReportPages& Pages() const { return Report; }
 
-    // Picks the PDF file to save to; an empty name cancels. Replaceable so tests need no file dialog.
+    // Picks the PDF file to save to, suffix included; an empty name cancels. Replaceable so tests
+    // need no file dialog.
     std::function<QString()> ChoosePdfFile;
 
     QFrame* Panel1;
@@ -93,6 +100,7 @@ public:
     QPushButton* PrintButton;
     QPushButton* CloseButton;
     QPushButton* SavePdfButton;
+    QLabel* StatusLabel;  // where the last PDF went, for a few seconds after saving it
     QScrollArea* Preview;
     TPreviewPage* PreviewPage;
 
@@ -115,6 +123,7 @@ private:
     qreal FittingZoom(TZoomEntry entry) const;
     QString DefaultPdfPath() const;
 
+    QTimer* StatusNotice;
     TReportPages Report;
     int PageNo = 0;
     qreal CurrentZoom = 1.0;

@@ -10,7 +10,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include "ui/message_box.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -140,17 +139,9 @@ void TProbTestForm::FormCreate() {
         {PossibleValues1, PossibleValues2, PossibleValues3, PossibleValues4, PossibleValues5}};
 }
 
-void TProbTestForm::Button1Click() {
-    try {
-        Calculate();
-    } catch (const std::exception& error) {
-        HandleException(error);
-    }
-}
-
 // The boxes are read in this order and the first bad one stops the calculation, so which box a
 // message names when several are bad depends on it: the groups come before the dice rolled.
-void TProbTestForm::Calculate() {
+void TProbTestForm::Button1Click() {
     TCombination combination;
     combination.RandomInclusive = RandomInclusive->isChecked();
     combination.NoOfGroups = StrToInt(NoOfGroups->text());
@@ -160,10 +151,6 @@ void TProbTestForm::Calculate() {
         combination.PossibleValues[i] = StrToInt(PossibleValuesEdits[i]->text());
     }
     Probability->setText(FormatProbability(combination.Probability()));
-}
-
-void TProbTestForm::HandleException(const std::exception& error) {
-    TMessageBox::Error(this, QString::fromStdString(error.what()));
 }
 
 }  // namespace quintix

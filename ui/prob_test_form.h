@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <exception>
 
 #include "base/one_based.h"
 #include "computer/combination.h"
@@ -22,7 +21,8 @@ public:
     explicit TProbTestForm(QWidget* parent = nullptr);
 
     // Reads the boxes into a fresh pattern and shows its probability. A box that is no integer, or a
-    // pattern the engine refuses, is reported in a message box and leaves the result as it was.
+    // pattern the engine refuses, throws; the result stays as it was, and the application's
+    // top-level handler shows the message.
     void Button1Click();
 
     QLabel* Label1;
@@ -48,9 +48,6 @@ public:
 
 private:
     void FormCreate();
-    void Calculate();
-    // What the application's top-level error handling does with an error: shows its message.
-    void HandleException(const std::exception& error);
 
     OneBased<QLineEdit*, MaxGroups> NeededEdits{};
     OneBased<QLineEdit*, MaxGroups> PossibleValuesEdits{};

@@ -1,5 +1,10 @@
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
@@ -10,9 +15,15 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <utility>
 #include <vector>
+
+#include <sys/resource.h>
 
 #include "ui/message_box.h"
 #include "ui/preview_form.h"
@@ -32,7 +43,7 @@ TReportPages FramedPages(int count) {
         painter.setPen(QPen(Qt::black, 4));
         painter.drawRect(QRectF(48, 48, 960, 720));
         painter.end();
-        pages.Pages.push_back(picture);
+        pages.Pages.push_back({picture, {}});
     }
     return pages;
 }
@@ -49,6 +60,50 @@ std::pair<int, QSizeF> ReadPdf(const QString& path) {
     return {static_cast<int>(pages), QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble())};
 }
 
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `step` on the next modal window of type T as soon as it shows, as long as `context` lives.
+template <typename T, typename Step>
+void WhenShown(QObject* context, Step step) {
+    QTimer::singleShot(10, context, [context, step] {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            step(window);
+        } else {
+            WhenShown<T>(context, step);
+        }
+    });
+}
+
+// Types `path` as the file's name, as a person would; selectFile() leaves a name field that has the
+// focus alone.
+void TypeName(QFileDialog* dialog, const QString& path) {
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+}
+
+// While it lives, no file may grow beyond `bytes`, as on a disk that is nearly full. The signal
+// that would end the process at the limit is ignored, so the write fails instead.
+class TFileSizeLimit {
+public:
+    explicit TFileSizeLimit(rlim_t bytes) : Handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &Saved);
+        const rlimit limit{bytes, Saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~TFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &Saved);
+        std::signal(SIGXFSZ, Handler);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+private:
+    rlimit Saved{};
+    void (*Handler)(int);
+};
+
 }  // namespace
 
 class TPreviewFormTest : public QObject {
@@ -63,7 +118,10 @@ private slots:
     void ViewPaintsThePageOnTheDesk();
     void PrintWithoutAPrinterSaysSo();
     void PagesReachPdfAndPrinter();
-    void SavePdfButtonWritesTheChosenFile();
+    void SavingReplacesTheFileWholeOrNotAtAll_data();
+    void SavingReplacesTheFileWholeOrNotAtAll();
+    void SaveDialogAsksAboutTheFileItWritesAndSaysWhereItWent();
+    void SavePdfButtonReportsAFailedSave();
 };
 
 // Each showing starts on page 1 at full page, whether the preview was closed in between or left
@@ -218,25 +276,97 @@ void TPreviewFormTest::PagesReachPdfAndPrinter() {
     QVERIFY(!error.isEmpty());
 }
 
-void TPreviewFormTest::SavePdfButtonWritesTheChosenFile() {
+void TPreviewFormTest::SavingReplacesTheFileWholeOrNotAtAll_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("oldFile");
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("reason");  // why the save fails; empty when it succeeds
+    QTest::newRow("new file") << QString("new.pdf") << false << false << QString();
+    QTest::newRow("over an old file") << QString("old.pdf") << true << false << QString();
+    QTest::newRow("disk full, over an old file")
+        << QString("old.pdf") << true << true << QString(std::strerror(EFBIG));
+    QTest::newRow("missing folder") << QString("missing/new.pdf") << false << false
+                                    << QString(std::strerror(ENOENT));
+}
+
+// A failed save leaves any old file as it was and nothing half-written beside it, and says which
+// file and why.
+void TPreviewFormTest::SavingReplacesTheFileWholeOrNotAtAll() {
+    QFETCH(QString, name);
+    QFETCH(bool, oldFile);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const QByteArray old = "%PDF-1.4 the sheets saved before";
+    QFile file(path);
+    QVERIFY(!oldFile || (file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush()));
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    QString error;
+    bool saved = false;
+    {
+        const TFileSizeLimit limit(diskFull ? 1024 : RLIM_INFINITY);
+        saved = SavePagesAsPdf(FramedPages(3), path, &error);
+    }
+    QVERIFY2(saved == reason.isEmpty(), qPrintable(error));
+    if (saved) {
+        QCOMPARE(ReadPdf(path).first, 3);
+        return;
+    }
+    QVERIFY2(error.contains(QDir::toNativeSeparators(path)) && error.contains(reason), qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+    QCOMPARE(Contents(path), oldFile ? old : QByteArray());
+}
+
+// The dialog adds the suffix itself, so its question about replacing a file is about the file
+// that would really be written.
+void TPreviewFormTest::SaveDialogAsksAboutTheFileItWritesAndSaysWhereItWent() {
+    QTemporaryDir dir;
+    const QByteArray old = "%PDF-1.4 the sheets saved before";
+    QFile kept(dir.filePath("kept.pdf"));
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(old) == old.size() && kept.flush());
+    TPreviewForm form;
+    form.ShowPages(FramedPages(2));
+
+    QString question;
+    WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
+        TypeName(dialog, dir.filePath("kept"));
+        WhenShown<QMessageBox>(dialog, [&](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        static_cast<QDialog*>(dialog)->accept();  // asks first, and stays open on "No"
+        dialog->reject();
+    });
+    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+    QVERIFY2(question.startsWith("kept.pdf already exists"), qPrintable(question));
+    QCOMPARE(Contents(kept.fileName()), old);
+
+    WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
+        TypeName(dialog, dir.filePath("fresh"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+    const QString fresh = dir.filePath("fresh.pdf");
+    QCOMPARE(ReadPdf(fresh).first, 2);
+    const auto* status = form.findChild<QLabel*>("StatusLabel");
+    QVERIFY(status != nullptr && status->isVisible() && status->text().endsWith("fresh.pdf"));
+    QCOMPARE(status->toolTip(), "Saved to " + QDir::toNativeSeparators(fresh));
+}
+
+void TPreviewFormTest::SavePdfButtonReportsAFailedSave() {
     QTemporaryDir dir;
     TPreviewForm form;
     form.ShowPages(FramedPages(2));
     QString chosen;
     form.ChoosePdfFile = [&chosen] { return chosen; };
     TMessageBox::Error(nullptr, QString());
-
-    chosen = dir.filePath("kept");  // the suffix is added
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-    QCOMPARE(ReadPdf(dir.filePath("kept.pdf")).first, 2);
-    chosen.clear();  // cancelled: nothing written, nothing said
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);  // cancelled: nothing written, nothing said
     QVERIFY(TMessageBox::LastError().isEmpty());
 
     chosen = dir.filePath("missing/kept.pdf");
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-    QVERIFY(TMessageBox::LastError().contains("could not be written"));
+    QVERIFY(TMessageBox::LastError().contains(QDir::toNativeSeparators(chosen)));
 }
 
 QTEST_MAIN(TPreviewFormTest)

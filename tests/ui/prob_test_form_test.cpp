@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/quintix_test_main.h"
 #include "ui/message_box.h"
 #include "ui/prob_test_form.h"
 
@@ -144,7 +145,7 @@ void TProbTestFormTest::CalculateShowsTheResultOrTheFirstError() {
     QFETCH(QString, error);
     TProbTestForm form;
     Fill(form, rolled, groups, inclusive, needed, possible);
-    form.Button1->click();
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
     QCOMPARE(TMessageBox::LastError(), error);
     QCOMPARE(form.Probability->text(), shown);
 }
@@ -155,20 +156,20 @@ void TProbTestFormTest::TwelveDiceAreTheMostAClickCountsAndErrorsKeepTheLastResu
     TProbTestForm form;
     form.show();
     Fill(form, "12", "5", true, {"0", "0", "0", "0", "0"}, {"1", "1", "1", "1", "1"});
-    form.Button1->click();
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
     QCOMPARE(form.Probability->text(), QString("1.0000"));
 
     Fill(form, "12", "1", true, {"0"}, {"1"});
-    form.Button1->click();
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
     QCOMPARE(TMessageBox::LastError(),
              QString("The number of outcomes is too large to count in 32-bit integers"));
     QCOMPARE(form.Probability->text(), QString("1.0000"));
     QVERIFY(form.isVisible());
 
     Fill(form, "12", "1", true, {"12"}, {"1"});
-    form.Button1->click();
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
     QCOMPARE(form.Probability->text(), QString("0.0000"));
 }
 
-QTEST_MAIN(TProbTestFormTest)
+QUINTIX_TEST_MAIN(TProbTestFormTest)
 #include "prob_test_form_test.moc"

@@ -1,6 +1,8 @@
+#include <QComboBox>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -95,6 +97,29 @@ QRectF InkBox(const QImage& image, double dpi, const QRectF& area) {
     return {QPointF(ink.topLeft()) / scale, QSizeF(ink.size()) / scale};
 }
 
+// The thickness of each rule in the image, in pixels, top to bottom (or left to right): the runs
+// of pixel rows (or columns) that are dark over more than half their length, which no text is.
+std::vector<int> Rules(const QImage& image, Qt::Orientation direction) {
+    const bool rows = direction == Qt::Horizontal;
+    const int lines = rows ? image.height() : image.width();
+    const int length = rows ? image.width() : image.height();
+    std::vector<int> rules;
+    int run = 0;
+    for (int i = 0; i <= lines; ++i) {
+        int dark = 0;
+        for (int j = 0; i < lines && j < length; ++j) {
+            dark += qGray(rows ? image.pixel(j, i) : image.pixel(i, j)) < 128 ? 1 : 0;
+        }
+        if (2 * dark > length) {
+            ++run;
+        } else if (run > 0) {
+            rules.push_back(run);
+            run = 0;
+        }
+    }
+    return rules;
+}
+
 }  // namespace
 
 class TScoreReportTest : public QObject {
@@ -106,6 +131,8 @@ private slots:
     void PageCountFollowsThePlayersAndBlankSheetsPrintBlank();
     void BlocksFollowThePlayOrderAndShowNoPossibleValues();
     void PreviewHandsDrawnPagesToTheHook();
+    void PreviewShowsEveryRuleEvenlyAtAnyZoom_data();
+    void PreviewShowsEveryRuleEvenlyAtAnyZoom();
 };
 
 // A page of 200 x 100 in two columns 100 x 100; `masters` records of the report, each running a
@@ -306,6 +333,45 @@ void TScoreReportTest::PreviewHandsDrawnPagesToTheHook() {
             QVERIFY(text.left() >= 7 && text.left() <= 10 && text.bottom() <= 32);
         }
     }
+}
+
+void TScoreReportTest::PreviewShowsEveryRuleEvenlyAtAnyZoom_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QSize>("window");  // empty: maximised
+    QTest::newRow("75%") << int(TPreviewForm::Zoom75) << QSize();
+    QTest::newRow("150%") << int(TPreviewForm::Zoom150) << QSize();
+    QTest::newRow("full page, small window") << int(TPreviewForm::FullPage) << QSize(700, 520);
+    QTest::newRow("fit to width, small window") << int(TPreviewForm::FitToWidth) << QSize(700, 520);
+}
+
+// A rule thinner than a pixel at the zoom must still show, and as thick as every other rule.
+void TScoreReportTest::PreviewShowsEveryRuleEvenlyAtAnyZoom() {
+    QFETCH(int, entry);
+    QFETCH(QSize, window);
+    TSeries series(2);
+    TScoreReportForm report(series.Game);
+    TPreviewForm preview;
+    preview.ShowPages(report.BuildPages());
+    if (!window.isEmpty()) {
+        preview.showNormal();
+        preview.resize(window);
+    }
+    preview.ZoomList->setCurrentIndex(entry);
+    QCoreApplication::processEvents();
+    QVERIFY(preview.Zoom() >= 0.5);  // big enough to keep the two lines of a double rule apart
+    const QImage page = preview.PreviewPage->grab().toImage().copy(
+        QRect(QPoint(TPreviewPage::Margin, TPreviewPage::Margin), preview.PreviewPage->PagePixels()));
+
+    // The two blocks side by side share their horizontal rules: 2 in the heading, one per row
+    // and 5 under the sections; 8 vertical rules each.
+    const std::vector<int> across = Rules(page, Qt::Horizontal);
+    const std::vector<int> down = Rules(page, Qt::Vertical);
+    QCOMPARE(across.size(), std::size_t{2 + 20 + 5});
+    QCOMPARE(down.size(), std::size_t{2 * 8});
+    const auto thickness = across.front();
+    const auto other = [thickness](int rule) { return rule != thickness; };
+    QVERIFY(std::none_of(across.begin(), across.end(), other) &&
+            std::none_of(down.begin(), down.end(), other));
 }
 
 QTEST_MAIN(TScoreReportTest)

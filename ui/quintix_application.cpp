@@ -1,0 +1,25 @@
+#include "ui/quintix_application.h"
+
+#include <exception>
+
+#include "ui/message_box.h"
+
+namespace quintix {
+
+TQuintixApplication::TQuintixApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("Quintix");
+}
+
+bool TQuintixApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        TMessageBox::Error(activeWindow(), QString::fromStdString(error.what()));
+    } catch (...) {
+        TMessageBox::Error(activeWindow(), tr("An unexpected error occurred."));
+    }
+    // The event reached its handler, which failed at it; nobody else is to have it now.
+    return true;
+}
+
+}  // namespace quintix

@@ -31,13 +31,15 @@ void BM_MainWindowShow(benchmark::State& state) {
 }
 BENCHMARK(BM_MainWindowShow)->Unit(benchmark::kMicrosecond);
 
-// A game of three players in its second game, every line of the shown sheet filled or possible.
+// A game of three players in its second game, every line of the shown sheet filled or possible;
+// the argument is the window's size in per cent of its natural size.
 void BM_RepaintScoreGrids(benchmark::State& state) {
     using namespace quintix;
     TSeededRandom dice(7);
     TVirtualClock clock;
     TQuintixForm form(&dice, &clock);
     form.show();
+    form.resize(form.minimumSize() * static_cast<int>(state.range(0)) / 100);
     TNewGameContents contents;
     contents.Rows[1] = {"Ann", false};
     contents.Rows[2] = {"Bob", false};
@@ -65,7 +67,7 @@ void BM_RepaintScoreGrids(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_RepaintScoreGrids)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RepaintScoreGrids)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -3,10 +3,16 @@
 // and the score sheets to a PDF file, on any Qt platform (offscreen included), so the windows can
 // be looked at without a desktop. A file that cannot be written whole is named with the reason on
 // standard error, and the tool then exits with 1.
+//
+// Usage: quintix-screenshots [--scale F] [--dark] [DIR]
+//   --scale F  the main window at F times its natural size (1 to 4)
+//   --dark     the Fusion style with a dark palette, as on a dark desktop
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTextStream>
 #include <deque>
 
@@ -56,12 +62,53 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     return Report(path, written, QString("cannot write %1: %2").arg(path, reason));
 }
 
+// A dark desktop: light text on dark window and button faces.
+void UseDarkPalette() {
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QPalette dark;
+    const QColor window(45, 45, 48);
+    const QColor base(30, 30, 32);
+    const QColor text(230, 230, 230);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Dark, QColor(20, 20, 20));
+    dark.setColor(QPalette::Mid, QColor(60, 60, 64));
+    dark.setColor(QPalette::Light, QColor(80, 80, 84));
+    dark.setColor(QPalette::ToolTipBase, window);
+    dark.setColor(QPalette::ToolTipText, text);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+    }
+    QApplication::setPalette(dark);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quintix");
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    QStringList args = QApplication::arguments().mid(1);
+    double scale = 1.0;
+    if (const auto at = args.indexOf("--scale"); at >= 0) {
+        bool number = false;
+        scale = at + 1 < args.size() ? args[at + 1].toDouble(&number) : 0.0;
+        if (!number || scale < 1.0 || scale > 4.0) {
+            QTextStream(stderr) << "quintix-screenshots: --scale takes a number from 1 to 4\n";
+            return 2;
+        }
+        args.remove(at, 2);
+    }
+    if (args.removeAll("--dark") > 0) {
+        UseDarkPalette();
+    }
+    const QDir folder(!args.isEmpty() ? args.front() : QDir::currentPath());
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         QTextStream(stderr) << "quintix-screenshots: cannot make " << folder.path() << '\n';
         return 2;
@@ -72,6 +119,7 @@ int main(int argc, char** argv) {
     TVirtualClock clock;
     TQuintixForm form(&dice, &clock);
     form.show();
+    form.resize((QSizeF(form.size()) * scale).toSize());
 
     TNewGameContents contents;
     contents.Rows[1] = {"Ann", false};

@@ -21,10 +21,12 @@ struct TNewGameRow {
     bool operator==(const TNewGameRow&) const = default;
 };
 
-// What the new game dialog shows and gives back: six rows and the number of games.
+// What the new game dialog shows and gives back: six rows, the number of games, and whether the
+// computer players play the best possible game.
 struct TNewGameContents {
     OneBased<TNewGameRow, MaxPlayers> Rows;
     std::int32_t NoOfGames = 1;
+    bool ExpertPlay = false;
 
     bool operator==(const TNewGameContents&) const = default;
 };

@@ -35,6 +35,7 @@ TNewGameContents TQuintixGame::OpenNewGame() {
         form.Rows[k] = {copy[k].Name, copy[k].Computer};
     }
     form.NoOfGames = S.NoOfGames;
+    form.ExpertPlay = S.ExpertPlay;
     return form;
 }
 
@@ -45,6 +46,7 @@ void TQuintixGame::StartSeries(const TNewGameContents& form) {
 
 void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
     S.NoOfGames = std::clamp(form.NoOfGames, 1, MaxGames);
+    S.ExpertPlay = form.ExpertPlay;
     S.NoOfPlayers = 0;
     S.Players = TGameState::EmptyPlayers();
     for (const TNewGameRow& row : form.Rows) {

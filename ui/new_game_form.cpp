@@ -164,6 +164,12 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
         OkButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
         CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     }
+    // After Cancel in the tab order, under it: every computer player of the series plays the best
+    // possible game.
+    ExpertPlay = new QCheckBox("&Expert play", this);
+    ExpertPlay->setObjectName("ExpertPlay");
+    ExpertPlay->setGeometry(312, 72, 75, 17);
+    ExpertPlay->resize(std::max(ExpertPlay->width(), ExpertPlay->sizeHint().width()), ExpertPlay->height());
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -174,6 +180,7 @@ void TNewGameForm::Fill(const TNewGameContents& contents) {
         ComputerChecks[k]->setChecked(contents.Rows[k].Computer);
     }
     NoOfGames->SetPosition(contents.NoOfGames);
+    ExpertPlay->setChecked(contents.ExpertPlay);
 }
 
 TNewGameContents TNewGameForm::Contents() const {
@@ -183,6 +190,7 @@ TNewGameContents TNewGameForm::Contents() const {
         contents.Rows[k].Computer = ComputerChecks[k]->isChecked();
     }
     contents.NoOfGames = NoOfGames->Position();
+    contents.ExpertPlay = ExpertPlay->isChecked();
     return contents;
 }
 

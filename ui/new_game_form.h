@@ -71,6 +71,7 @@ public:
     TUpDown* NoOfGames;
     QPushButton* OkButton;
     QPushButton* CancelButton;
+    QCheckBox* ExpertPlay;
 
 protected:
     void showEvent(QShowEvent* event) override;

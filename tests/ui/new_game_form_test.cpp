@@ -57,7 +57,8 @@ void TNewGameFormTest::ControlsSitWhereDesignedInTabOrder() {
     expected << "NoOfGamesEdit"
              << "NoOfGames"
              << "OkButton"
-             << "CancelButton";
+             << "CancelButton"
+             << "ExpertPlay";
     QStringList order;
     for (QWidget* widget = form.nextInFocusChain(); widget != &form; widget = widget->nextInFocusChain()) {
         if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
@@ -72,6 +73,7 @@ void TNewGameFormTest::FillThenContentsGivesBackTheRowsAsTyped() {
     TNewGameContents contents;
     contents.Rows[1] = {"Ann", false};
     contents.Rows[2] = {"  spaced  ", true};
+    contents.ExpertPlay = true;
     contents.Rows[4] = {"", true};
     contents.Rows[6] = {"Zoë", true};
     contents.NoOfGames = 4;

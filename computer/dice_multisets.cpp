@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <stdexcept>
+#include <utility>
 
 namespace quintix {
 
@@ -36,6 +37,15 @@ TDiceMultisets::TDiceMultisets() {
     if (static_cast<int>(Sets.size()) != Count) {
         throw std::logic_error("the dice multisets do not number 462");
     }
+    // Sets of one size with as many distinct faces follow each other, so that a walk over the sets
+    // and their subsets with one die fewer meets runs of equal length.
+    std::stable_sort(Sets.begin(), Sets.end(), [](const TCounts& a, const TCounts& b) {
+        const auto key = [](const TCounts& c) {
+            return std::pair(std::accumulate(c.begin(), c.end(), 0),
+                             std::count_if(c.begin(), c.end(), [](std::uint8_t n) { return n > 0; }));
+        };
+        return key(a) < key(b);
+    });
 
     std::vector<std::uint16_t> order(Sets.size());
     std::iota(order.begin(), order.end(), std::uint16_t{0});

@@ -9,8 +9,8 @@
 namespace quintix {
 
 // Every multiset of 0..5 dice faces: the dice kept between two rolls, and with five dice the 252
-// distinct rolls. They are numbered by size, then by their faces, so the rolls form the last block
-// and a set's neighbours with one die more always come later.
+// distinct rolls. They are numbered by size, so the rolls form the last block and a set's
+// neighbours with one die more always come later.
 class TDiceMultisets {
 public:
     static constexpr int Count = 462;

@@ -63,10 +63,10 @@ void SolveMask(std::uint16_t scored, std::span<double> values, TTurnBatch& batch
         TakeBestKept(batch);
         AverageKept(batch);
         TakeBestKept(batch);
-        AverageKept(batch);
+        const TTurnBatch::TLanes start = FirstRollAverage(batch);
         for (int w = 0; w < lanes; ++w) {
             values[StateIndex(batch.States[static_cast<std::size_t>(w)])] =
-                batch.Values[TDiceMultisets::Empty][static_cast<std::size_t>(w)];
+                start[static_cast<std::size_t>(w)];
         }
     }
     for (const bool fifty : {false, true}) {

@@ -9,10 +9,6 @@ namespace quintix {
 
 namespace {
 
-std::size_t FactsSlot(TQuintixLine quintix, bool faceLineScored) {
-    return static_cast<std::size_t>(quintix) * 2 + (faceLineScored ? 1 : 0);
-}
-
 // A sheet with every line open but those the facts name. A scored upper line holds 0, which any
 // roll can write there.
 TGameScore SheetShowing(TQuintixLine quintix, int faceLineScored) {
@@ -39,20 +35,19 @@ TDiceValues DiceOf(const TDiceMultisets::TCounts& counts) {
 
 }  // namespace
 
-TRollPoints::TRollPoints() : Scores(Facts * TDiceMultisets::RollCount) {
+TRollPoints::TRollPoints() : Scores(FactCount * TDiceMultisets::RollCount) {
     const TDiceMultisets& sets = DiceMultisets();
+    constexpr TQuintixLine Holdings[] = {TQuintixLine::Open, TQuintixLine::Zero, TQuintixLine::Fifty};
     for (int roll = 0; roll < TDiceMultisets::RollCount; ++roll) {
         const int set = TDiceMultisets::FirstRoll + roll;
         const TDiceValues dice = DiceOf(sets.Counts(set));
         const int face = sets.FiveOfAKindFace(set);
-        for (const TQuintixLine quintix : {TQuintixLine::Open, TQuintixLine::Zero, TQuintixLine::Fifty}) {
+        for (const TQuintixLine quintix : Holdings) {
             for (const bool faceLineScored : {false, true}) {
                 const TGameScore sheet = SheetShowing(quintix, faceLineScored ? face : 0);
                 const TDiceAnalysis analysis = AnalyseDice(dice, sheet);
-                auto& scores = Scores[FactsSlot(quintix, faceLineScored) * TDiceMultisets::RollCount +
-                                      static_cast<std::size_t>(roll)];
                 for (int line = 0; line < NoOfLines; ++line) {
-                    scores[static_cast<std::size_t>(line)] = {
+                    Scores[Slot(roll, quintix, faceLineScored)][static_cast<std::size_t>(line)] = {
                         static_cast<std::int16_t>(LineValue(analysis, line)),
                         EarnsQuintixBonus(analysis, sheet)};
                 }
@@ -63,21 +58,16 @@ TRollPoints::TRollPoints() : Scores(Facts * TDiceMultisets::RollCount) {
             Plain[static_cast<std::size_t>(line)][static_cast<std::size_t>(roll)] = plain.Value;
             // The solver scores whole batches of positions with these values, so they must hold
             // whatever the sheet, as the rules promise for anything but a five of a kind.
-            for (std::size_t facts = 0; facts < Facts && face == 0; ++facts) {
-                const TRollScore other =
-                    Scores[facts * TDiceMultisets::RollCount + static_cast<std::size_t>(roll)]
-                          [static_cast<std::size_t>(line)];
-                if (other.Value != plain.Value || other.QuintixBonus) {
-                    throw std::logic_error("a roll's worth depends on the sheet beyond a five of a kind");
+            for (const TQuintixLine quintix : Holdings) {
+                for (const bool faceLineScored : {false, true}) {
+                    const TRollScore other = Score(roll, line, quintix, faceLineScored);
+                    if (face == 0 && (other.Value != plain.Value || other.QuintixBonus)) {
+                        throw std::logic_error("a roll's worth depends on the sheet beyond a five of a kind");
+                    }
                 }
             }
         }
     }
-}
-
-TRollScore TRollPoints::Score(int roll, int line, TQuintixLine quintix, bool faceLineScored) const {
-    return Scores[FactsSlot(quintix, faceLineScored) * TDiceMultisets::RollCount +
-                  static_cast<std::size_t>(roll)][static_cast<std::size_t>(line)];
 }
 
 const TRollPoints& RollPoints() {

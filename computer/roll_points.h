@@ -32,16 +32,23 @@ public:
     TRollPoints();
 
     // `roll` numbers the rolls from 0, in the order of TDiceMultisets; `line` must be open.
-    [[nodiscard]] TRollScore Score(int roll, int line, TQuintixLine quintix, bool faceLineScored) const;
+    [[nodiscard]] TRollScore Score(int roll, int line, TQuintixLine quintix, bool faceLineScored) const {
+        return Scores[Slot(roll, quintix, faceLineScored)][static_cast<std::size_t>(line)];
+    }
     // The line value of every roll, right for every roll but a five of a kind.
     [[nodiscard]] const TLineValues& PlainValues(int line) const {
         return Plain[static_cast<std::size_t>(line)];
     }
 
 private:
-    static constexpr std::size_t Facts = 3 * 2;
+    // What line 11 holds, by whether the upper line of a five of a kind's face is scored.
+    static constexpr std::size_t FactCount = 3 * 2;
+    static std::size_t Slot(int roll, TQuintixLine quintix, bool faceLineScored) {
+        const std::size_t facts = static_cast<std::size_t>(quintix) * 2 + (faceLineScored ? 1 : 0);
+        return facts * TDiceMultisets::RollCount + static_cast<std::size_t>(roll);
+    }
 
-    std::vector<std::array<TRollScore, NoOfLines>> Scores;  // [facts × roll], line
+    std::vector<std::array<TRollScore, NoOfLines>> Scores;  // by Slot, then line
     std::array<TLineValues, NoOfLines> Plain{};
 };
 

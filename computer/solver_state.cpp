@@ -44,11 +44,4 @@ TSolverState StateOfSheet(const TGameScore& sheet) {
     return s;
 }
 
-TQuintixLine QuintixLineOf(const TSolverState& s) {
-    if ((s.Scored & LineBit(QuintixLine)) == 0) {
-        return TQuintixLine::Open;
-    }
-    return s.QuintixFifty ? TQuintixLine::Fifty : TQuintixLine::Zero;
-}
-
 }  // namespace quintix

@@ -42,7 +42,12 @@ std::uint64_t ReachableUpperSums(std::uint16_t scored);
 TSolverState StateOfSheet(const TGameScore& sheet);
 
 // What line 11 holds in a state.
-TQuintixLine QuintixLineOf(const TSolverState& s);
+inline TQuintixLine QuintixLineOf(const TSolverState& s) {
+    if ((s.Scored & LineBit(QuintixLine)) == 0) {
+        return TQuintixLine::Open;
+    }
+    return s.QuintixFifty ? TQuintixLine::Fifty : TQuintixLine::Zero;
+}
 
 // What scoring on an open line adds now (the line value, the Quintix bonus and the upper bonus
 // if this score reaches 63) and where it leaves the sheet.

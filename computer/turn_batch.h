@@ -35,6 +35,9 @@ void ScoreRolls(std::span<const double> solved, TTurnBatch& batch);
 // is worth.
 void AverageKept(TTurnBatch& batch);
 
+// The worth before the first roll: the roll slots weighed by the chance of each roll.
+TTurnBatch::TLanes FirstRollAverage(const TTurnBatch& batch);
+
 // Makes each kept set's slot the best of keeping any of its subsets, and so each roll slot the
 // best of what it held and of rolling any of its dice again: the roll before. A roll slot that held
 // the next roll's worth rather than the score may keep it, as holding all five dice for the next

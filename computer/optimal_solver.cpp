@@ -29,6 +29,9 @@ bool ComesBefore(const TChoiceValue& a, const TChoiceValue& b) {
 }
 
 double Optimum(const TOptimalTable& table) {
+    if (!table.Holds(TSolverState{})) {
+        throw std::invalid_argument("the table holds only the end of a game");
+    }
     return table.Value(TSolverState{});
 }
 
@@ -43,6 +46,9 @@ std::vector<TChoiceValue> EvaluateTurn(const TOptimalTable& table, const TGameSc
         }
     }
     const TSolverState state = StateOfSheet(sheet);
+    if (!table.Holds(state)) {
+        throw std::invalid_argument("the table holds no position with so many open lines");
+    }
     const TDiceMultisets& sets = DiceMultisets();
     const int shown = sets.SetOf(dice) - TDiceMultisets::FirstRoll;
 

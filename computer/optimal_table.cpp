@@ -90,6 +90,8 @@ struct TTableBuilder {
         RollPoints();
         TOptimalTable table;
         table.Values.assign(StateCount, 0.0);
+        table.OpenLines = std::clamp(options.MostOpenLines, 0, static_cast<int>(NoOfLines));
+        const int fewestScored = NoOfLines - table.OpenLines;
         const std::span<double> values = table.Values;
 
         // A state needs only states with one line more scored, so all states with the same number of
@@ -100,17 +102,19 @@ struct TTableBuilder {
         for (unsigned scored = 0; scored < AllLinesScored; ++scored) {
             const auto mask = static_cast<std::uint16_t>(scored);
             const auto n = static_cast<std::size_t>(std::popcount(mask));
-            byScored[n].push_back(mask);
-            const double count = TMaskStates(mask).Count;
-            statesByScored[n] += count;
-            allStates += count;
+            if (static_cast<int>(n) >= fewestScored) {
+                byScored[n].push_back(mask);
+                const double count = TMaskStates(mask).Count;
+                statesByScored[n] += count;
+                allStates += count;
+            }
         }
 
         const int threads = options.Threads > 0
                                 ? options.Threads
                                 : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
         double solved = 0;
-        for (int n = NoOfLines - 1; n >= 0; --n) {
+        for (int n = NoOfLines - 1; n >= fewestScored; --n) {
             const std::vector<std::uint16_t>& masks = byScored[static_cast<std::size_t>(n)];
             std::atomic<std::size_t> next{0};
             const auto work = [&masks, &next, values, &options] {
@@ -140,6 +144,10 @@ struct TTableBuilder {
         return table;
     }
 };
+
+bool TOptimalTable::Holds(const TSolverState& s) const {
+    return NoOfLines - std::popcount(s.Scored) <= OpenLines;
+}
 
 std::optional<TOptimalTable> BuildOptimalTable(const TBuildOptions& options) {
     return TTableBuilder::Build(options);

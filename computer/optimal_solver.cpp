@@ -63,12 +63,7 @@ std::vector<TChoiceValue> EvaluateTurn(const TOptimalTable& table, const TGameSc
         // The same steps as the table's build, so a reroll's value is the very one the table used.
         const auto batch = std::make_unique<TTurnBatch>();
         batch->States.fill(state);
-        ScoreRolls(table.Solved(), *batch);
-        AverageKept(*batch);
-        if (roll == 1) {
-            TakeBestKept(*batch);
-            AverageKept(*batch);
-        }
+        KeptWorthAfter(table.Solved(), *batch, roll);
         for (unsigned rolled = 1; rolled <= AllDice; ++rolled) {
             const auto again = static_cast<TDiceSet>(rolled);
             const int kept = sets.SetOf(dice, static_cast<TDiceSet>(AllDice & ~again));

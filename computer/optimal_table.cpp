@@ -58,10 +58,7 @@ void SolveMask(std::uint16_t scored, std::span<double> values, TTurnBatch& batch
             batch.States[static_cast<std::size_t>(w)] =
                 mask.States[static_cast<std::size_t>(first + std::min(w, lanes - 1))];
         }
-        ScoreRolls(values, batch);
-        AverageKept(batch);
-        TakeBestKept(batch);
-        AverageKept(batch);
+        KeptWorthAfter(values, batch, 1);
         TakeBestKept(batch);
         const TTurnBatch::TLanes start = FirstRollAverage(batch);
         for (int w = 0; w < lanes; ++w) {

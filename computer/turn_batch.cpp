@@ -205,4 +205,13 @@ void TakeBestKept(TTurnBatch& batch) {
     }
 }
 
+void KeptWorthAfter(std::span<const double> solved, TTurnBatch& batch, int roll) {
+    ScoreRolls(solved, batch);
+    AverageKept(batch);
+    for (int later = MaxRolls - 1; later > roll; --later) {
+        TakeBestKept(batch);
+        AverageKept(batch);
+    }
+}
+
 }  // namespace quintix

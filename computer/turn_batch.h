@@ -44,4 +44,8 @@ TTurnBatch::TLanes FirstRollAverage(const TTurnBatch& batch);
 // roll is never worth more than scoring them or rolling some again now.
 void TakeBestKept(TTurnBatch& batch);
 
+// Works the turn back from its last roll, through the steps above, until the kept sets' slots hold
+// the worth of keeping those dice after roll `roll` (1 or 2) and rolling the others.
+void KeptWorthAfter(std::span<const double> solved, TTurnBatch& batch, int roll);
+
 }  // namespace quintix

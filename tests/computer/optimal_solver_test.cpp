@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <stdexcept>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -241,6 +242,22 @@ TEST(OptimalSolverTest, TheTableIsTheSameOnOneThreadAsOnTwo) {
 TEST(OptimalSolverTest, ANewGameIsWorthTheKnownOptimum) {
     EXPECT_NEAR(Optimum(Build(0, NoOfLines)), 254.48645573020283, Close);
     EXPECT_THROW(Optimum(Table()), std::invalid_argument);
+}
+
+TEST(OptimalSolverTest, ReportsItsProgressAndStopsWhenAsked) {
+    std::vector<double> shares;
+    TBuildOptions options;
+    options.MostOpenLines = 2;
+    options.Progress = [&shares](double share) { shares.push_back(share); };
+    ASSERT_TRUE(BuildOptimalTable(options).has_value());
+    EXPECT_EQ(shares.size(), 2U);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_EQ(shares.back(), 1.0);
+
+    std::stop_source stop;
+    stop.request_stop();
+    options.Stop = stop.get_token();
+    EXPECT_FALSE(BuildOptimalTable(options).has_value());
 }
 
 TEST(OptimalSolverTest, ChoicesComeBestFirstAndTiesFollowTheRule) {

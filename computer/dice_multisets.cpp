@@ -56,8 +56,8 @@ TDiceMultisets::TDiceMultisets() {
         CodeIndex.push_back(set);
     }
 
-    More.resize(Sets.size());
-    Less.resize(Sets.size());
+    OneMore.resize(Sets.size());
+    OneFewer.resize(Sets.size());
     FewerCounts.resize(Sets.size());
     for (int set = 0; set < Count; ++set) {
         for (int face = 1; face <= NoOfFaces; ++face) {
@@ -65,12 +65,12 @@ TDiceMultisets::TDiceMultisets() {
             const std::size_t f = Slot(face - 1);
             if (Size(set) < NoOfDice) {
                 ++counts[f];
-                More[Slot(set)][f] = static_cast<std::uint16_t>(IndexOf(counts));
+                OneMore[Slot(set)][f] = static_cast<std::uint16_t>(IndexOf(counts));
             }
             counts = Sets[Slot(set)];
             if (counts[f] > 0) {
                 --counts[f];
-                Less[Slot(set)][FewerCounts[Slot(set)]++] = static_cast<std::uint16_t>(IndexOf(counts));
+                OneFewer[Slot(set)][FewerCounts[Slot(set)]++] = static_cast<std::uint16_t>(IndexOf(counts));
             }
         }
     }

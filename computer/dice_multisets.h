@@ -18,6 +18,7 @@ public:
     static constexpr int FirstRoll = Count - RollCount;
     static constexpr int Empty = 0;
     static constexpr int MaxFewer = NoOfDice;
+    static constexpr int Orders = 7776;  // 6^5: the ways five dice can fall, die by die
 
     using TCounts = std::array<std::uint8_t, NoOfFaces>;  // dice per face, face 1 first
 
@@ -27,16 +28,18 @@ public:
     [[nodiscard]] int Size(int set) const;
 
     // The set with one more die showing `face` 1..6; for sets of fewer than five dice.
-    [[nodiscard]] int WithDie(int set, int face) const { return More[Slot(set)][Slot(face - 1)]; }
+    [[nodiscard]] int WithDie(int set, int face) const { return OneMore[Slot(set)][Slot(face - 1)]; }
     // The distinct sets with one die fewer, the first `FewerCount` entries of `Fewer`.
     [[nodiscard]] int FewerCount(int set) const { return FewerCounts[Slot(set)]; }
-    [[nodiscard]] const std::array<std::uint16_t, MaxFewer>& Fewer(int set) const { return Less[Slot(set)]; }
+    [[nodiscard]] const std::array<std::uint16_t, MaxFewer>& Fewer(int set) const {
+        return OneFewer[Slot(set)];
+    }
 
     // The multiset of the dice in `dice` whose bit is set in `only` (each die 1..6).
     [[nodiscard]] int SetOf(const TDiceValues& dice, TDiceSet only = AllDice) const;
     [[nodiscard]] int IndexOf(const TCounts& counts) const;
 
-    // The number of ways five dice in order can show `roll`, out of 6^5.
+    // The number of ways five dice can fall, die by die, to show `roll`, out of Orders.
     [[nodiscard]] int Ways(int roll) const;
     // The face of a five of a kind; 0 for any other roll.
     [[nodiscard]] int FiveOfAKindFace(int roll) const;
@@ -46,8 +49,8 @@ private:
     static std::int32_t Code(const TCounts& counts);
 
     std::vector<TCounts> Sets;
-    std::vector<std::array<std::uint16_t, NoOfFaces>> More;
-    std::vector<std::array<std::uint16_t, MaxFewer>> Less;
+    std::vector<std::array<std::uint16_t, NoOfFaces>> OneMore;
+    std::vector<std::array<std::uint16_t, MaxFewer>> OneFewer;
     std::vector<std::uint8_t> FewerCounts;
     std::vector<std::int32_t> SortedCodes;  // Code of each set, ascending, with its index below
     std::vector<std::uint16_t> CodeIndex;

@@ -21,7 +21,6 @@ struct TSolverState {
 };
 
 constexpr std::uint16_t AllLinesScored = (1U << NoOfLines) - 1;
-constexpr std::uint16_t UpperLines = (1U << (Sixes + 1)) - 1;
 constexpr std::int32_t UpperCap = UpperBonusThreshold;
 constexpr std::size_t StateCount = std::size_t{AllLinesScored + 1} * 2 * (UpperCap + 1);
 

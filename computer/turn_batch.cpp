@@ -162,7 +162,7 @@ TLanes FirstRollAverage(const TTurnBatch& batch) {
         std::array<double, TDiceMultisets::RollCount> c{};
         for (int roll = 0; roll < TDiceMultisets::RollCount; ++roll) {
             c[static_cast<std::size_t>(roll)] =
-                DiceMultisets().Ways(TDiceMultisets::FirstRoll + roll) / 7776.0;
+                DiceMultisets().Ways(TDiceMultisets::FirstRoll + roll) / double{TDiceMultisets::Orders};
         }
         return c;
     }();

@@ -184,11 +184,15 @@ TEST(OptimalSolverTest, EveryOutcomeOfTheKeptDiceWeighsItsShare) {
         }
     }
     double total = 0.0;
+    int ways = 0;  // the first roll's weights
     for (int roll = TDiceMultisets::FirstRoll; roll < TDiceMultisets::Count; ++roll) {
-        EXPECT_NEAR(reach[static_cast<std::size_t>(roll)], sets.Ways(roll) / 7776.0, 1e-16) << roll;
+        const double chance = sets.Ways(roll) / double{TDiceMultisets::Orders};
+        EXPECT_NEAR(reach[static_cast<std::size_t>(roll)], chance, 1e-16) << roll;
         total += reach[static_cast<std::size_t>(roll)];
+        ways += sets.Ways(roll);
     }
     EXPECT_NEAR(total, 1.0, 1e-14);
+    EXPECT_EQ(ways, TDiceMultisets::Orders);
 }
 
 // Keeping the dice of one face is best, each die on its own: a die that may roll three times is worth

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <stdexcept>
 #include <stop_token>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "computer/dice_multisets.h"
@@ -195,8 +198,9 @@ TEST(OptimalSolverTest, EveryOutcomeOfTheKeptDiceWeighsItsShare) {
     EXPECT_EQ(ways, TDiceMultisets::Orders);
 }
 
-// Keeping the dice of one face is best, each die on its own: a die that may roll three times is worth
-// 14/3 (kept at 5 or 6, then at 4 or more), and shows a one with chance 1 - (5/6)^3.
+// Each die is best played on its own: a die that may roll three times is worth 14/3 (kept at 5 or 6,
+// then at 4 or more), and shows a one with chance 1 - (5/6)^3. Line 11 holds 0 here; were it 50, a
+// five of a kind's bonus would be worth chasing instead.
 TEST(OptimalSolverTest, SingleLineEndGamesHaveTheirKnownWorth) {
     const TGameScore chance = EndGame({ChanceLine}, {});
     const TGameScore aces = EndGame({Aces}, {{Fours, 16}, {Fives, 25}, {Sixes, 30}});

@@ -1,4 +1,5 @@
 // A computer player's move after each of its rolls.
+#include "computer/optimal_solver.h"
 #include "computer/strategy.h"
 #include "game/delays.h"
 #include "game/quintix_game.h"
@@ -10,11 +11,39 @@ void TQuintixGame::ComputerMove() {
     if (sheet == nullptr) {
         return;
     }
+    if (S.ExpertPlay) {
+        ExpertMove(*sheet);
+        return;
+    }
     const TComputerDecision decision = DecideComputerMove({S.Analysis, *sheet, S.RollCount, S.Turn});
     if (decision.Kind == TComputerDecision::TKind::Roll) {
         ComputerRoll(decision.Dice);
     } else {
         ScoreLine(decision.Line);
+    }
+}
+
+// The expert makes the best choice its table knows. The table is built on a worker thread the first
+// time it is needed; until it is ready the move waits, and the message says so.
+void TQuintixGame::ExpertMove(const TGameScore& sheet) {
+    const TOptimalTable* table = ExpertTableOf();
+    if (table == nullptr) {
+        if (!S.WaitingForExpert) {
+            S.WaitingForExpert = true;
+            ShowPlayerMessage();
+        }
+        StartTimer(ExpertWaitDelay, &TQuintixGame::EndRoll);
+        return;
+    }
+    if (S.WaitingForExpert) {
+        S.WaitingForExpert = false;
+        ShowPlayerMessage();
+    }
+    const TChoiceValue choice = BestChoice(*table, sheet, S.RollCount, DiceValues());
+    if (choice.Kind == TChoiceValue::TKind::Reroll) {
+        ComputerRoll(choice.Dice);
+    } else {
+        ScoreLine(choice.Line);
     }
 }
 

@@ -28,10 +28,11 @@ enum class TSummaryState { Closed, Open, HoldingFlow };
 // sentence and shorten a long name rather than the sentence.
 struct TPlayerMessage {
     enum class TKind {
-        None,         // no players
-        YourTurn,     // the sheet on display is the player on turn's
-        PlayersTurn,  // another sheet is on display: the player on turn is named
-        Winner,       // the series is over
+        None,             // no players
+        YourTurn,         // the sheet on display is the player on turn's
+        PlayersTurn,      // another sheet is on display: the player on turn is named
+        Winner,           // the series is over
+        PreparingExpert,  // an expert computer player waits for its table
     };
     TKind Kind = TKind::None;
     std::string Name;           // the player on turn, or the winner
@@ -75,8 +76,9 @@ struct TGameState {
     TPlayers Players = EmptyPlayers();
     std::int32_t NoOfPlayers = 0;
 
-    std::int32_t RollCount = 0;  // rolls made in this turn, 0..3; never counts in the roll for order
-    bool TurnRolled = false;     // a roll of this turn has landed, so the analysis is this turn's
+    std::int32_t RollCount = 0;     // rolls made in this turn, 0..3; never counts in the roll for order
+    bool TurnRolled = false;        // a roll of this turn has landed, so the analysis is this turn's
+    bool WaitingForExpert = false;  // an expert decision is due but its table is not ready yet
     TControls Controls;
     std::string SummaryCaption = "Series Summary";
     TSummaryState Summary = TSummaryState::Closed;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "computer/expert_table.h"
 #include "scoring/line_value.h"
 #include "scoring/totals.h"
 
@@ -20,7 +21,7 @@ bool IsSheet(int scoreIndex, int game) {
 }  // namespace
 
 TQuintixGame::TQuintixGame(IGameView& view, IStepTimer& timer, IRandomSource& random)
-    : View(view), Timer(timer), Random(random) {}
+    : View(view), Timer(timer), Random(random), ExpertTableOf([] { return ExpertTable().Table(); }) {}
 
 void TQuintixGame::StartTimer(int intervalMs, void (TQuintixGame::*step)()) {
     Timer.Start(intervalMs, [this, step] { (this->*step)(); });
@@ -68,13 +69,17 @@ TSheetView TQuintixGame::SheetView() const {
 
 // In the roll for order there is no sheet yet; every line counts as open then, and the
 // results are not used.
-void TQuintixGame::AnalyseDice() {
+TDiceValues TQuintixGame::DiceValues() const {
     TDiceValues values;
     for (int i = 1; i <= NoOfDice; ++i) {
         values[i] = S.Dice[i].Value;
     }
+    return values;
+}
+
+void TQuintixGame::AnalyseDice() {
     const TGameScore* sheet = SheetOnTurn();
-    S.Analysis = quintix::AnalyseDice(values, sheet != nullptr ? *sheet : TGameScore::Blank());
+    S.Analysis = quintix::AnalyseDice(DiceValues(), sheet != nullptr ? *sheet : TGameScore::Blank());
 }
 
 // Outside a game no line can be scored, so every line reads as taken.

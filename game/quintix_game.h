@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "computer/optimal_table.h"
 #include "game/game_events.h"
 #include "game/game_state.h"
 #include "game/game_view.h"
@@ -42,6 +44,9 @@ public:
     TQuintixGame(IGameView& view, IStepTimer& timer, IRandomSource& random);
 
     void SetEvents(IGameEvents* events) { Events = events != nullptr ? events : &NoEvents; }
+    // Where expert players find the optimal table: null while it is not ready. By default the
+    // process's table, built on a worker thread when first needed; tests give their own.
+    void SetExpertTable(std::function<const TOptimalTable*()> table) { ExpertTableOf = std::move(table); }
 
     // What a player does.
     void WindowShown();                               // the window opens on cleared dice
@@ -108,6 +113,7 @@ private:
     void SetShowPossible(bool value);
 
     // Scoring on the sheet of the player on turn in the current game.
+    TDiceValues DiceValues() const;
     void AnalyseDice();
     bool LineScored(int line) const;
     std::int32_t LineValue(int line) const;
@@ -115,6 +121,7 @@ private:
 
     // The computer player.
     void ComputerMove();
+    void ExpertMove(const TGameScore& sheet);
     void ComputerRoll(TDiceSet dice);
 
     // The sheet of the player on turn, or null outside a game (the roll for order, the series' end).
@@ -129,6 +136,7 @@ private:
     IRandomSource& Random;
     IGameEvents NoEvents;
     IGameEvents* Events = &NoEvents;
+    std::function<const TOptimalTable*()> ExpertTableOf;
     TGameState S;
 };
 

@@ -62,6 +62,7 @@ void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
 
 void TQuintixGame::NewSeries() {
     Timer.Stop();
+    S.WaitingForExpert = false;
     if (S.Summary == TSummaryState::HoldingFlow) {
         S.Summary = TSummaryState::Open;
     }
@@ -222,6 +223,11 @@ void TQuintixGame::ShowPlayerMessage() {
     const int displayed = c.PlayerListIndex + 1;
     TPlayerMessage& message = c.PlayerMessage;
     message = {};
+    if (S.WaitingForExpert) {
+        message.Kind = TPlayerMessage::TKind::PreparingExpert;
+        Notify();
+        return;
+    }
     switch (S.Phase) {
         case TPhase::NoSeries:
             break;

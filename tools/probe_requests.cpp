@@ -12,7 +12,9 @@
 
 #include "computer/combination.h"
 #include "computer/estimates.h"
+#include "computer/expert_table.h"
 #include "computer/int_math.h"
+#include "computer/optimal_solver.h"
 #include "computer/strategy.h"
 #include "scoring/dice_analysis.h"
 #include "scoring/line_value.h"
@@ -187,6 +189,31 @@ std::string AnswerMove(const TArgs& args) {
     return answer;
 }
 
+// The exact solver's figures come from the process's table, built on the first request that needs it.
+std::string AnswerOptimum(const TArgs& /*args*/) {
+    return "ok " + Double(Optimum(ExpertTable().BuildNow()));
+}
+
+std::string AnswerHint(const TArgs& args) {
+    const std::vector<TChoiceValue> choices =
+        EvaluateTurn(ExpertTable().BuildNow(), ParseSheet(args, 6), args[0], ParseDice(args, 1));
+    std::string answer = "ok";
+    for (const TChoiceValue& choice : choices) {
+        if (choice.Kind == TChoiceValue::TKind::Score) {
+            answer += " score " + Int(choice.Line);
+        } else {
+            answer += " reroll ";
+            for (int die = 1; die <= NoOfDice; ++die) {
+                if ((choice.Dice & DieBit(die)) != 0) {
+                    answer += static_cast<char>('0' + die);
+                }
+            }
+        }
+        answer += ' ' + Double(choice.Value);
+    }
+    return answer;
+}
+
 // The estimators answer for the arguments the computer player can pass and for the rest of what their
 // definitions cover: as many dice as the game has, and the counts that make sense for each line.
 std::string AnswerFace(const TArgs& args) {
@@ -227,6 +254,7 @@ const std::map<std::string_view, TRequestKind>& RequestKinds() {
         {"kind", {3, AnswerKind}},         {"fullhouse", {3, AnswerFullHouse}},
         {"straight", {4, AnswerStraight}}, {"analyse", {18, AnswerAnalyse}},
         {"value", {19, AnswerValue}},      {"move", {20, AnswerMove}},
+        {"optimum", {0, AnswerOptimum}},   {"hint", {19, AnswerHint}},
     };
     return kinds;
 }

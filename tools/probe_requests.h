@@ -14,6 +14,9 @@ namespace quintix {
 //                                       RunLow RunHigh OpenEnd
 //   value LINE D1..D5 L0..L12       -> ok V B
 //   move TURN ROLL D1..D5 L0..L12   -> ok score LINE | ok reroll I...   (the computer player's move)
+//   optimum                         -> ok E   (what a new game is worth under perfect play)
+//   hint ROLL D1..D5 L0..L12        -> ok followed by every choice, best first, as "score LINE E" or
+//                                       "reroll DICE E" (DICE: the dice rolled again, as "135")
 // A malformed request, or one with an argument outside what it means, gets "error MESSAGE", quoting at
 // most a few dozen bytes of the request with the unprintable ones escaped. Blank lines get no answer
 // (nullopt).

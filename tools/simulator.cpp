@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "computer/expert_table.h"
 #include "game/game_events.h"
 #include "game/quintix_game.h"
 #include "game/virtual_clock.h"
@@ -110,6 +111,7 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
         form.Rows[i] = {"Computer " + std::to_string(i), true};
     }
     form.NoOfGames = options.Games;
+    form.ExpertPlay = options.Expert;
 
     TSimStats stats;
     stats.Min = std::numeric_limits<std::int32_t>::max();
@@ -119,6 +121,12 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
     std::int64_t upperBonuses = 0;
     std::int64_t quintixes = 0;
 
+    if (options.Expert) {
+        const auto building = std::chrono::steady_clock::now();
+        ExpertTable().BuildNow();
+        stats.TableSeconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - building).count();
+    }
     const auto start = std::chrono::steady_clock::now();
     for (std::int64_t series = 0; series < options.Series; ++series) {
         game.StartSeries(form);

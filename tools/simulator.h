@@ -10,6 +10,7 @@ struct TSimOptions {
     int Games = 1;
     std::int64_t Series = 1000;
     std::uint32_t Seed = 0;
+    bool Expert = false;  // every computer player makes the best choice at each decision
 };
 
 // Figures over every finished game sheet (one per player and game).
@@ -21,7 +22,8 @@ struct TSimStats {
     std::int32_t Max = 0;
     double UpperBonusShare = 0;  // sheets that earned the upper bonus
     double QuintixShare = 0;     // sheets with "Quintix" scored as 50
-    double Seconds = 0;          // wall-clock time of the run
+    double Seconds = 0;          // wall-clock time of the games
+    double TableSeconds = 0;     // building the expert's table, before the games
 };
 
 // Plays options.Series series of computer players on the real game object with a virtual clock,

@@ -333,6 +333,8 @@ QString MessageText(const TPlayerMessage& message, const QString& name) {
             break;
         case TPlayerMessage::TKind::Winner:
             return "The winner is " + name;
+        case TPlayerMessage::TKind::PreparingExpert:
+            return "Preparing expert play...";
     }
     return message.RollForOrder ? text + " to roll for order" : text;
 }

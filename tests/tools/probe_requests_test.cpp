@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,35 @@ TEST(ProbeRequests, ArgumentsAreAnsweredOnlyWithinTheirMeaning) {
          "straight 3 2 1 4", "straight 5 5 1 2147483647", "straight 5 4 1 -2147483648",
          "prob 5 2 1 1 1 0 0 0 -1 1 1 1 1", "prob 5 2 1 1 1 0 0 0 1 7 1 1 1"},
         "error ");
+}
+
+// The solver's answers: the value of a new game, and every choice after a roll, best first, with
+// the rerolls only while rolls are left.
+TEST(ProbeRequests, HintsListEveryChoiceBestFirst) {
+    ExpectAnswers({{"optimum", "ok 254.48645573020283"},
+                   {"hint 1 1 1 1 1 1 1 2 3 4 5 6 7 8 9 10 11 12 13", "error the sheet has no open line"},
+                   {"hint 4 1 2 3 4 5" + Blank, "error the roll must be 1, 2 or 3"},
+                   {"hint 1 1 2 3 4 7" + Blank, "error die 5 must show a face from 1 to 6"}});
+    const auto words = [](const std::string& request) {
+        std::vector<std::string> list;
+        std::istringstream in(*AnswerProbeRequest(request));
+        for (std::string word; in >> word;) {
+            list.push_back(word);
+        }
+        return list;
+    };
+    const std::vector<std::string> third = words("hint 3 1 1 2 3 4 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 0 -1 -1");
+    EXPECT_EQ(third.size(), 1 + 3 * 12U) << "roll 3: the twelve open lines only";
+    EXPECT_EQ(third[1] + third[2], "score9") << "the small straight";
+    const std::vector<std::string> first = words("hint 1 6 6 6 6 6" + Blank);
+    EXPECT_EQ(first.size(), 1 + 3 * (13 + 31U));
+    EXPECT_EQ(first[1] + first[2], "score11") << "five sixes take the Quintix";
+    for (std::size_t i = 3; i + 3 < first.size(); i += 3) {
+        EXPECT_GE(std::stod(first[i]), std::stod(first[i + 3])) << "best first";
+    }
+    // Rerolling any one of five equal dice is the same choice, listed by die number.
+    EXPECT_EQ(first[4] + first[5] + first[7] + first[8], "reroll1reroll2");
+    EXPECT_EQ(first[6], first[9]);
 }
 
 }  // namespace

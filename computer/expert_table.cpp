@@ -1,5 +1,8 @@
 #include "computer/expert_table.h"
 
+#include "computer/dice_multisets.h"
+#include "computer/roll_points.h"
+
 namespace quintix {
 
 TExpertTable::~TExpertTable() {
@@ -22,6 +25,10 @@ void TExpertTable::Prepare() {
     });
 }
 
+const TOptimalTable* TExpertTable::Peek() const {
+    return Built.load(std::memory_order_acquire) ? &*Result : nullptr;
+}
+
 const TOptimalTable* TExpertTable::Table() {
     if (Built.load(std::memory_order_acquire)) {
         return &*Result;
@@ -42,8 +49,15 @@ const TOptimalTable& TExpertTable::BuildNow() {
     return *Result;
 }
 
+// A build may still be running when the process ends. The solver's own tables are made before
+// the shared one, so they are destroyed after it has stopped its worker.
 TExpertTable& ExpertTable() {
-    static TExpertTable table;
+    static TExpertTable& table = []() -> TExpertTable& {
+        DiceMultisets();
+        RollPoints();
+        static TExpertTable shared;
+        return shared;
+    }();
     return table;
 }
 

@@ -22,6 +22,8 @@ public:
     void Prepare();
     // The table once it is built, else null (and the build starts).
     const TOptimalTable* Table();
+    // The table once it is built, else null; starts nothing.
+    const TOptimalTable* Peek() const;
     // Builds the table on the calling thread if no worker has, for tools that cannot go on
     // without it; waits for a worker's build.
     const TOptimalTable& BuildNow();

@@ -5,9 +5,17 @@
 namespace quintix {
 
 void TQuintixGame::Roll() {
-    if (S.Controls.RollEnabled) {
-        PressRollButton();
+    if (!S.Controls.RollEnabled) {
+        return;
     }
+    if (S.Phase == TPhase::Playing && S.RollCount >= 1) {
+        TDiceSet marked = 0;
+        for (int die = 1; die <= NoOfDice; ++die) {
+            marked |= S.Dice[die].SelectShown ? DieBit(die) : TDiceSet{0};
+        }
+        Events->PersonRerolls(marked);
+    }
+    PressRollButton();
 }
 
 // What "&Roll Dice" does; StartRoll presses it for a computer player.

@@ -17,6 +17,8 @@ public:
     virtual void RollCompleted() {}
     // The computer player marked these dice (bit i - 1 for die i) to roll again.
     virtual void ComputerRerolls(TDiceSet /*dice*/) {}
+    // A person rolls these dice again.
+    virtual void PersonRerolls(TDiceSet /*dice*/) {}
     virtual void LineScored(int /*line*/, std::int32_t /*value*/, std::int32_t /*bonus*/) {}
     virtual void SeriesEnded() {}
 };

@@ -1,5 +1,5 @@
 // quintix-screenshots: renders the main window (a game in progress with the possible values shown),
-// the new game dialog, the score dialog, the series summary and the print preview to PNG files,
+// the coach, the new game dialog, the score dialog, the series summary and the print preview to PNG files,
 // and the score sheets to a PDF file, on any Qt platform (offscreen included), so the windows can
 // be looked at without a desktop. A file that cannot be written whole is named with the reason on
 // standard error, and the tool then exits with 1.
@@ -16,7 +16,9 @@
 #include <QTextStream>
 #include <deque>
 
+#include "computer/expert_table.h"
 #include "game/virtual_clock.h"
+#include "ui/coach_form.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
 #include "ui/quintix_form.h"
@@ -157,6 +159,12 @@ int main(int argc, char** argv) {
     form.Game().ToggleDie(5);
 
     bool ok = Save(form, folder, "main-window.png");
+
+    form.CoachButtonClick();
+    ExpertTable().BuildNow();
+    form.CoachForm().Refresh();
+    ok = Save(form.CoachForm(), folder, "coach.png") && ok;
+    form.CoachForm().close();
 
     form.StartButtonClick();
     ok = Save(form.NewGameForm(), folder, "new-game.png") && ok;

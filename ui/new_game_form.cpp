@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "ui/help_system.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -170,6 +171,8 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
     ExpertPlay->setObjectName("ExpertPlay");
     ExpertPlay->setGeometry(312, 72, 75, 17);
     ExpertPlay->resize(std::max(ExpertPlay->width(), ExpertPlay->sizeHint().width()), ExpertPlay->height());
+    THelpSystem::SetHelpContext(ExpertPlay, 1025);
+    THelpSystem::Instance().InstallWhatsThisMenu(ExpertPlay);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -12,6 +12,7 @@
 
 #include "ui/app_icon.h"
 #include "ui/button_pictures.h"
+#include "ui/coach_form.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"
@@ -66,6 +67,8 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     ScoreReport = new TScoreReportForm(*GameObject, this);
     ScoreReport->hide();
     Preview = new TPreviewForm(this);
+    Coach = new TCoachForm(*GameObject, this);
+    GameObject->SetEvents(&Coach->Coach());
     ScoreReport->ShowPreview = [this](const TReportPages& pages) { Preview->ShowPages(pages); };
     connect(NewGameDialog, &QDialog::accepted, this,
             [this] { GameObject->StartSeries(NewGameDialog->Contents()); });
@@ -162,6 +165,9 @@ void TQuintixForm::CreateControls() {
         AddButton("HelpButton", "&Help", 200, TButtonPicture::Help, 18, 1021, &TQuintixForm::HelpButtonClick);
     ExitButton =
         AddButton("ExitButton", "E&xit", 232, TButtonPicture::Exit, 18, 1022, &TQuintixForm::ExitButtonClick);
+    // In the free space under Exit: the coach, who values every choice after a roll.
+    CoachButton = AddButton("CoachButton", "&Coach", 264, TButtonPicture::Coach, 16, 1023,
+                            &TQuintixForm::CoachButtonClick);
 
     for (int n = 1; n <= NoOfDice; ++n) {
         Panels[n] = new TDiePanel(n, this);
@@ -175,13 +181,13 @@ void TQuintixForm::CreateControls() {
     // The digit keys click the dice whichever of these has the focus, except the Help button.
     for (QWidget* control : std::initializer_list<QWidget*>{
              PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton, ScoreButton,
-             PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton}) {
+             PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
         control->installEventFilter(this);
     }
     THelpSystem& help = THelpSystem::Instance();
     for (QWidget* control : std::initializer_list<QWidget*>{
              PlayerMessage, PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton,
-             ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton}) {
+             ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
         help.InstallWhatsThisMenu(control);
     }
     for (TDiePanel* panel : Panels) {
@@ -199,6 +205,7 @@ void TQuintixForm::CreateControls() {
     setTabOrder(SummaryButton, PrintButton);
     setTabOrder(PrintButton, HelpButton);
     setTabOrder(HelpButton, ExitButton);
+    setTabOrder(ExitButton, CoachButton);
 }
 
 // Columns and rows follow from the upper grid's client area: 52-pixel game columns, an 81-pixel
@@ -407,6 +414,10 @@ void TQuintixForm::PossibleButtonClick() {
 
 void TQuintixForm::SummaryButtonClick() {
     GameObject->OpenSummary();
+}
+
+void TQuintixForm::CoachButtonClick() {
+    Coach->ShowCoach();
 }
 
 void TQuintixForm::DiceClick(int die) {

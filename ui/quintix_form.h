@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace quintix {
 
+class TCoachForm;
 class TDiePanel;
 class TDrawGrid;
 class TNewGameForm;
@@ -46,6 +47,7 @@ public:
     TSummaryForm& SummaryForm() { return *SummaryDialog; }
     TScoreReportForm& ScoreReportForm() { return *ScoreReport; }
     TPreviewForm& PreviewForm() { return *Preview; }
+    TCoachForm& CoachForm() { return *Coach; }
 
     // What the game asks of its window.
     void RedrawScores() override;
@@ -65,6 +67,7 @@ public:
     void PrintButtonClick();
     void HelpButtonClick();
     void ExitButtonClick();
+    void CoachButtonClick();
     void DiceClick(int die);
     void UpperScoresDblClick(int col, int row);
     void LowerScoresDblClick(int col, int row);
@@ -112,6 +115,7 @@ private:
     QPushButton* PrintButton = nullptr;
     QPushButton* HelpButton = nullptr;
     QPushButton* ExitButton = nullptr;
+    QPushButton* CoachButton = nullptr;
     OneBased<TDiePanel*, NoOfDice> Panels{};
 
     TNewGameForm* NewGameDialog = nullptr;
@@ -119,6 +123,7 @@ private:
     TSummaryForm* SummaryDialog = nullptr;
     TScoreReportForm* ScoreReport = nullptr;
     TPreviewForm* Preview = nullptr;
+    TCoachForm* Coach = nullptr;
     std::vector<int> OfferedLines;  // the line behind each item of the score dialog's list
 };
 

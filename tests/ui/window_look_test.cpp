@@ -100,7 +100,7 @@ private slots:
     void NoCaptionIsCutAtAnySize() {
         for (const double scale : {1.0, 1.5, 2.0, 3.0}) {
             Form->resize((QSizeF(Form->minimumSize()) * scale).toSize());
-            for (const QWidget* control : Form->findChildren<QWidget*>()) {
+            for (const QWidget* control : Form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if ((qobject_cast<const QLabel*>(control) != nullptr &&
                      control->objectName() != "PlayerMessage") ||
                     qobject_cast<const QAbstractButton*>(control) != nullptr) {

@@ -1,0 +1,164 @@
+#include "game/coach.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "computer/strategy.h"
+#include "scoring/totals.h"
+
+namespace quintix {
+
+namespace {
+
+bool SameChoice(const TChoiceValue& a, const TChoiceValue& b) {
+    return a.Kind == b.Kind && (a.Kind == TChoiceValue::TKind::Score ? a.Line == b.Line : a.Dice == b.Dice);
+}
+
+}  // namespace
+
+TCoach::TCoach(const TQuintixGame& game, TTableSource table) : Game(game), Table(std::move(table)) {}
+
+TCoachAdvice TCoach::Advice() {
+    Settle();
+    TCoachAdvice advice;
+    switch (Game.Phase()) {
+        case TPhase::NoSeries:
+            return advice;
+        case TPhase::SeriesOver:
+            advice.State = TCoachAdvice::TState::SeriesOver;
+            return advice;
+        case TPhase::RollForOrder:
+            advice.State = TCoachAdvice::TState::RollForOrder;
+            advice.Player = Game.PlayerOnTurn().Name;
+            return advice;
+        case TPhase::Playing:
+            break;
+    }
+    advice.Player = Game.PlayerOnTurn().Name;
+    advice.State = TCoachAdvice::TState::BeforeRoll;
+    if (!Position) {
+        return advice;
+    }
+    const TOptimalTable* table = Table();
+    if (table == nullptr) {
+        advice.State = TCoachAdvice::TState::Preparing;
+        return advice;
+    }
+    try {
+        advice.Choices = EvaluateTurn(*table, Position->Sheet, Position->Roll, Position->Dice);
+    } catch (const std::invalid_argument&) {
+        return advice;  // a position no game can reach, set up by a tool
+    }
+    advice.State = TCoachAdvice::TState::Choices;
+    advice.Roll = Position->Roll;
+    advice.Dice = Position->Dice;
+    advice.GrandTotal = GrandTotal(Position->Sheet);
+    const TComputerDecision classic =
+        DecideComputerMove({Position->Analysis, Position->Sheet, Position->Roll, Position->Turn});
+    TChoiceValue classicChoice;
+    if (classic.Kind == TComputerDecision::TKind::Roll) {
+        classicChoice.Kind = TChoiceValue::TKind::Reroll;
+        classicChoice.Dice = classic.Dice;
+    } else {
+        classicChoice.Line = classic.Line;
+    }
+    const auto found = std::ranges::find_if(advice.Choices, [&classicChoice](const TChoiceValue& choice) {
+        return SameChoice(choice, classicChoice);
+    });
+    advice.ClassicChoice =
+        found != advice.Choices.end() ? static_cast<int>(found - advice.Choices.begin()) : -1;
+    return advice;
+}
+
+std::vector<TGivenAway> TCoach::GivenAway() {
+    Settle();
+    std::vector<TGivenAway> people;
+    for (int position = 1; position <= Game.NoOfPlayers(); ++position) {
+        const TPlayer& player = Game.Players()[position];
+        if (!player.Computer) {
+            people.push_back({player.Name, Lost[static_cast<std::size_t>(player.ScoreIndex)]});
+        }
+    }
+    return people;
+}
+
+void TCoach::SeriesStarted() {
+    Lost.fill(0.0);
+    Unsettled.clear();
+    Position.reset();
+    Notify();
+}
+
+// A decision of the last game that could not be valued while the table was being built is not
+// carried into the next game's count.
+void TCoach::GameStarted() {
+    Lost.fill(0.0);
+    Unsettled.clear();
+    Position.reset();
+    Notify();
+}
+
+void TCoach::RollCompleted() {
+    const TGameState& s = Game.State();
+    if (s.Phase == TPhase::Playing) {
+        TPosition position;
+        position.ScoreIndex = Game.PlayerOnTurn().ScoreIndex;
+        position.Sheet = s.Scores[position.ScoreIndex][s.CurrentGame];
+        position.Roll = s.RollCount;
+        position.Turn = s.Turn;
+        for (int die = 1; die <= NoOfDice; ++die) {
+            position.Dice[die] = s.Dice[die].Value;
+        }
+        position.Analysis = s.Analysis;
+        Position = position;
+    }
+    Notify();
+}
+
+void TCoach::PersonRerolls(TDiceSet dice) {
+    Decide({TChoiceValue::TKind::Reroll, -1, dice, 0.0});
+}
+
+void TCoach::ComputerRerolls(TDiceSet /*dice*/) {
+    Position.reset();
+    Notify();
+}
+
+void TCoach::LineScored(int line, std::int32_t /*value*/, std::int32_t /*bonus*/) {
+    Decide({TChoiceValue::TKind::Score, line, 0, 0.0});
+}
+
+// Only a person's decisions count, and only those made on the dice of a completed roll of the turn.
+void TCoach::Decide(const TChoiceValue& choice) {
+    if (Position && !Game.PlayerOnTurn().Computer) {
+        Unsettled.push_back({*Position, choice});
+    }
+    Position.reset();
+    Settle();
+    Notify();
+}
+
+// A decision gives away what the best choice is worth more than the one taken.
+void TCoach::Settle() {
+    const TOptimalTable* table = Unsettled.empty() ? nullptr : Table();
+    if (table == nullptr) {
+        return;
+    }
+    for (const TDecision& decision : Unsettled) {
+        const TPosition& p = decision.Position;
+        try {
+            const std::vector<TChoiceValue> choices = EvaluateTurn(*table, p.Sheet, p.Roll, p.Dice);
+            const auto taken = std::ranges::find_if(choices, [&decision](const TChoiceValue& choice) {
+                return SameChoice(choice, decision.Choice);
+            });
+            if (taken != choices.end()) {
+                Lost[static_cast<std::size_t>(p.ScoreIndex)] += choices.front().Value - taken->Value;
+            }
+        } catch (const std::invalid_argument&) {
+            // a position no game can reach, set up by a tool
+        }
+    }
+    Unsettled.clear();
+}
+
+}  // namespace quintix

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "game/coach.h"
+
+class QLabel;
+class QProgressBar;
+class QTableWidget;
+class QTimer;
+
+namespace quintix {
+
+class TCoachDice;
+
+// The coach's window: for the player on turn, after every roll, the choices best first with the
+// grand total each is expected to lead to; which dice the best choice rolls again; the choice the
+// design's computer player would make; and the points each person has given away this game. Not
+// modal: the game goes on beside it. Until the table is ready it shows how far its building has come.
+class TCoachForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TCoachForm(const TQuintixGame& game, QWidget* parent = nullptr);
+    ~TCoachForm() override;
+
+    // The coach follows the game through its events from the start, open or not.
+    TCoach& Coach() { return *Model; }
+    // Opens the window, or raises it when it is open.
+    void ShowCoach();
+    // Shows what the coach says now.
+    void Refresh();
+
+    QLabel* Status;
+    QProgressBar* Progress;
+    TCoachDice* Dice;
+    QLabel* BestLabel;
+    QTableWidget* Choices;
+    QTableWidget* GivenAway;
+
+private:
+    void ShowChoices(const TCoachAdvice& advice);
+
+    std::unique_ptr<TCoach> Model;
+    QTimer* Waiting;  // looks at the table's building while it is not ready
+};
+
+}  // namespace quintix

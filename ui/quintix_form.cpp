@@ -142,7 +142,15 @@ void TQuintixForm::CreateControls() {
         grid->SetDrawCell([this, grid, which](QPainter& painter, int col, int row, const QRect& rect) {
             DrawScoreCell(painter, *grid, col, row, rect, GameObject->ShownCell(which, col, row));
         });
+        grid->SetCellText([this, which](int col, int row) {
+            return QString::fromStdString(GameObject->ShownCell(which, col, row).Text);
+        });
+        grid->SetColumnTitle(
+            [](int col) { return col > 0 ? QStringLiteral("Game %1").arg(col) : QString(); });
     }
+    UpperScores->setAccessibleName("Upper section");
+    LowerScores->setAccessibleName("Lower section");
+    TotalScores->setAccessibleName("Totals");
     connect(UpperScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::UpperScoresDblClick);
     connect(LowerScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::LowerScoresDblClick);
 
@@ -282,9 +290,9 @@ void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int c
 }
 
 void TQuintixForm::RedrawScores() {
-    UpperScores->update();
-    LowerScores->update();
-    TotalScores->update();
+    UpperScores->CellsChanged();
+    LowerScores->CellsChanged();
+    TotalScores->CellsChanged();
 }
 
 void TQuintixForm::ShowDice() {
@@ -345,6 +353,7 @@ void TQuintixForm::ShowMessage() {
     const TPlayerMessage& message = GameObject->Controls().PlayerMessage;
     const QString name = QString::fromStdString(message.Name);
     const QString full = MessageText(message, name);
+    PlayerMessage->setAccessibleName(full);
     const QFontMetrics metrics(PlayerMessage->font());
     const int room = PlayerMessage->contentsRect().width();
     if (metrics.horizontalAdvance(full) <= room) {
@@ -364,7 +373,7 @@ void TQuintixForm::SetSummaryPlayers(const TPlayers& players) {
 
 void TQuintixForm::RedrawSummary() {
     SummaryDialog->SetCaption(QString::fromStdString(GameObject->SummaryCaption()));
-    SummaryDialog->update();
+    SummaryDialog->SeriesSummary->CellsChanged();
 }
 
 void TQuintixForm::ShowSummary(const std::string& caption) {

@@ -1,5 +1,6 @@
 #include "ui/quintix_form.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include "ui/button_pictures.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
+#include "ui/help_descriptions.h"
 #include "ui/help_system.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
@@ -32,6 +34,13 @@ constexpr int ClientWidth = 602;
 constexpr int ClientHeight = 412;
 constexpr int GridColumns = 7;  // the labels, then games 1..6
 
+// A top-level plain widget reads as a mere pane to a screen reader, which then neither names the
+// window nor follows its activation.
+QAccessibleInterface* MainWindowAccessible(const QString& /*className*/, QObject* object) {
+    auto* form = qobject_cast<TQuintixForm*>(object);
+    return form != nullptr ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* parent)
@@ -48,6 +57,7 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
         timer = OwnTimer.get();
     }
     GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random);
+    QAccessible::installFactory(MainWindowAccessible);
 
     setObjectName("QuintixForm");
     setWindowTitle("Quintix 95 V1.00");
@@ -59,6 +69,7 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     CreateControls();
     Layout.Apply(*this);
     LayoutGrids();
+    DescribeFromHelp(*this);
 
     NewGameDialog = new TNewGameForm(this);
     ScoreDialog = new TScoreForm(this);

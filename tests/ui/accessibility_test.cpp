@@ -162,6 +162,8 @@ private slots:
         Die(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(Name(Die(2)), QString("Die 2: two, marked to roll again"));
 
+        QCOMPARE(Window->role(), QAccessible::Window);
+        QVERIFY(Die(4)->text(QAccessible::Description).startsWith("After the first or the second roll"));
         for (const char* name :
              {"New Game", "Roll Dice", "Score", "Possibilities", "Series", "Print", "Help", "Exit"}) {
             QVERIFY2(Find(Window, QAccessible::Button, name) != nullptr, name);

@@ -3,7 +3,6 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
-#include <QComboBox>
 #include <QTest>
 
 #include "game/virtual_clock.h"
@@ -152,7 +151,7 @@ private slots:
         QCOMPARE(Name(standings->cellAt(0, 0)), Form->SummaryForm().CellText(1, 1));
     }
 
-    void diceButtonsAndMessageAreNamed() {
+    void theDiceTheWindowAndTheMessageAreNamed() {
         QCOMPARE(Name(Die(1)), QString("Die 1: no value"));
         StartAndRoll({1, 2, 3, 4, 5});
         QCOMPARE(Name(Die(3)), QString("Die 3: three"));
@@ -164,14 +163,7 @@ private slots:
 
         QCOMPARE(Window->role(), QAccessible::Window);
         QVERIFY(Die(4)->text(QAccessible::Description).startsWith("After the first or the second roll"));
-        for (const char* name :
-             {"New Game", "Roll Dice", "Score", "Possibilities", "Series", "Print", "Help", "Exit"}) {
-            QVERIFY2(Find(Window, QAccessible::Button, name) != nullptr, name);
-        }
         QVERIFY(Find(Window, QAccessible::StaticText, "It's your turn") != nullptr);
-        QAccessibleInterface* playerList =
-            QAccessible::queryAccessibleInterface(Form->findChild<QComboBox*>("PlayerList"));
-        QCOMPARE(Name(playerList->relations(QAccessible::Label).value(0).first), QString("Player:"));
     }
 };
 

@@ -132,9 +132,18 @@ void TDrawGrid::SetColumnTitle(TColumnTitle columnTitle) {
     ColumnTitleOf = std::move(columnTitle);
 }
 
+void TDrawGrid::SetCellNote(TCellText cellNote) {
+    CellNoteOf = std::move(cellNote);
+}
+
 QString TDrawGrid::CellText(int col, int row) const {
     const bool inside = col >= 0 && col < ColCount() && row >= 0 && row < RowCount();
     return inside && CellTextOf ? CellTextOf(col, row) : QString();
+}
+
+QString TDrawGrid::CellNote(int col, int row) const {
+    const bool inside = col >= 0 && col < ColCount() && row >= 0 && row < RowCount();
+    return inside && CellNoteOf ? CellNoteOf(col, row) : QString();
 }
 
 QString TDrawGrid::ColumnTitle(int col) const {

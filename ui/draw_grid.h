@@ -50,7 +50,10 @@ public:
     void SetDrawCell(TDrawCell drawCell);
     void SetCellText(TCellText cellText);
     void SetColumnTitle(TColumnTitle columnTitle);
+    // What the painting says of a cell beyond its text, e.g. by its font or colour.
+    void SetCellNote(TCellText cellNote);
     QString CellText(int col, int row) const;
+    QString CellNote(int col, int row) const;
     // Without a title callback, a column is titled by the text of its last fixed row.
     QString ColumnTitle(int col) const;
     // Repaints every cell, and tells assistive technology which cells now read differently.
@@ -75,6 +78,7 @@ private:
     TDrawCell DrawCell;
     TCellText CellTextOf;
     TColumnTitle ColumnTitleOf;
+    TCellText CellNoteOf;
 };
 
 }  // namespace quintix

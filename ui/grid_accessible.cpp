@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QWindow>
+#include <utility>
 #include <vector>
 
 #include "ui/draw_grid.h"
@@ -74,6 +75,14 @@ QString ChildText(const TDrawGrid& grid, const TPlace& place) {
     return GridCellOf(grid, place, col, row) ? grid.CellText(col, row) : QString();
 }
 
+// A cell's note is its description; headers have none.
+QString ChildNote(const TDrawGrid& grid, const TPlace& place) {
+    int col = 0;
+    int row = 0;
+    const bool cell = place.Part == TPart::Cell && GridCellOf(grid, place, col, row);
+    return cell ? grid.CellNote(col, row) : QString();
+}
+
 // Only a grid that can take the focus has a current cell worth reporting: the one a double-click
 // or the keyboard acts on.
 bool HasSelection(const TDrawGrid& grid) {
@@ -101,7 +110,13 @@ public:
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
 
     QString text(QAccessible::Text type) const override {
-        return Grid && type == QAccessible::Name ? ChildText(*Grid, Place) : QString();
+        if (!Grid) {
+            return {};
+        }
+        if (type == QAccessible::Description) {
+            return ChildNote(*Grid, Place);
+        }
+        return type == QAccessible::Name ? ChildText(*Grid, Place) : QString();
     }
     void setText(QAccessible::Text /*type*/, const QString& /*text*/) override {}
 
@@ -180,7 +195,7 @@ public:
           Children(static_cast<std::size_t>(ChildCount(*grid)), 0),
           ReportedCurrent(CurrentIndex(*grid)) {
         for (int i = 0; i < ChildCount(*grid); ++i) {
-            Reported.push_back(ChildText(*grid, PlaceOfChild(*grid, i)));
+            Reported.push_back(Words(i));
         }
     }
     ~TGridAccessible() override {
@@ -281,12 +296,15 @@ public:
 
     void CellsChanged() {
         for (int i = 0; i < childCount(); ++i) {
-            QString text = ChildText(Grid(), PlaceOfChild(Grid(), i));
-            QString& reported = Reported[static_cast<std::size_t>(i)];
-            if (text != reported) {
-                reported = std::move(text);
+            TWords words = Words(i);
+            TWords& reported = Reported[static_cast<std::size_t>(i)];
+            if (words.first != reported.first) {
                 Notify(i, QAccessible::NameChanged);
             }
+            if (words.second != reported.second) {
+                Notify(i, QAccessible::DescriptionChanged);
+            }
+            reported = std::move(words);
         }
     }
 
@@ -307,7 +325,13 @@ public:
     }
 
 private:
+    using TWords = std::pair<QString, QString>;  // a child's name and description
+
     TDrawGrid& Grid() const { return *static_cast<TDrawGrid*>(widget()); }
+    TWords Words(int index) const {
+        const TPlace place = PlaceOfChild(Grid(), index);
+        return {ChildText(Grid(), place), ChildNote(Grid(), place)};
+    }
 
     void Notify(int index, QAccessible::Event type) const {
         QAccessibleEvent event(child(index), type);
@@ -315,7 +339,7 @@ private:
     }
 
     mutable std::vector<QAccessible::Id> Children;
-    std::vector<QString> Reported;  // each child's text as last reported
+    std::vector<TWords> Reported;  // each child's words as last reported
     int ReportedCurrent;
 };
 

@@ -41,6 +41,14 @@ QAccessibleInterface* MainWindowAccessible(const QString& /*className*/, QObject
     return form != nullptr ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
 }
 
+// What italics and the highlight tell a sighted player about a score cell, in words.
+QString ScoreCellNote(const TCell& cell) {
+    if (cell.Highlighted) {
+        return QStringLiteral("just scored");
+    }
+    return cell.Italic && !cell.Text.empty() ? QStringLiteral("possible value") : QString();
+}
+
 }  // namespace
 
 TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* parent)
@@ -155,6 +163,9 @@ void TQuintixForm::CreateControls() {
         });
         grid->SetCellText([this, which](int col, int row) {
             return QString::fromStdString(GameObject->ShownCell(which, col, row).Text);
+        });
+        grid->SetCellNote([this, which](int col, int row) {
+            return ScoreCellNote(GameObject->ShownCell(which, col, row));
         });
         grid->SetColumnTitle(
             [](int col) { return col > 0 ? QStringLiteral("Game %1").arg(col) : QString(); });

@@ -139,8 +139,11 @@ private slots:
         CheckGridsAgainstThePainting(texts);
         Form->Game().TogglePossibleValues();
         CheckGridsAgainstThePainting(texts);
-        QCOMPARE(Name(Table("Upper section")->cellAt(3, 0)), QString("8"));
+        QAccessibleInterface* fours = Table("Upper section")->cellAt(3, 0);
+        QCOMPARE(Name(fours) + ", " + fours->text(QAccessible::Description), QString("8, possible value"));
         Form->Game().Score(Fours);
+        QCOMPARE(Name(fours) + ", " + fours->text(QAccessible::Description), QString("8, just scored"));
+        QVERIFY(Events.contains({QAccessible::DescriptionChanged, fours}));
         CheckGridsAgainstThePainting(texts);
 
         QAccessibleInterface* summary = QAccessible::queryAccessibleInterface(&Form->SummaryForm());

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/die_accessible.h"
 #include "ui/die_picture.h"
 
 namespace quintix {
@@ -61,6 +62,7 @@ QRect Scaled(int inset, int size, double scale) {
 
 TDiePanel::TDiePanel(int number, QWidget* parent)
     : QFrame(parent), DieNumber(number), SelectFrame(new TSelectFrame(this)), DiePicture(new TDieFace(this)) {
+    InstallDieAccessibility();
     setObjectName(QStringLiteral("Panel%1").arg(number));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
@@ -90,12 +92,17 @@ void TDiePanel::resizeEvent(QResizeEvent* event) {
 void TDiePanel::ShowDie(const TDie& die) {
     const bool hasFace = die.ImageShown && die.Value >= 1 && die.Value <= NoOfFaces;
     const int face = hasFace ? die.Value : 0;
+    const bool changed = face != ShownFace || die.SelectShown != ShownMarked;
     if (face != ShownFace) {
         ShownFace = face;
         DiePicture->update();
     }
+    ShownMarked = die.SelectShown;
     DiePicture->setVisible(hasFace);
     SelectFrame->setVisible(die.SelectShown);
+    if (changed) {
+        DieChanged(*this);
+    }
 }
 
 bool TDiePanel::eventFilter(QObject* watched, QEvent* event) {

@@ -25,6 +25,8 @@ public:
     QWidget* Frame() const { return SelectFrame; }
     // The face shown, 0 while the picture is hidden.
     int Face() const { return ShownFace; }
+    // Whether the frame marks the die to roll again.
+    bool Marked() const { return ShownMarked; }
 
 signals:
     // A left click on the die picture; clicks on the panel or the frame around it do nothing.
@@ -37,6 +39,7 @@ protected:
 private:
     int DieNumber;
     int ShownFace = 0;
+    bool ShownMarked = false;
     QWidget* SelectFrame;
     QWidget* DiePicture;
     bool PressedOnPicture = false;

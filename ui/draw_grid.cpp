@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/grid_accessible.h"
+
 namespace quintix {
 
 namespace {
@@ -49,6 +51,7 @@ TDrawGrid::TDrawGrid(int colCount, int rowCount, int fixedCols, int fixedRows, Q
       FixedRowCount(std::clamp(fixedRows, 0, std::max(rowCount, 1) - 1)),
       CurrentCol(FixedColCount),
       CurrentRow(FixedRowCount) {
+    InstallGridAccessibility();
     // A Windows panel bevel is always 2 pixels wide, whatever the style, so the client is the
     // widget less 2 pixels on each side, which the owners' layout arithmetic relies on.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -113,11 +116,46 @@ void TDrawGrid::SetCurrentCell(int col, int row) {
     CurrentCol = newCol;
     CurrentRow = newRow;
     update();
+    GridCurrentCellMoved(*this);
 }
 
 void TDrawGrid::SetDrawCell(TDrawCell drawCell) {
     DrawCell = std::move(drawCell);
     update();
+}
+
+void TDrawGrid::SetCellText(TCellText cellText) {
+    CellTextOf = std::move(cellText);
+}
+
+void TDrawGrid::SetColumnTitle(TColumnTitle columnTitle) {
+    ColumnTitleOf = std::move(columnTitle);
+}
+
+void TDrawGrid::SetCellNote(TCellText cellNote) {
+    CellNoteOf = std::move(cellNote);
+}
+
+QString TDrawGrid::CellText(int col, int row) const {
+    const bool inside = col >= 0 && col < ColCount() && row >= 0 && row < RowCount();
+    return inside && CellTextOf ? CellTextOf(col, row) : QString();
+}
+
+QString TDrawGrid::CellNote(int col, int row) const {
+    const bool inside = col >= 0 && col < ColCount() && row >= 0 && row < RowCount();
+    return inside && CellNoteOf ? CellNoteOf(col, row) : QString();
+}
+
+QString TDrawGrid::ColumnTitle(int col) const {
+    if (ColumnTitleOf) {
+        return ColumnTitleOf(col);
+    }
+    return FixedRowCount > 0 ? CellText(col, FixedRowCount - 1) : QString();
+}
+
+void TDrawGrid::CellsChanged() {
+    update();
+    GridCellsChanged(*this);
 }
 
 void TDrawGrid::paintEvent(QPaintEvent* event) {

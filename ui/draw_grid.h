@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -17,6 +18,10 @@ class TDrawGrid : public QFrame {
 
 public:
     using TDrawCell = std::function<void(QPainter& painter, int col, int row, const QRect& rect)>;
+    // What a cell shows and what a column holds, in words, for assistive technology (the grid is
+    // a table to a screen reader). The owner answers from the state its draw-cell callback paints.
+    using TCellText = std::function<QString(int col, int row)>;
+    using TColumnTitle = std::function<QString(int col)>;
 
     TDrawGrid(int colCount, int rowCount, int fixedCols, int fixedRows, QWidget* parent = nullptr);
 
@@ -43,6 +48,16 @@ public:
     void SetCurrentCell(int col, int row);  // limited to the non-fixed cells
 
     void SetDrawCell(TDrawCell drawCell);
+    void SetCellText(TCellText cellText);
+    void SetColumnTitle(TColumnTitle columnTitle);
+    // What the painting says of a cell beyond its text, e.g. by its font or colour.
+    void SetCellNote(TCellText cellNote);
+    QString CellText(int col, int row) const;
+    QString CellNote(int col, int row) const;
+    // Without a title callback, a column is titled by the text of its last fixed row.
+    QString ColumnTitle(int col) const;
+    // Repaints every cell, and tells assistive technology which cells now read differently.
+    void CellsChanged();
 
 signals:
     void CellDoubleClicked(int col, int row);
@@ -61,6 +76,9 @@ private:
     int CurrentCol;
     int CurrentRow;
     TDrawCell DrawCell;
+    TCellText CellTextOf;
+    TColumnTitle ColumnTitleOf;
+    TCellText CellNoteOf;
 };
 
 }  // namespace quintix

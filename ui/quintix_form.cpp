@@ -1,5 +1,6 @@
 #include "ui/quintix_form.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include "ui/coach_form.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
+#include "ui/help_descriptions.h"
 #include "ui/help_system.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
@@ -33,6 +35,21 @@ constexpr int ClientWidth = 602;
 constexpr int ClientHeight = 412;
 constexpr int GridColumns = 7;  // the labels, then games 1..6
 
+// A top-level plain widget reads as a mere pane to a screen reader, which then neither names the
+// window nor follows its activation.
+QAccessibleInterface* MainWindowAccessible(const QString& /*className*/, QObject* object) {
+    auto* form = qobject_cast<TQuintixForm*>(object);
+    return form != nullptr ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+
+// What italics and the highlight tell a sighted player about a score cell, in words.
+QString ScoreCellNote(const TCell& cell) {
+    if (cell.Highlighted) {
+        return QStringLiteral("just scored");
+    }
+    return cell.Italic && !cell.Text.empty() ? QStringLiteral("possible value") : QString();
+}
+
 }  // namespace
 
 TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* parent)
@@ -49,6 +66,7 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
         timer = OwnTimer.get();
     }
     GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random);
+    QAccessible::installFactory(MainWindowAccessible);
 
     setObjectName("QuintixForm");
     setWindowTitle("Quintix 95 V1.00");
@@ -60,6 +78,7 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     CreateControls();
     Layout.Apply(*this);
     LayoutGrids();
+    DescribeFromHelp(*this);
 
     NewGameDialog = new TNewGameForm(this);
     ScoreDialog = new TScoreForm(this);
@@ -145,7 +164,18 @@ void TQuintixForm::CreateControls() {
         grid->SetDrawCell([this, grid, which](QPainter& painter, int col, int row, const QRect& rect) {
             DrawScoreCell(painter, *grid, col, row, rect, GameObject->ShownCell(which, col, row));
         });
+        grid->SetCellText([this, which](int col, int row) {
+            return QString::fromStdString(GameObject->ShownCell(which, col, row).Text);
+        });
+        grid->SetCellNote([this, which](int col, int row) {
+            return ScoreCellNote(GameObject->ShownCell(which, col, row));
+        });
+        grid->SetColumnTitle(
+            [](int col) { return col > 0 ? QStringLiteral("Game %1").arg(col) : QString(); });
     }
+    UpperScores->setAccessibleName("Upper section");
+    LowerScores->setAccessibleName("Lower section");
+    TotalScores->setAccessibleName("Totals");
     connect(UpperScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::UpperScoresDblClick);
     connect(LowerScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::LowerScoresDblClick);
 
@@ -289,9 +319,9 @@ void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int c
 }
 
 void TQuintixForm::RedrawScores() {
-    UpperScores->update();
-    LowerScores->update();
-    TotalScores->update();
+    UpperScores->CellsChanged();
+    LowerScores->CellsChanged();
+    TotalScores->CellsChanged();
 }
 
 void TQuintixForm::ShowDice() {
@@ -354,6 +384,7 @@ void TQuintixForm::ShowMessage() {
     const TPlayerMessage& message = GameObject->Controls().PlayerMessage;
     const QString name = QString::fromStdString(message.Name);
     const QString full = MessageText(message, name);
+    PlayerMessage->setAccessibleName(full);
     const QFontMetrics metrics(PlayerMessage->font());
     const int room = PlayerMessage->contentsRect().width();
     if (metrics.horizontalAdvance(full) <= room) {
@@ -373,7 +404,7 @@ void TQuintixForm::SetSummaryPlayers(const TPlayers& players) {
 
 void TQuintixForm::RedrawSummary() {
     SummaryDialog->SetCaption(QString::fromStdString(GameObject->SummaryCaption()));
-    SummaryDialog->update();
+    SummaryDialog->SeriesSummary->CellsChanged();
 }
 
 void TQuintixForm::ShowSummary(const std::string& caption) {

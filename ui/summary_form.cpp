@@ -44,6 +44,8 @@ TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(
     SeriesSummary->SetDrawCell([this](QPainter& painter, int col, int row, const QRect& rect) {
         SeriesSummaryDrawCell(painter, col, row, rect);
     });
+    SeriesSummary->SetCellText([this](int col, int row) { return CellText(col, row); });
+    SeriesSummary->setAccessibleName("Standings");
 
     OKButton = new QPushButton("OK", this);
     OKButton->setObjectName("OKButton");
@@ -57,7 +59,7 @@ TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(
 
 void TSummaryForm::SetPlayers(const TPlayers& players) {
     Players = players;
-    SeriesSummary->update();
+    SeriesSummary->CellsChanged();
 }
 
 void TSummaryForm::SetCaption(const QString& caption) {

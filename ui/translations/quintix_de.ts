@@ -429,7 +429,7 @@
     <name>quintix::TQuintixForm</name>
     <message>
         <source>Pl&amp;ayer:</source>
-        <translation>S&amp;pieler:</translation>
+        <translation>Na&amp;me:</translation>
     </message>
     <message>
         <source>Roll:</source>

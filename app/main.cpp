@@ -7,9 +7,11 @@
 #include "ui/prob_test_form.h"
 #include "ui/quintix_application.h"
 #include "ui/quintix_form.h"
+#include "ui/translations.h"
 
 int main(int argc, char** argv) {
     quintix::TQuintixApplication application(argc, argv);
+    quintix::InstallTranslations();
     QApplication::setWindowIcon(quintix::AppIcon());
     quintix::THelpSystem help;
     help.SetHelpFile("C:\\Quintix\\Quintix95.hlp");

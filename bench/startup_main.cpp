@@ -8,12 +8,14 @@
 #ifdef QUINTIX_STARTUP_MAIN_WINDOW
 #include "ui/help_system.h"
 #include "ui/quintix_form.h"
+#include "ui/translations.h"
 #endif
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
 #ifdef QUINTIX_STARTUP_MAIN_WINDOW
     QApplication::setApplicationName("Quintix");
+    quintix::InstallTranslations();
     quintix::THelpSystem help;
     quintix::TQuintixForm window;
 #else

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "base/translatable.h"
 #include "computer/int_math.h"
 
 namespace quintix {
@@ -30,7 +31,8 @@ std::int32_t CheckedProduct(std::int32_t a, std::int32_t b) {
     const std::int64_t product = std::int64_t{a} * std::int64_t{b};
     if (product < std::numeric_limits<std::int32_t>::min() ||
         product > std::numeric_limits<std::int32_t>::max()) {
-        throw ECombinationError("The number of outcomes is too large to count in 32-bit integers");
+        throw ECombinationError(
+            Translatable("Core", "The number of outcomes is too large to count in 32-bit integers"));
     }
     return static_cast<std::int32_t>(product);
 }
@@ -121,7 +123,8 @@ bool NextExtra(TGroupSizes& extra, int groups, std::int32_t freeDice, std::int32
 
 std::int32_t Factorial(std::int32_t n) {
     if (n > MaxCountedDice) {
-        throw ECombinationError("The factorial of a number above 12 does not fit in 32-bit integers");
+        throw ECombinationError(
+            Translatable("Core", "The factorial of a number above 12 does not fit in 32-bit integers"));
     }
     return n <= 1 ? 1 : FactorialOf(n);
 }
@@ -129,27 +132,27 @@ std::int32_t Factorial(std::int32_t n) {
 double TCombination::Probability() {
     // Checked before the clearing below, which would otherwise write outside Needed.
     if (NoOfGroups < 1 || NoOfGroups > MaxGroups) {
-        throw ECombinationError("Number of groups must be 1 to 5");
+        throw ECombinationError(Translatable("Core", "Number of groups must be 1 to 5"));
     }
     const int groups = NoOfGroups;
     for (int i = groups + 1; i <= MaxGroups; ++i) {
         Needed[i] = 0;
     }
     if (Rolled < 0) {
-        throw ECombinationError("Number of dice rolled must not be negative");
+        throw ECombinationError(Translatable("Core", "Number of dice rolled must not be negative"));
     }
     std::int64_t neededDice = 0;
     for (int i = 1; i <= groups; ++i) {
         if (Needed[i] < 0) {
-            throw ECombinationError("Dice needed by a group must not be negative");
+            throw ECombinationError(Translatable("Core", "Dice needed by a group must not be negative"));
         }
         neededDice += Needed[i];
     }
     if (neededDice > Rolled) {
-        throw ECombinationError("Too many dice in combination");
+        throw ECombinationError(Translatable("Core", "Too many dice in combination"));
     }
     if (Rolled > MaxCountedDice) {
-        throw ECombinationError("At most 12 dice can be counted");
+        throw ECombinationError(Translatable("Core", "At most 12 dice can be counted"));
     }
     const std::int32_t freeDice = Rolled - static_cast<std::int32_t>(neededDice);
     // Every group keeps a face of its own, even an empty one, so this many faces are left over.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/translatable.h"
 #include "base/types.h"
 #include "game/player.h"
 #include "scoring/dice_analysis.h"
@@ -80,7 +81,7 @@ struct TGameState {
     bool TurnRolled = false;        // a roll of this turn has landed, so the analysis is this turn's
     bool WaitingForExpert = false;  // an expert decision is due but its table is not ready yet
     TControls Controls;
-    std::string SummaryCaption = "Series Summary";
+    std::string SummaryCaption = Translatable("Core", "Series Summary");
     TSummaryState Summary = TSummaryState::Closed;
 
     // Unused positions keep an empty name and their own position as ScoreIndex.

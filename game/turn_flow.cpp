@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/text.h"
+#include "base/translatable.h"
 #include "game/delays.h"
 #include "game/quintix_game.h"
 
@@ -12,8 +13,8 @@ namespace quintix {
 
 namespace {
 
-const char* const InitialOrderCaption = "Initial Order";
-const char* const SeriesSummaryCaption = "Series Summary";
+const char* const InitialOrderCaption = Translatable("Core", "Initial Order");
+const char* const SeriesSummaryCaption = Translatable("Core", "Series Summary");
 
 }  // namespace
 

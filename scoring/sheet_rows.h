@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "base/translatable.h"
 #include "base/types.h"
 
 namespace quintix {
@@ -27,12 +28,19 @@ enum class TRowKind {
 constexpr int NoOfRowLabels = 20;
 
 // The row labels of the sheet in sheet order, shared by the three grids (column 0) and the printed
-// sheet. The upper section's three total rows sit between "Sixes" and "3 Of A Kind".
+// sheet, in English: the windows translate them as they show them. The upper section's three total
+// rows sit between "Sixes" and "3 Of A Kind".
 inline constexpr std::array<std::string_view, NoOfRowLabels> RowLabels{
-    "Aces",        "Twos",        "Threes",         "Fours",          "Fives",
-    "Sixes",       "Total",       "Bonus",          "Upper Total",    "3 Of A Kind",
-    "4 Of A Kind", "Full House",  "Small Straight", "Large Straight", "Quintix",
-    "Chance",      "Lower Total", "Game Total",     "Quintix Bonus",  "Grand Total",
+    Translatable("Core", "Aces"),           Translatable("Core", "Twos"),
+    Translatable("Core", "Threes"),         Translatable("Core", "Fours"),
+    Translatable("Core", "Fives"),          Translatable("Core", "Sixes"),
+    Translatable("Core", "Total"),          Translatable("Core", "Bonus"),
+    Translatable("Core", "Upper Total"),    Translatable("Core", "3 Of A Kind"),
+    Translatable("Core", "4 Of A Kind"),    Translatable("Core", "Full House"),
+    Translatable("Core", "Small Straight"), Translatable("Core", "Large Straight"),
+    Translatable("Core", "Quintix"),        Translatable("Core", "Chance"),
+    Translatable("Core", "Lower Total"),    Translatable("Core", "Game Total"),
+    Translatable("Core", "Quintix Bonus"),  Translatable("Core", "Grand Total"),
 };
 
 struct TSheetRow {

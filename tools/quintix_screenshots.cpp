@@ -7,6 +7,7 @@
 // Usage: quintix-screenshots [--scale F] [--dark] [DIR]
 //   --scale F  the main window at F times its natural size (1 to 4)
 //   --dark     the Fusion style with a dark palette, as on a dark desktop
+// The windows speak the system's language, as the game does: LANGUAGE=de renders them in German.
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
 #include "ui/summary_form.h"
+#include "ui/translations.h"
 #include "ui/whole_file.h"
 
 namespace {
@@ -96,6 +98,7 @@ void UseDarkPalette() {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quintix");
+    quintix::InstallTranslations();
     QStringList args = QApplication::arguments().mid(1);
     double scale = 1.0;
     if (const auto at = args.indexOf("--scale"); at >= 0) {

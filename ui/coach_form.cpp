@@ -13,6 +13,7 @@
 #include "ui/app_icon.h"
 #include "ui/die_picture.h"
 #include "ui/help_system.h"
+#include "ui/translations.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -55,9 +56,7 @@ namespace {
 
 QString ChoiceText(const TChoiceValue& choice) {
     if (choice.Kind == TChoiceValue::TKind::Score) {
-        return QString("Score %1")
-            .arg(QString::fromUtf8(LineLabel(choice.Line).data(),
-                                   static_cast<qsizetype>(LineLabel(choice.Line).size())));
+        return TCoachForm::tr("Score %1").arg(CoreText(LineLabel(choice.Line)));
     }
     QStringList dice;
     for (int die = 1; die <= NoOfDice; ++die) {
@@ -66,10 +65,10 @@ QString ChoiceText(const TChoiceValue& choice) {
         }
     }
     if (dice.size() == 1) {
-        return QString("Roll die %1 again").arg(dice.front());
+        return TCoachForm::tr("Roll die %1 again").arg(dice.front());
     }
     const QString last = dice.takeLast();
-    return QString("Roll dice %1 and %2 again").arg(dice.join(", "), last);
+    return TCoachForm::tr("Roll dice %1 and %2 again").arg(dice.join(", "), last);
 }
 
 QTableWidget* Table(const QStringList& headers, QWidget* parent) {
@@ -101,7 +100,7 @@ TCoachForm::TCoachForm(const TQuintixGame& game, QWidget* parent)
       Model(std::make_unique<TCoach>(game, [] { return ExpertTable().Peek(); })),
       Waiting(new QTimer(this)) {
     setObjectName("CoachForm");
-    setWindowTitle("Coach");
+    setWindowTitle(tr("Coach"));
     setWindowIcon(AppIcon());
     setFont(WindowFont());
     THelpSystem::SetHelpContext(this, CoachHelpContext);
@@ -113,14 +112,14 @@ TCoachForm::TCoachForm(const TQuintixGame& game, QWidget* parent)
     Progress = new QProgressBar(this);
     Progress->setObjectName("Progress");
     Progress->setRange(0, 100);
-    Progress->setFormat("Preparing the coach: %p%");
+    Progress->setFormat(tr("Preparing the coach: %p%"));
     Dice = new TCoachDice(this);
     BestLabel = new QLabel(this);
     BestLabel->setObjectName("BestLabel");
-    Choices = Table({"Choice", "Expected total", "Computer"}, this);
+    Choices = Table({tr("Choice"), tr("Expected total"), tr("Computer")}, this);
     Choices->setObjectName("Choices");
-    auto* givenAwayLabel = new QLabel("Points given away this game", this);
-    GivenAway = Table({"Player", "Points"}, this);
+    auto* givenAwayLabel = new QLabel(tr("Points given away this game"), this);
+    GivenAway = Table({tr("Player"), tr("Points")}, this);
     GivenAway->setObjectName("GivenAway");
     GivenAway->setMaximumHeight(130);
     for (QWidget* part : std::initializer_list<QWidget*>{Status, Progress, Dice, BestLabel, Choices,
@@ -165,26 +164,25 @@ void TCoachForm::Refresh() {
     const QString player = QString::fromStdString(advice.Player);
     switch (advice.State) {
         case TCoachAdvice::TState::NoSeries:
-            Status->setText("Start a new game, and the coach will help.");
+            Status->setText(tr("Start a new game, and the coach will help."));
             break;
         case TCoachAdvice::TState::RollForOrder:
-            Status->setText(
-                QString("%1 rolls for the order of play; there is nothing to choose.").arg(player));
+            Status->setText(tr("%1 rolls for the order of play; there is nothing to choose.").arg(player));
             break;
         case TCoachAdvice::TState::BeforeRoll:
-            Status->setText(QString("%1 is on turn. The choices show after each roll.").arg(player));
+            Status->setText(tr("%1 is on turn. The choices show after each roll.").arg(player));
             break;
         case TCoachAdvice::TState::Preparing:
-            Status->setText(QString("%1 has rolled. The choices show once the coach is ready.").arg(player));
+            Status->setText(tr("%1 has rolled. The choices show once the coach is ready.").arg(player));
             break;
         case TCoachAdvice::TState::Choices:
-            Status->setText(QString("%1, after roll %2 of 3. Grand total so far: %3.")
+            Status->setText(tr("%1, after roll %2 of 3. Grand total so far: %3.")
                                 .arg(player)
                                 .arg(advice.Roll)
                                 .arg(advice.GrandTotal));
             break;
         case TCoachAdvice::TState::SeriesOver:
-            Status->setText("The series is over.");
+            Status->setText(tr("The series is over."));
             break;
     }
     ShowChoices(advice);
@@ -193,7 +191,7 @@ void TCoachForm::Refresh() {
     GivenAway->setRowCount(static_cast<int>(people.size()));
     for (std::size_t i = 0; i < people.size(); ++i) {
         SetRow(*GivenAway, static_cast<int>(i),
-               {QString::fromStdString(people[i].Name), QString::number(people[i].Points, 'f', 1)});
+               {QString::fromStdString(people[i].Name), NumberLocale().toString(people[i].Points, 'f', 1)});
     }
 }
 
@@ -207,13 +205,13 @@ void TCoachForm::ShowChoices(const TCoachAdvice& advice) {
     }
     const TChoiceValue& best = advice.Choices.front();
     Dice->Show(advice.Dice, best.Kind == TChoiceValue::TKind::Reroll ? best.Dice : TDiceSet{0});
-    BestLabel->setText(best.Kind == TChoiceValue::TKind::Reroll ? "Best: roll the framed dice again."
-                                                                : "Best: " + ChoiceText(best) + ".");
+    BestLabel->setText(best.Kind == TChoiceValue::TKind::Reroll ? tr("Best: roll the framed dice again.")
+                                                                : tr("Best: %1.").arg(ChoiceText(best)));
     for (std::size_t i = 0; i < advice.Choices.size(); ++i) {
         const TChoiceValue& choice = advice.Choices[i];
         const bool classic = static_cast<int>(i) == advice.ClassicChoice;
         SetRow(*Choices, static_cast<int>(i),
-               {ChoiceText(choice), QString::number(advice.GrandTotal + choice.Value, 'f', 1),
+               {ChoiceText(choice), NumberLocale().toString(advice.GrandTotal + choice.Value, 'f', 1),
                 classic ? QString(QChar(0x2713)) : QString()});
     }
 }

@@ -27,7 +27,7 @@ public:
     explicit THelpPopupMenu(QWidget* window) : QMenu(window) {
         setObjectName("HelpPopup");
         setFont(WindowFont());
-        Item = addAction("&What's This?");
+        Item = addAction(THelpSystem::tr("&What's This?"));
         Item->setObjectName("WhatsThisItem");
     }
 

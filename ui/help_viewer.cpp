@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,14 +14,29 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "ui/translations.h"
 #include "ui/window_look.h"
 
 namespace quintix {
 
 namespace {
 
-constexpr const char* PagePrefix = ":/help/";
-constexpr const char* PageUrlPrefix = "qrc:/help/";
+// The pages in the program's language: a translation's copies sit in a folder named after it.
+QString PageFolder() {
+    const QString language = TranslationLanguage();
+    if (!language.isEmpty() && QDir(QStringLiteral(":/help/") + language).exists()) {
+        return QStringLiteral("/help/") + language + QLatin1Char('/');
+    }
+    return QStringLiteral("/help/");
+}
+
+QString PagePath(const QString& page) {
+    return QLatin1Char(':') + PageFolder() + page;
+}
+
+QUrl PageUrl(const QString& page) {
+    return QUrl(QStringLiteral("qrc:") + PageFolder() + page);
+}
 
 constexpr int WindowWidth = 440;
 constexpr int WindowHeight = 360;
@@ -70,11 +86,11 @@ void THelpPopupWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 THelpWindow::THelpWindow()
-    : ContentsButton(new QPushButton("&Contents", this)),
-      BackButton(new QPushButton("&Back", this)),
+    : ContentsButton(new QPushButton(tr("&Contents"), this)),
+      BackButton(new QPushButton(tr("&Back"), this)),
       PageView(new QTextBrowser(this)) {
     setObjectName("HelpWindow");
-    setWindowTitle("Quintix Help");
+    setWindowTitle(tr("Quintix Help"));
     setFont(WindowFont());
     ContentsButton->setObjectName("ContentsButton");
     ContentsButton->setGeometry(8, 8, 75, 25);
@@ -86,7 +102,7 @@ THelpWindow::THelpWindow()
     resize(WindowWidth, WindowHeight);
 
     connect(ContentsButton, &QPushButton::clicked, this,
-            [this] { ShowPage(QUrl(QLatin1String(PageUrlPrefix) + THelpViewer::ContentsPage())); });
+            [this] { ShowPage(PageUrl(THelpViewer::ContentsPage())); });
     connect(BackButton, &QPushButton::clicked, PageView, &QTextBrowser::backward);
     connect(PageView, &QTextBrowser::backwardAvailable, BackButton, &QPushButton::setEnabled);
 }
@@ -110,11 +126,11 @@ QString THelpViewer::PageName(int context) {
 }
 
 bool THelpViewer::PageExists(const QString& page) {
-    return QFile::exists(QLatin1String(PagePrefix) + page);
+    return QFile::exists(PagePath(page));
 }
 
 QString THelpViewer::PageText(const QString& page) {
-    QFile file(QLatin1String(PagePrefix) + page);
+    QFile file(PagePath(page));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
@@ -143,7 +159,7 @@ bool THelpViewer::ShowInWindow(const QString& page) {
         return false;
     }
     THelpWindow& window = TopicWindow();
-    window.ShowPage(QUrl(QLatin1String(PageUrlPrefix) + page));
+    window.ShowPage(PageUrl(page));
     window.show();
     window.raise();
     window.activateWindow();

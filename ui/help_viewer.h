@@ -49,7 +49,8 @@ private:
 };
 
 // Shows the pages of the resource ":/help/": "contents.html" and one page per help context,
-// named after its number ("1014.html").
+// named after its number ("1014.html"). A translation's copies of them are in a folder named after
+// its language (":/help/de/").
 class THelpViewer {
 public:
     THelpViewer();

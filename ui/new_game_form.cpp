@@ -100,7 +100,7 @@ bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
 
 TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle("Start New Game");
+    setWindowTitle(tr("Start New Game"));
     setFont(WindowFont());
     setFixedSize(398, 241);
 
@@ -115,7 +115,7 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
     // games and the buttons.
     for (int k = 1; k <= MaxPlayers; ++k) {
         const int offset = RowPitch * (k - 1);
-        auto* label = new QLabel(QString("Player &%1").arg(k), this);
+        auto* label = new QLabel(tr("Player &%1").arg(k), this);
         label->setObjectName(QString("Label%1").arg(k));
         label->move(16, 24 + offset);
         label->adjustSize();
@@ -127,7 +127,7 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
         label->setBuddy(edit);
         PlayerEdits[k] = edit;
 
-        auto* check = new QCheckBox("Computer", this);
+        auto* check = new QCheckBox(tr("Computer"), this);
         check->setObjectName(QString("Computer%1").arg(k));
         check->setGeometry(208, 24 + offset, 73, 17);
         // The fallback sans-serif is wider than the designed face; the caption must not be cut.
@@ -135,7 +135,7 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
         ComputerChecks[k] = check;
     }
 
-    Label7 = new QLabel("&Number Of Games", this);
+    Label7 = new QLabel(tr("&Number Of Games"), this);
     Label7->setObjectName("Label7");
     Label7->move(16, 200);
     Label7->adjustSize();
@@ -154,11 +154,11 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
     NoOfGames->SetAssociate(NoOfGamesEdit);
 
     const bool buttonIcons = style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0;
-    OkButton = new QPushButton("OK", this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setObjectName("OkButton");
     OkButton->setGeometry(312, 8, 75, 25);
     OkButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel", this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
     CancelButton->setGeometry(312, 40, 75, 25);
     if (buttonIcons) {
@@ -167,7 +167,7 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
     }
     // After Cancel in the tab order, under it: every computer player of the series plays the best
     // possible game.
-    ExpertPlay = new QCheckBox("&Expert play", this);
+    ExpertPlay = new QCheckBox(tr("&Expert play"), this);
     ExpertPlay->setObjectName("ExpertPlay");
     ExpertPlay->setGeometry(312, 72, 75, 17);
     ExpertPlay->resize(std::max(ExpertPlay->width(), ExpertPlay->sizeHint().width()), ExpertPlay->height());

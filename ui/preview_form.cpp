@@ -45,14 +45,14 @@ struct TZoomChoice {
 };
 
 constexpr std::array<TZoomChoice, TPreviewForm::ZoomEntries> ZoomChoices{{
-    {"25%", 0.25},
-    {"50%", 0.5},
-    {"75%", 0.75},
-    {"100%", 1.0},
-    {"150%", 1.5},
-    {"200%", 2.0},
-    {"Full Page", 0.0},
-    {"Fit To Width", 0.0},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "25%"), 0.25},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "50%"), 0.5},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "75%"), 0.75},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "100%"), 1.0},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "150%"), 1.5},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "200%"), 2.0},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "Full Page"), 0.0},
+    {QT_TRANSLATE_NOOP("quintix::TPreviewForm", "Fit To Width"), 0.0},
 }};
 
 void SetError(QString* error, const QString& text) {
@@ -301,7 +301,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     Panel1->setObjectName("Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    Label1 = new QLabel("&Zoom", Panel1);
+    Label1 = new QLabel(tr("&Zoom"), Panel1);
     Label1->setObjectName("Label1");
     Label1->move(8, 14);
     Label1->adjustSize();
@@ -311,7 +311,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     ZoomList->setGeometry(45, 10, 94, 21);
     ZoomList->setMaxVisibleItems(ZoomEntries);
     for (const TZoomChoice& choice : ZoomChoices) {
-        ZoomList->addItem(choice.Text);
+        ZoomList->addItem(tr(choice.Text));
     }
     Label1->setBuddy(ZoomList);
 
@@ -324,12 +324,14 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
         button->setAutoDefault(false);
         return button;
     };
-    PrevButton = addButton("PrevButton", "Pre&vious", 149, look->standardIcon(QStyle::SP_ArrowLeft));
-    NextButton = addButton("NextButton", "&Next", 224, look->standardIcon(QStyle::SP_ArrowRight));
-    PrintButton = addButton("PrintButton", "&Print", 309, QIcon::fromTheme("document-print", PrinterIcon()));
-    CloseButton = addButton("CloseButton", "&Close", 394, look->standardIcon(QStyle::SP_DialogCloseButton));
+    PrevButton = addButton("PrevButton", tr("Pre&vious"), 149, look->standardIcon(QStyle::SP_ArrowLeft));
+    NextButton = addButton("NextButton", tr("&Next"), 224, look->standardIcon(QStyle::SP_ArrowRight));
+    PrintButton =
+        addButton("PrintButton", tr("&Print"), 309, QIcon::fromTheme("document-print", PrinterIcon()));
+    CloseButton =
+        addButton("CloseButton", tr("&Close"), 394, look->standardIcon(QStyle::SP_DialogCloseButton));
     SavePdfButton =
-        addButton("SavePdfButton", "Save P&DF...", 479, look->standardIcon(QStyle::SP_DialogSaveButton));
+        addButton("SavePdfButton", tr("Save P&DF..."), 479, look->standardIcon(QStyle::SP_DialogSaveButton));
     SavePdfButton->resize(90, 25);
     setTabOrder(ZoomList, PrevButton);
     setTabOrder(PrevButton, NextButton);
@@ -380,7 +382,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(SavePdfButton, &QPushButton::clicked, this, &TPreviewForm::SavePdfButtonClick);
     ShowPageInfo();
-    setWindowTitle("Print Preview");
+    setWindowTitle(tr("Print Preview"));
 }
 
 void TPreviewForm::ShowPages(const TReportPages& pages) {
@@ -421,8 +423,7 @@ void TPreviewForm::ShowPageInfo() {
     NextButton->setEnabled(PageNo < PageCount());
     PrintButton->setEnabled(PageCount() > 0);
     SavePdfButton->setEnabled(PageCount() > 0);
-    setWindowTitle(
-        QString("Print Preview - %1   Page %2 of %3").arg(Report.Title).arg(PageNo).arg(PageCount()));
+    setWindowTitle(tr("Print Preview - %1   Page %2 of %3").arg(Report.Title).arg(PageNo).arg(PageCount()));
 }
 
 void TPreviewForm::PrevButtonClick() {
@@ -480,8 +481,7 @@ qreal TPreviewForm::FittingZoom(TZoomEntry entry) const {
 }
 
 QString TPreviewForm::DefaultPdfPath() const {
-    const QString name =
-        (Report.Title.isEmpty() ? QStringLiteral("Quintix Score Sheet") : Report.Title) + ".pdf";
+    const QString name = (Report.Title.isEmpty() ? tr("Quintix Score Sheet") : Report.Title) + ".pdf";
     // The dialog cannot start in a folder that does not exist; it would offer the whole path.
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     return (documents.exists() ? documents : QDir::home()).filePath(name);

@@ -10,6 +10,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "ui/translations.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -23,6 +24,12 @@ class EConvertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Made apart from StrToInt: lupdate loses the namespace of a function whose result type is qualified
+// (std::int32_t), and would file the text under a context the program never asks.
+QString NotAnInteger(const QString& text) {
+    return TProbTestForm::tr("'%1' is not a valid integer value").arg(text);
+}
 
 // The whole text must be one 32-bit integer: an optional sign and decimal digits, with white space
 // allowed around them. Anything else, an empty box included, is refused with the text as typed.
@@ -46,7 +53,7 @@ std::int32_t StrToInt(const QString& text) {
         }
     }
     if (!valid) {
-        throw EConvertError(QString("'%1' is not a valid integer value").arg(text).toStdString());
+        throw EConvertError(NotAnInteger(text).toStdString());
     }
     return static_cast<std::int32_t>(negative ? -value : value);
 }
@@ -58,7 +65,7 @@ QString FormatProbability(double probability) {
     if (text == "-0.0000") {
         text.remove(0, 1);
     }
-    return text;
+    return text.replace('.', NumberLocale().decimalPoint());
 }
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
@@ -81,24 +88,24 @@ QLineEdit* AddEdit(QWidget* parent, const QString& name, int left, int top, int 
 TProbTestForm::TProbTestForm(QWidget* parent) : QWidget(parent) {
     setObjectName("ProbTestForm");
     setWindowFlags(Qt::Window);
-    setWindowTitle("ProbTestForm");
+    setWindowTitle(tr("ProbTestForm"));
     setFont(WindowFont());
     setGeometry(200, 105, 435, 300);
 
-    Label1 = AddLabel(this, "Label1", "Rolled", 32, 16);
+    Label1 = AddLabel(this, "Label1", tr("Rolled"), 32, 16);
     Rolled = AddEdit(this, "Rolled", 120, 8, 73);
-    Label2 = AddLabel(this, "Label2", "NoOfGroups", 32, 48);
+    Label2 = AddLabel(this, "Label2", tr("NoOfGroups"), 32, 48);
     NoOfGroups = AddEdit(this, "NoOfGroups", 120, 40, 73);
 
-    RandomInclusive = new QCheckBox("RandomInclusive", this);
+    RandomInclusive = new QCheckBox(tr("RandomInclusive"), this);
     RandomInclusive->setObjectName("RandomInclusive");
     RandomInclusive->setGeometry(248, 16, 97, 17);
     // The fallback sans-serif is wider than the designed face; the caption must not be cut.
     RandomInclusive->resize(std::max(RandomInclusive->width(), RandomInclusive->sizeHint().width()),
                             RandomInclusive->height());
 
-    Label3 = AddLabel(this, "Label3", "Needed", 32, 96);
-    Label4 = AddLabel(this, "Label4", "PossibleValues", 32, 136);
+    Label3 = AddLabel(this, "Label3", tr("Needed"), 32, 96);
+    Label4 = AddLabel(this, "Label4", tr("PossibleValues"), 32, 136);
     QLineEdit** needed[] = {&Needed1, &Needed2, &Needed3, &Needed4, &Needed5};
     QLineEdit** possible[] = {&PossibleValues1, &PossibleValues2, &PossibleValues3, &PossibleValues4,
                               &PossibleValues5};
@@ -109,12 +116,12 @@ TProbTestForm::TProbTestForm(QWidget* parent) : QWidget(parent) {
         *possible[slot] = AddEdit(this, QString("PossibleValues%1").arg(i), left, 128, 41);
     }
 
-    Label5 = AddLabel(this, "Label5", "Probability", 32, 176);
-    Probability = new QLabel("Probability", this);
+    Label5 = AddLabel(this, "Label5", tr("Probability", "the caption before the result"), 32, 176);
+    Probability = new QLabel(tr("Probability"), this);
     Probability->setObjectName("Probability");
     Probability->setGeometry(120, 176, 185, 13);
 
-    Button1 = new QPushButton("Calculate", this);
+    Button1 = new QPushButton(tr("Calculate"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(168, 224, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &TProbTestForm::Button1Click);

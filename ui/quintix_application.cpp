@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "ui/message_box.h"
+#include "ui/translations.h"
 
 namespace quintix {
 
@@ -14,7 +15,7 @@ bool TQuintixApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        TMessageBox::Error(activeWindow(), QString::fromStdString(error.what()));
+        TMessageBox::Error(activeWindow(), CoreText(error.what()));
     } catch (...) {
         TMessageBox::Error(activeWindow(), tr("An unexpected error occurred."));
     }

@@ -25,6 +25,7 @@
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
 #include "ui/summary_form.h"
+#include "ui/translations.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -126,7 +127,7 @@ QPushButton* TQuintixForm::AddButton(const char* name, const QString& caption, i
 }
 
 void TQuintixForm::CreateControls() {
-    Label3 = new QLabel("Pl&ayer:", this);
+    Label3 = new QLabel(tr("Pl&ayer:"), this);
     Label3->setObjectName("Label3");
     Layout.Place(Label3, QRect(16, 8, 32, 13), TScaledLayout::TFit::GrowToText);
     PlayerList = new QComboBox(this);
@@ -137,7 +138,7 @@ void TQuintixForm::CreateControls() {
     PlayerMessage = new QLabel(this);
     PlayerMessage->setObjectName("PlayerMessage");
     Layout.Place(PlayerMessage, QRect(216, 8, 185, 13));
-    Label2 = new QLabel("Roll:", this);
+    Label2 = new QLabel(tr("Roll:"), this);
     Label2->setObjectName("Label2");
     Layout.Place(Label2, QRect(424, 8, 21, 13), TScaledLayout::TFit::GrowToText);
     Roll = new QLabel(this);
@@ -179,24 +180,24 @@ void TQuintixForm::CreateControls() {
     connect(UpperScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::UpperScoresDblClick);
     connect(LowerScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::LowerScoresDblClick);
 
-    StartButton = AddButton("StartButton", "&New Game", 8, TButtonPicture::NewGame, 16, 1015,
+    StartButton = AddButton("StartButton", tr("&New Game"), 8, TButtonPicture::NewGame, 16, 1015,
                             &TQuintixForm::StartButtonClick);
-    RollButton = AddButton("RollButton", "&Roll Dice", 40, TButtonPicture::RollDice, 16, 1016,
+    RollButton = AddButton("RollButton", tr("&Roll Dice"), 40, TButtonPicture::RollDice, 16, 1016,
                            &TQuintixForm::RollButtonClick);
-    ScoreButton = AddButton("ScoreButton", "&Score", 72, TButtonPicture::Score, 16, 1017,
+    ScoreButton = AddButton("ScoreButton", tr("&Score"), 72, TButtonPicture::Score, 16, 1017,
                             &TQuintixForm::ScoreButtonClick);
-    PossibleButton = AddButton("PossibleButton", "&Possibilities", 104, TButtonPicture::Possibilities, 16,
+    PossibleButton = AddButton("PossibleButton", tr("&Possibilities"), 104, TButtonPicture::Possibilities, 16,
                                1018, &TQuintixForm::PossibleButtonClick);
-    SummaryButton = AddButton("SummaryButton", "S&eries", 136, TButtonPicture::Series, 16, 1019,
+    SummaryButton = AddButton("SummaryButton", tr("S&eries"), 136, TButtonPicture::Series, 16, 1019,
                               &TQuintixForm::SummaryButtonClick);
-    PrintButton = AddButton("PrintButton", "Prin&t", 168, TButtonPicture::Print, 16, 1020,
+    PrintButton = AddButton("PrintButton", tr("Prin&t"), 168, TButtonPicture::Print, 16, 1020,
                             &TQuintixForm::PrintButtonClick);
-    HelpButton =
-        AddButton("HelpButton", "&Help", 200, TButtonPicture::Help, 18, 1021, &TQuintixForm::HelpButtonClick);
-    ExitButton =
-        AddButton("ExitButton", "E&xit", 232, TButtonPicture::Exit, 18, 1022, &TQuintixForm::ExitButtonClick);
+    HelpButton = AddButton("HelpButton", tr("&Help"), 200, TButtonPicture::Help, 18, 1021,
+                           &TQuintixForm::HelpButtonClick);
+    ExitButton = AddButton("ExitButton", tr("E&xit"), 232, TButtonPicture::Exit, 18, 1022,
+                           &TQuintixForm::ExitButtonClick);
     // In the free space under Exit: the coach, who values every choice after a roll.
-    CoachButton = AddButton("CoachButton", "&Coach", 264, TButtonPicture::Coach, 16, 1023,
+    CoachButton = AddButton("CoachButton", tr("&Coach"), 264, TButtonPicture::Coach, 16, 1023,
                             &TQuintixForm::CoachButtonClick);
 
     for (int n = 1; n <= NoOfDice; ++n) {
@@ -269,7 +270,7 @@ bool TQuintixForm::SeriesInProgress() const {
 // does; with no series to lose it closes at once.
 void TQuintixForm::closeEvent(QCloseEvent* event) {
     if (!QuitConfirmed && SeriesInProgress() &&
-        !TMessageBox::Confirm(this, "Confirm", "Are you sure you want to quit?")) {
+        !TMessageBox::Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
         event->ignore();
         return;
     }
@@ -285,7 +286,8 @@ void TQuintixForm::showEvent(QShowEvent* event) {
 // A text too wide for its cell is drawn from the left and clipped, so its start stays readable.
 void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row,
                                  const QRect& rect, const TCell& cell) const {
-    const QString text = QString::fromStdString(cell.Text);
+    // The labels of column 0 come from the core in English.
+    const QString text = col == 0 ? CoreText(cell.Text) : QString::fromStdString(cell.Text);
     painter.save();
     const QFontMetrics metrics(grid.font());
     const int width = metrics.horizontalAdvance(text);
@@ -357,23 +359,24 @@ void TQuintixForm::ControlsChanged() {
 
 namespace {
 
+// Whole sentences, so that a translation can order the words its own way.
 QString MessageText(const TPlayerMessage& message, const QString& name) {
-    QString text;
     switch (message.Kind) {
         case TPlayerMessage::TKind::None:
             return {};
         case TPlayerMessage::TKind::YourTurn:
-            text = "It's your turn";
-            break;
+            return message.RollForOrder ? TQuintixForm::tr("It's your turn to roll for order")
+                                        : TQuintixForm::tr("It's your turn");
         case TPlayerMessage::TKind::PlayersTurn:
-            text = "It's " + name + "'s turn";
-            break;
+            return (message.RollForOrder ? TQuintixForm::tr("It's %1's turn to roll for order")
+                                         : TQuintixForm::tr("It's %1's turn"))
+                .arg(name);
         case TPlayerMessage::TKind::Winner:
-            return "The winner is " + name;
+            return TQuintixForm::tr("The winner is %1").arg(name);
         case TPlayerMessage::TKind::PreparingExpert:
-            return "Preparing expert play...";
+            return TQuintixForm::tr("Preparing expert play...");
     }
-    return message.RollForOrder ? text + " to roll for order" : text;
+    return {};
 }
 
 }  // namespace
@@ -403,12 +406,12 @@ void TQuintixForm::SetSummaryPlayers(const TPlayers& players) {
 }
 
 void TQuintixForm::RedrawSummary() {
-    SummaryDialog->SetCaption(QString::fromStdString(GameObject->SummaryCaption()));
+    SummaryDialog->SetCaption(CoreText(GameObject->SummaryCaption()));
     SummaryDialog->SeriesSummary->CellsChanged();
 }
 
 void TQuintixForm::ShowSummary(const std::string& caption) {
-    SummaryDialog->SetCaption(QString::fromStdString(caption));
+    SummaryDialog->SetCaption(CoreText(caption));
     SummaryDialog->open();
 }
 
@@ -476,7 +479,7 @@ void TQuintixForm::HelpButtonClick() {
 }
 
 void TQuintixForm::ExitButtonClick() {
-    if (TMessageBox::Confirm(this, "Confirm", "Are you sure you want to quit?")) {
+    if (TMessageBox::Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
         QuitConfirmed = true;
         if (!close()) {
             QuitConfirmed = false;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "ui/translations.h"
 #include "ui/window_look.h"
 
 namespace quintix {
@@ -20,11 +21,11 @@ constexpr int ItemHeight = 13;
 
 TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle("Score");
+    setWindowTitle(tr("Score"));
     setFont(WindowFont());
     setFixedSize(245, 218);
 
-    GroupBox1 = new QGroupBox("Scoring &Line", this);
+    GroupBox1 = new QGroupBox(tr("Scoring &Line"), this);
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(8, 8, 137, 202);
 
@@ -35,11 +36,11 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
     ScoringList->setUniformItemSizes(true);
     connect(ScoringList, &QListWidget::itemDoubleClicked, this, &TScoreForm::ScoringListDblClick);
 
-    ScoreButton = new QPushButton("&Score", this);
+    ScoreButton = new QPushButton(tr("&Score"), this);
     ScoreButton->setObjectName("ScoreButton");
     ScoreButton->setGeometry(160, 8, 75, 25);
     ScoreButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel", this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
     CancelButton->setGeometry(160, 40, 75, 25);
     if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0) {
@@ -53,7 +54,7 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
 void TScoreForm::Fill(const std::vector<std::string>& labels) {
     ScoringList->clear();
     for (const std::string& label : labels) {
-        auto* item = new QListWidgetItem(QString::fromStdString(label), ScoringList);
+        auto* item = new QListWidgetItem(CoreText(label), ScoringList);
         item->setSizeHint(QSize(0, ItemHeight));
     }
     // The dialog opens with the first open line selected, so that Enter alone scores it: the

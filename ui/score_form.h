@@ -20,7 +20,8 @@ class TScoreForm : public QDialog {
 public:
     explicit TScoreForm(QWidget* parent = nullptr);
 
-    // Replaces the list with the given labels, in order, and selects the first.
+    // Replaces the list with the given line labels (the core's English, shown translated), in order,
+    // and selects the first.
     void Fill(const std::vector<std::string>& labels);
 
     QGroupBox* GroupBox1;

@@ -8,6 +8,7 @@
 #include "game/player.h"
 #include "game/quintix_game.h"
 #include "ui/band_report.h"
+#include "ui/translations.h"
 
 namespace quintix {
 
@@ -62,7 +63,7 @@ TScoreReportForm::TScoreReportForm(const TQuintixGame& game, QWidget* parent) : 
     setObjectName("ScoreReportForm");
 
     ScoreSheetReport = new TBandReport("ScoreSheetReport", this);
-    ScoreSheetReport->Title = "Quintix Score Sheet";
+    ScoreSheetReport->Title = tr("Quintix Score Sheet");
     TPageSetup& setup = ScoreSheetReport->PageSetup;
     setup.PaperSize = DefaultPaperSize();
     setup.DefaultPrinterPaper = true;
@@ -94,7 +95,7 @@ TScoreReportForm::TScoreReportForm(const TQuintixGame& game, QWidget* parent) : 
 void TScoreReportForm::CreateHeader() {
     UpperHeader = UpperSection->AddBand("UpperHeader", TBandKind::Header, HeaderHeight);
     const QFont title = ReportFont(TitleFontSize, true);
-    UpperHeader->AddLabel("PlayerTitle", "Player:", QPointF(8, 8), title);
+    UpperHeader->AddLabel("PlayerTitle", tr("Player:"), QPointF(8, 8), title);
     PlayerLabel = UpperHeader->AddLabel("PlayerLabel", QString(), QPointF(80, 8), title);
     UpperHeader->AddShape("HeaderRule1", TShapeKind::HorizontalLine, HorizontalRule(40));
     UpperHeader->AddShape("HeaderRule2", TShapeKind::HorizontalLine, HorizontalRule(68));
@@ -181,7 +182,9 @@ void TScoreReportForm::SectionDetailNeedData(bool& moreData) {
     const TGrid grid = Section <= 2 ? TGrid::Upper : Section <= 4 ? TGrid::Lower : TGrid::Total;
     for (int c = 0; c <= NoOfGameColumns; ++c) {
         const TCell cell = Game.Cell(grid, scoreIndex, c, RowNo, /*noPossible=*/true);
-        (c == 0 ? UpperLabel : UpperValues[c])->SetCaption(QString::fromStdString(cell.Text));
+        // The labels of column 0 come from the core in English.
+        (c == 0 ? UpperLabel : UpperValues[c])
+            ->SetCaption(c == 0 ? CoreText(cell.Text) : QString::fromStdString(cell.Text));
     }
     moreData = Section >= 1 && Section <= NoOfSections &&
                RowNo <= LastRowOfSection[static_cast<std::size_t>(Section - 1)];

@@ -25,7 +25,7 @@ constexpr int RowHeight = 15;
 
 TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(parent), Game(game) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle("Series Summary");
+    setWindowTitle(tr("Series Summary"));
     setFont(WindowFont());
     setFixedSize(451, 197);
 
@@ -47,7 +47,7 @@ TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(
     SeriesSummary->SetCellText([this](int col, int row) { return CellText(col, row); });
     SeriesSummary->setAccessibleName("Standings");
 
-    OKButton = new QPushButton("OK", this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName("OKButton");
     OKButton->setGeometry(188, 156, 75, 25);
     OKButton->setDefault(true);
@@ -67,12 +67,13 @@ void TSummaryForm::SetCaption(const QString& caption) {
 }
 
 QString TSummaryForm::CellText(int col, int row) const {
-    static const std::array<const char*, SummaryCols> titles{"", "Game Total", "Bonus Total", "Grand Total"};
+    static const std::array<const char*, SummaryCols> titles{
+        "", QT_TR_NOOP("Game Total"), QT_TR_NOOP("Bonus Total"), QT_TR_NOOP("Grand Total")};
     if (col < 0 || col >= SummaryCols || row < 0 || row >= SummaryRows) {
         return {};
     }
     if (row == 0) {
-        return titles[static_cast<std::size_t>(col)];
+        return tr(titles[static_cast<std::size_t>(col)]);
     }
     // Positions beyond the players of the series may still hold an earlier series' names.
     if (row > Game.NoOfPlayers()) {

@@ -1,0 +1,560 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The number of outcomes is too large to count in 32-bit integers</source>
+        <translation>Die Zahl der Ausgänge ist zu groß, um sie in 32-Bit-Ganzzahlen zu zählen</translation>
+    </message>
+    <message>
+        <source>The factorial of a number above 12 does not fit in 32-bit integers</source>
+        <translation>Die Fakultät einer Zahl über 12 passt nicht in 32-Bit-Ganzzahlen</translation>
+    </message>
+    <message>
+        <source>Number of groups must be 1 to 5</source>
+        <translation>Die Zahl der Gruppen muss zwischen 1 und 5 liegen</translation>
+    </message>
+    <message>
+        <source>Number of dice rolled must not be negative</source>
+        <translation>Die Zahl der geworfenen Würfel darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>Dice needed by a group must not be negative</source>
+        <translation>Die Würfel, die eine Gruppe braucht, dürfen nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>Too many dice in combination</source>
+        <translation>Zu viele Würfel in der Kombination</translation>
+    </message>
+    <message>
+        <source>At most 12 dice can be counted</source>
+        <translation>Es lassen sich höchstens 12 Würfel zählen</translation>
+    </message>
+    <message>
+        <source>Series Summary</source>
+        <translation>Serienübersicht</translation>
+    </message>
+    <message>
+        <source>Initial Order</source>
+        <translation>Startreihenfolge</translation>
+    </message>
+    <message>
+        <source>Aces</source>
+        <translation>Einser</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Zweier</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Dreier</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Vierer</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Fünfer</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Sechser</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Upper Total</source>
+        <translation>Summe oben</translation>
+    </message>
+    <message>
+        <source>3 Of A Kind</source>
+        <translation>Dreierpasch</translation>
+    </message>
+    <message>
+        <source>4 Of A Kind</source>
+        <translation>Viererpasch</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Kleine Straße</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Große Straße</translation>
+    </message>
+    <message>
+        <source>Quintix</source>
+        <translation>Quintix</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Lower Total</source>
+        <translation>Summe unten</translation>
+    </message>
+    <message>
+        <source>Game Total</source>
+        <translation>Spielsumme</translation>
+    </message>
+    <message>
+        <source>Quintix Bonus</source>
+        <translation>Quintix-Bonus</translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation>Endsumme</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>There are no pages to print.</source>
+        <translation>Es gibt keine Seiten zu drucken.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be opened.</source>
+        <translation>Der Drucker „%1“ ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer &quot;%1&quot; reported an error.</source>
+        <translation>Drucken fehlgeschlagen: Der Drucker „%1“ hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>There are no pages to save.</source>
+        <translation>Es gibt keine Seiten zu speichern.</translation>
+    </message>
+    <message>
+        <source>the pages could not be made into a PDF</source>
+        <translation>aus den Seiten ließ sich kein PDF erstellen</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Die PDF-Datei „%1“ ließ sich nicht schreiben: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TCoachForm</name>
+    <message>
+        <source>Score %1</source>
+        <translation>%1 eintragen</translation>
+    </message>
+    <message>
+        <source>Roll die %1 again</source>
+        <translation>Würfel %1 neu werfen</translation>
+    </message>
+    <message>
+        <source>Roll dice %1 and %2 again</source>
+        <translation>Würfel %1 und %2 neu werfen</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Trainer</translation>
+    </message>
+    <message>
+        <source>Preparing the coach: %p%</source>
+        <translation>Der Trainer wird vorbereitet: %p %</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Wahl</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Erwartete Summe</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Points given away this game</source>
+        <translation>In diesem Spiel verschenkte Punkte</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Start a new game, and the coach will help.</source>
+        <translation>Beginnen Sie eine neue Serie, dann hilft der Trainer.</translation>
+    </message>
+    <message>
+        <source>%1 rolls for the order of play; there is nothing to choose.</source>
+        <translation>%1 würfelt um die Reihenfolge; es gibt nichts zu entscheiden.</translation>
+    </message>
+    <message>
+        <source>%1 is on turn. The choices show after each roll.</source>
+        <translation>%1 ist am Zug. Die Möglichkeiten erscheinen nach jedem Wurf.</translation>
+    </message>
+    <message>
+        <source>%1 has rolled. The choices show once the coach is ready.</source>
+        <translation>%1 hat gewürfelt. Die Möglichkeiten erscheinen, sobald der Trainer bereit ist.</translation>
+    </message>
+    <message>
+        <source>%1, after roll %2 of 3. Grand total so far: %3.</source>
+        <translation>%1, nach Wurf %2 von 3. Punkte bisher: %3.</translation>
+    </message>
+    <message>
+        <source>The series is over.</source>
+        <translation>Die Serie ist zu Ende.</translation>
+    </message>
+    <message>
+        <source>Best: roll the framed dice again.</source>
+        <translation>Am besten: die umrahmten Würfel neu werfen.</translation>
+    </message>
+    <message>
+        <source>Best: %1.</source>
+        <translation>Am besten: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::THelpSystem</name>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>Was ist &amp;das?</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::THelpWindow</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>Quintix Help</source>
+        <translation>Quintix-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TNewGameForm</name>
+    <message>
+        <source>Start New Game</source>
+        <translation>Neue Serie beginnen</translation>
+    </message>
+    <message>
+        <source>Player &amp;%1</source>
+        <translation>Spieler &amp;%1</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Number Of Games</source>
+        <translation>&amp;Anzahl der Spiele</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Expert play</source>
+        <translation>&amp;Experte</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TPreviewForm</name>
+    <message>
+        <source>25%</source>
+        <translation>25 %</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>150%</source>
+        <translation>150 %</translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation>200 %</translation>
+    </message>
+    <message>
+        <source>Full Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Fit To Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>Zu&amp;rück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Save P&amp;DF...</source>
+        <translation>Als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print Preview - %1   Page %2 of %3</source>
+        <translation>Druckvorschau - %1   Seite %2 von %3</translation>
+    </message>
+    <message>
+        <source>Quintix Score Sheet</source>
+        <translation>Quintix-Punkteblatt</translation>
+    </message>
+    <message>
+        <source>No printer is available. Use Save PDF to keep the score sheets.</source>
+        <translation>Es ist kein Drucker verfügbar. Mit „Als PDF“ lassen sich die Punkteblätter aufbewahren.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TProbTestForm</name>
+    <message>
+        <source>ProbTestForm</source>
+        <translation>Wahrscheinlichkeitstest</translation>
+    </message>
+    <message>
+        <source>Rolled</source>
+        <translation>Gewürfelt</translation>
+    </message>
+    <message>
+        <source>NoOfGroups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>RandomInclusive</source>
+        <translation>Zufall inklusive</translation>
+    </message>
+    <message>
+        <source>Needed</source>
+        <translation>Benötigt</translation>
+    </message>
+    <message>
+        <source>PossibleValues</source>
+        <translation>Augenzahlen</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <comment>the caption before the result</comment>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TQuintixApplication</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TQuintixForm</name>
+    <message>
+        <source>Pl&amp;ayer:</source>
+        <translation>Na&amp;me:</translation>
+    </message>
+    <message>
+        <source>Roll:</source>
+        <translation>Wurf:</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neue Serie</translation>
+    </message>
+    <message>
+        <source>&amp;Roll Dice</source>
+        <translation>&amp;Würfeln</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Eintragen</translation>
+    </message>
+    <message>
+        <source>&amp;Possibilities</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>S&amp;eries</source>
+        <translation>&amp;Serie</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Trainer</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Möchten Sie Quintix wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>It&apos;s your turn to roll for order</source>
+        <translation>Sie würfeln um die Reihenfolge</translation>
+    </message>
+    <message>
+        <source>It&apos;s your turn</source>
+        <translation>Sie sind am Zug</translation>
+    </message>
+    <message>
+        <source>It&apos;s %1&apos;s turn to roll for order</source>
+        <translation>%1 würfelt um die Reihenfolge</translation>
+    </message>
+    <message>
+        <source>It&apos;s %1&apos;s turn</source>
+        <translation>%1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>The winner is %1</source>
+        <translation>Gewonnen hat %1</translation>
+    </message>
+    <message>
+        <source>Preparing expert play...</source>
+        <translation>Expertenspiel wird vorbereitet...</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TScoreForm</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte eintragen</translation>
+    </message>
+    <message>
+        <source>Scoring &amp;Line</source>
+        <translation>Freie &amp;Zeilen</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Eintragen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TScoreReportForm</name>
+    <message>
+        <source>Quintix Score Sheet</source>
+        <translation>Quintix-Punkteblatt</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TSummaryForm</name>
+    <message>
+        <source>Series Summary</source>
+        <translation>Serienübersicht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Game Total</source>
+        <translation>Spielsumme</translation>
+    </message>
+    <message>
+        <source>Bonus Total</source>
+        <translation>Bonussumme</translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation>Endsumme</translation>
+    </message>
+</context>
+</TS>

@@ -9,10 +9,15 @@
 namespace quintix {
 
 QString DieSpokenName(int number, int face, bool marked) {
-    static const std::array<const char*, 7> faces{"no value", "one", "two", "three", "four", "five", "six"};
+    static const std::array<const char*, 7> faces{
+        QT_TRANSLATE_NOOP("quintix::TDiePanel", "no value"), QT_TRANSLATE_NOOP("quintix::TDiePanel", "one"),
+        QT_TRANSLATE_NOOP("quintix::TDiePanel", "two"),      QT_TRANSLATE_NOOP("quintix::TDiePanel", "three"),
+        QT_TRANSLATE_NOOP("quintix::TDiePanel", "four"),     QT_TRANSLATE_NOOP("quintix::TDiePanel", "five"),
+        QT_TRANSLATE_NOOP("quintix::TDiePanel", "six")};
     const char* faceName = faces[static_cast<std::size_t>(face >= 1 && face <= 6 ? face : 0)];
-    const QString name = QStringLiteral("Die %1: %2").arg(number).arg(QLatin1String(faceName));
-    return marked ? name + QStringLiteral(", marked to roll again") : name;
+    const QString spokenFace = TDiePanel::tr(faceName);
+    return marked ? TDiePanel::tr("Die %1: %2, marked to roll again").arg(number).arg(spokenFace)
+                  : TDiePanel::tr("Die %1: %2").arg(number).arg(spokenFace);
 }
 
 namespace {

@@ -46,9 +46,9 @@ QAccessibleInterface* MainWindowAccessible(const QString& /*className*/, QObject
 // What italics and the highlight tell a sighted player about a score cell, in words.
 QString ScoreCellNote(const TCell& cell) {
     if (cell.Highlighted) {
-        return QStringLiteral("just scored");
+        return TQuintixForm::tr("just scored");
     }
-    return cell.Italic && !cell.Text.empty() ? QStringLiteral("possible value") : QString();
+    return cell.Italic && !cell.Text.empty() ? TQuintixForm::tr("possible value") : QString();
 }
 
 }  // namespace
@@ -172,11 +172,11 @@ void TQuintixForm::CreateControls() {
             return ScoreCellNote(GameObject->ShownCell(which, col, row));
         });
         grid->SetColumnTitle(
-            [](int col) { return col > 0 ? QStringLiteral("Game %1").arg(col) : QString(); });
+            [](int col) { return col > 0 ? TQuintixForm::tr("Game %1").arg(col) : QString(); });
     }
-    UpperScores->setAccessibleName("Upper section");
-    LowerScores->setAccessibleName("Lower section");
-    TotalScores->setAccessibleName("Totals");
+    UpperScores->setAccessibleName(tr("Upper section"));
+    LowerScores->setAccessibleName(tr("Lower section"));
+    TotalScores->setAccessibleName(tr("Totals"));
     connect(UpperScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::UpperScoresDblClick);
     connect(LowerScores, &TDrawGrid::CellDoubleClicked, this, &TQuintixForm::LowerScoresDblClick);
 

@@ -45,7 +45,7 @@ TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(
         SeriesSummaryDrawCell(painter, col, row, rect);
     });
     SeriesSummary->SetCellText([this](int col, int row) { return CellText(col, row); });
-    SeriesSummary->setAccessibleName("Standings");
+    SeriesSummary->setAccessibleName(tr("Standings"));
 
     OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName("OKButton");

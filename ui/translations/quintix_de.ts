@@ -235,6 +235,45 @@
     </message>
 </context>
 <context>
+    <name>quintix::TDiePanel</name>
+    <message>
+        <source>no value</source>
+        <translation>ohne Augenzahl</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>eins</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sechs</translation>
+    </message>
+    <message>
+        <source>Die %1: %2, marked to roll again</source>
+        <translation>Würfel %1: %2, zum Neuwürfeln markiert</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Würfel %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>quintix::THelpSystem</name>
     <message>
         <source>&amp;What&apos;s This?</source>
@@ -503,6 +542,30 @@
         <source>Preparing expert play...</source>
         <translation>Expertenspiel wird vorbereitet...</translation>
     </message>
+    <message>
+        <source>just scored</source>
+        <translation>soeben eingetragen</translation>
+    </message>
+    <message>
+        <source>possible value</source>
+        <translation>möglicher Wert</translation>
+    </message>
+    <message>
+        <source>Game %1</source>
+        <translation>Spiel %1</translation>
+    </message>
+    <message>
+        <source>Upper section</source>
+        <translation>Oberer Teil</translation>
+    </message>
+    <message>
+        <source>Lower section</source>
+        <translation>Unterer Teil</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
 </context>
 <context>
     <name>quintix::TScoreForm</name>
@@ -555,6 +618,10 @@
     <message>
         <source>Grand Total</source>
         <translation>Endsumme</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Tabelle</translation>
     </message>
 </context>
 </TS>

@@ -62,10 +62,10 @@ int main(int argc, char** argv) {
     probTest.show();
     probTest.Rolled->setText("5");
     probTest.NoOfGroups->setText("2");
-    probTest.Needed1->setText("3");
-    probTest.Needed2->setText("2");
-    probTest.PossibleValues1->setText("6");
-    probTest.PossibleValues2->setText("5");
+    probTest.NeededEdits[1]->setText("3");
+    probTest.NeededEdits[2]->setText("2");
+    probTest.PossibleValuesEdits[1]->setText("6");
+    probTest.PossibleValuesEdits[2]->setText("5");
     probTest.Button1Click();
     probTest.Rolled->setText("x");  // the error path too, answered without a person
     probTest.Button1Click();

@@ -31,17 +31,10 @@ public:
     QLineEdit* NoOfGroups;
     QCheckBox* RandomInclusive;
     QLabel* Label3;
-    QLineEdit* Needed1;
-    QLineEdit* Needed2;
-    QLineEdit* Needed3;
-    QLineEdit* Needed4;
-    QLineEdit* Needed5;
     QLabel* Label4;
-    QLineEdit* PossibleValues1;
-    QLineEdit* PossibleValues2;
-    QLineEdit* PossibleValues3;
-    QLineEdit* PossibleValues4;
-    QLineEdit* PossibleValues5;
+    // The boxes of group i, Needed<i> and PossibleValues<i>.
+    OneBased<QLineEdit*, MaxGroups> NeededEdits{};
+    OneBased<QLineEdit*, MaxGroups> PossibleValuesEdits{};
     QLabel* Label5;
     QLabel* Probability;
     QPushButton* Button1;
@@ -51,9 +44,6 @@ private:
     void Calculate();
     // What the application's top-level error handling does with an error: shows its message.
     void HandleException(const std::exception& error);
-
-    OneBased<QLineEdit*, MaxGroups> NeededEdits{};
-    OneBased<QLineEdit*, MaxGroups> PossibleValuesEdits{};
 };
 
 }  // namespace quintix

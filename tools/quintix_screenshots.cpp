@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTextStream>
-#include <deque>
 
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
@@ -17,21 +17,6 @@
 #include "ui/summary_form.h"
 
 namespace {
-
-class TListedDice : public quintix::IRandomSource {
-public:
-    explicit TListedDice(std::deque<int> faces) : Faces(std::move(faces)) {}
-    int Next36() override {
-        const int face = Faces.empty() ? 1 : Faces.front();
-        if (!Faces.empty()) {
-            Faces.pop_front();
-        }
-        return face - 1;
-    }
-
-private:
-    std::deque<int> Faces;
-};
 
 bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);
@@ -52,7 +37,7 @@ int main(int argc, char** argv) {
     }
 
     using namespace quintix;
-    TListedDice dice({4, 2, 5, 3, 6, 3, 3, 3, 5, 5});
+    TScriptedRandom dice({4, 2, 5, 3, 6, 3, 3, 3, 5, 5});
     TVirtualClock clock;
     TQuintixForm form(&dice, &clock);
     form.show();

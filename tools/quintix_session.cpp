@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTextStream>
 
+#include "game/play_until_idle.h"
 #include "game/random_source.h"
 #include "game/virtual_clock.h"
 #include "ui/help_system.h"
@@ -40,17 +41,10 @@ int main(int argc, char** argv) {
     form.NewGameForm().Fill(contents);
     form.NewGameForm().accept();
 
-    int steps = 0;
-    for (; steps < 100000; ++steps) {
-        if (form.SummaryForm().isVisible()) {
-            form.SummaryForm().accept();
-        } else if (!clock.RunNext()) {
-            break;
-        }
-        if (steps % 50 == 0) {
-            QApplication::processEvents();
-        }
-    }
+    const std::int64_t steps = PlayUntilIdle(form.Game(), clock, 100000, [&form] {
+        form.SummaryForm().accept();
+        QApplication::processEvents();
+    });
     const bool ended = form.Game().Phase() == TPhase::SeriesOver;
 
     form.SummaryButtonClick();

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "game/quintix_game.h"
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
-#include "tests/support/scripted_dice.h"
 
 namespace quintix::testing {
 
@@ -38,7 +38,7 @@ struct TEntry {
 class GameTest : public ::testing::Test {
 protected:
     GameTest() : Game(View, Clock, Dice) { Game.WindowShown(); }
-    ~GameTest() override { EXPECT_FALSE(Dice.RanOut) << "the dice script ran out"; }
+    ~GameTest() override { EXPECT_FALSE(Dice.RanOut()) << "the dice script ran out"; }
 
     void StartSeries(std::initializer_list<TEntry> entries, int games = 1) {
         TNewGameContents form;
@@ -78,7 +78,7 @@ protected:
 
     TRecordingView View;
     TVirtualClock Clock;
-    TScriptedDice Dice;
+    TScriptedRandom Dice;
     TQuintixGame Game;
 };
 

@@ -8,7 +8,6 @@ namespace quintix {
 namespace {
 
 using testing::TRecordingView;
-using testing::TScriptedDice;
 
 // Two players in the middle of game 2; the player on turn sits in position 2 but owns row 1 of
 // the sheets, so a mix-up of position and ScoreIndex shows.
@@ -54,7 +53,7 @@ protected:
 
     TRecordingView View;
     TVirtualClock Clock;
-    TScriptedDice Dice;
+    TScriptedRandom Dice;
     TQuintixGame Game_;
     TGameState S;
 };
@@ -175,7 +174,7 @@ TEST_F(ScoreLineTest, PossibleValuesShowOnlyOnTheSheetOnTurnAndNeverInTotals) {
 TEST(QuintixGameStart, StartsWithNoPlayersAndZeroedSheets) {
     TRecordingView view;
     TVirtualClock clock;
-    TScriptedDice dice;
+    TScriptedRandom dice;
     const TQuintixGame game(view, clock, dice);
     const TGameState& s = game.State();
     EXPECT_EQ(s.NoOfPlayers, 0);

@@ -9,8 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
-#include "tests/support/scripted_dice.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"
@@ -26,7 +26,7 @@ namespace quintix::testing {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    TScriptedDice* Dice = nullptr;
+    TScriptedRandom* Dice = nullptr;
     TVirtualClock* Clock = nullptr;
     TQuintixForm* Form = nullptr;
 
@@ -90,7 +90,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        Dice = new TScriptedDice;
+        Dice = new TScriptedRandom;
         Clock = new TVirtualClock;
         Form = new TQuintixForm(Dice, Clock);
         Form->show();

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tools/game_monkey.h"
+#include "fuzzing/game_monkey.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     quintix::TByteMonkeyInput input(data, size);

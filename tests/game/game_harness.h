@@ -9,6 +9,7 @@
 #include "game/quintix_game.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
+#include "tests/support/series.h"
 
 namespace quintix::testing {
 
@@ -27,11 +28,6 @@ public:
     int SummaryRedraws = 0;
     TPlayers SummaryPlayers;
     std::vector<std::string> SummaryShowings;
-};
-
-struct TEntry {
-    std::string Name;
-    bool Computer = false;
 };
 
 // A game on a virtual clock with scripted dice.

@@ -65,8 +65,8 @@ struct TMonkeyFigures {
 
 // Plays a game on a virtual clock as a person and the clock could: each step applies one event
 // chosen by the input among those possible at that moment (enabled controls only, and the open
-// dialogs' answers), then checks the game's invariants. Violations go to the handler, one message
-// each; the game goes on after a violation.
+// dialogs' answers), then checks the game's invariants and, against rules written afresh here,
+// every score and total. Violations go to the handler, one message each; the game goes on.
 class TGameMonkey {
 public:
     explicit TGameMonkey(IMonkeyInput& input, TMonkeyOptions options = {});

@@ -79,6 +79,10 @@ void TCheckedGame::Check() {
         {c.ScoreEnabled == c.PossibleEnabled && (!c.ScoreEnabled || (person && roll >= 1)),
          "Score or Possibilities are on out of a person's turn"},
         {!c.RollEnabled || (person && roll < MaxRolls), "Roll Dice is on out of a person's turn"},
+        // Once a roll of the turn has landed, Roll Dice rolls the marked dice and nothing else.
+        {!s.TurnRolled || c.RollEnabled == (landed == NoOfDice && s.SelectedCount > 0),
+         "Roll Dice is on with no die marked, or off with one"},
+        {landed < NoOfDice || framed == s.SelectedCount, "the frames shown are not the dice marked"},
         {!s.ShowPossible || roll >= 1, "the possible values show before the first roll"},
         {s.Phase != TPhase::Playing || roll != 0 ||
              (landed + framed == 0 && !c.ScoreEnabled && !s.ShowPossible),

@@ -329,6 +329,7 @@ struct TGameMonkey::TImpl {
     void AimedDblClick();
     void ExpectScored(std::int64_t linesBefore, const char* how);
     void PlayComputerSeries(const TGameState& before, const TNewGameContents& form, std::uint32_t seed);
+    bool PlayToSeriesEnd();
     int Pick(std::uint32_t bound) { return static_cast<int>(Input.Pick(bound)); }
     void Count() { Figures.Checks = Main.Checks + OtherChecks; }
 
@@ -636,6 +637,38 @@ void TGameMonkey::TImpl::PlayComputerSeries(const TGameState& before, const TNew
     ++Figures.ComputerSeriesPlayed;
 }
 
+// A person who rolls once a turn and scores the first open line; the computer players and the
+// clock go on by themselves. A series with people must end so too.
+bool TGameMonkey::TImpl::PlayToSeriesEnd() {
+    NewGameOpen = ScoreOpen = false;
+    const TGameState& s = Main.State();
+    const std::int64_t limit = std::int64_t{s.NoOfPlayers} * (s.NoOfGames * TurnsPerGame + 1) * 30 + 100;
+    for (std::int64_t step = 0; step < limit && s.Phase != TPhase::NoSeries; ++step) {
+        if (s.Summary != TSummaryState::Closed) {
+            Main.Doing("closing the summary");
+            Main.CloseSummary();
+        } else if (s.Controls.ScoreEnabled) {
+            Main.Doing("scoring the first open line");
+            Main.Game.Score(Main.Game.OpenLines().front());
+        } else if (s.Controls.RollEnabled) {
+            Main.Doing("Roll Dice");
+            Oracle.Press();
+        } else {
+            Main.Doing("waiting for the next step");
+            if (!Main.Clock.RunNext()) {
+                break;
+            }
+        }
+        Main.Check();
+    }
+    const bool ended =
+        s.Phase == TPhase::SeriesOver && !Main.Clock.Pending() && s.Summary == TSummaryState::Closed;
+    Main.Expect(ended || s.Phase == TPhase::NoSeries, "a series played on did not end: it stands at game ",
+                s.CurrentGame, ", turn ", s.Turn, ", position ", s.CurrentPlayer);
+    Count();
+    return ended;
+}
+
 TGameMonkey::TGameMonkey(IMonkeyInput& input, TMonkeyOptions options)
     : Impl(std::make_unique<TImpl>(input, options)) {}
 
@@ -647,6 +680,18 @@ void TGameMonkey::OnViolation(std::function<void(const std::string&)> handler) {
 
 void TGameMonkey::Step() {
     Impl->Step();
+}
+
+void TGameMonkey::StartSeries() {
+    Impl->OpenNewGame();
+    Impl->NewGameOpen = false;
+    Impl->Accept(Impl->RandomForm());
+    Impl->Main.Check();
+    Impl->Count();
+}
+
+bool TGameMonkey::PlayToSeriesEnd() {
+    return Impl->PlayToSeriesEnd();
 }
 
 const TMonkeyFigures& TGameMonkey::Figures() const {

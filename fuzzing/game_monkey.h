@@ -76,6 +76,11 @@ public:
 
     void OnViolation(std::function<void(const std::string&)> handler);
     void Step();
+    // Opens the new game dialog and starts a series the input describes.
+    void StartSeries();
+    // Plays on as a plain person would (Roll Dice once a turn, the first open line), closing every
+    // dialog, until the series is over; reports it if the series does not end. True at its end.
+    bool PlayToSeriesEnd();
 
     const TMonkeyFigures& Figures() const;
     const TGameState& State() const;

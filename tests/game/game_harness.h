@@ -14,18 +14,13 @@
 namespace quintix::testing {
 
 // Records what the game asked of its windows.
-class TRecordingView : public IGameView {
+class TRecordingView : public TNullView {
 public:
     void RedrawScores() override { ++ScoreRedraws; }
-    void ShowDice() override { ++DiceShown; }
-    void ControlsChanged() override {}
     void SetSummaryPlayers(const TPlayers& players) override { SummaryPlayers = players; }
-    void RedrawSummary() override { ++SummaryRedraws; }
     void ShowSummary(const std::string& caption) override { SummaryShowings.push_back(caption); }
 
     int ScoreRedraws = 0;
-    int DiceShown = 0;
-    int SummaryRedraws = 0;
     TPlayers SummaryPlayers;
     std::vector<std::string> SummaryShowings;
 };
@@ -36,16 +31,9 @@ protected:
     GameTest() : Game(View, Clock, Dice) { Game.WindowShown(); }
     ~GameTest() override { EXPECT_FALSE(Dice.RanOut()) << "the dice script ran out"; }
 
-    void StartSeries(std::initializer_list<TEntry> entries, int games = 1) {
-        TNewGameContents form;
-        int row = 1;
-        for (const TEntry& entry : entries) {
-            form.Rows[row++] = {entry.Name, entry.Computer};
-        }
-        form.NoOfGames = games;
-        Game.StartSeries(form);
+    void StartSeries(std::initializer_list<TEntry> players, int games = 1) {
+        Game.StartSeries(SeriesOf(players, games));
     }
-
     const TGameState& S() const { return Game.State(); }
     std::vector<int> Faces() const {
         std::vector<int> faces;
@@ -68,9 +56,6 @@ protected:
         Game.Roll();
         Clock.AdvanceBy(250 * static_cast<int>(faces.size()));
     }
-
-    // The score dialog's first item, as Enter on the freshly filled dialog would choose.
-    void ScoreFirstOpenLine() { Game.Score(Game.OpenLines().front()); }
 
     TRecordingView View;
     TVirtualClock Clock;

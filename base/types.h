@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "base/one_based.h"
@@ -49,6 +50,11 @@ struct TGameScore {
 
     bool operator==(const TGameScore&) const = default;
 };
+
+// Whether a line of the sheet holds a score, 0 included.
+constexpr bool IsScored(const TGameScore& sheet, int line) {
+    return sheet.Lines[static_cast<std::size_t>(line)] != NoValue;
+}
 
 // Sheets addressed as Scores[ScoreIndex][Game], never by play position.
 using TScores = OneBased<OneBased<TGameScore, MaxGames>, MaxPlayers>;

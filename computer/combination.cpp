@@ -1,11 +1,11 @@
 #include "computer/combination.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <limits>
 
 #include "base/translatable.h"
-#include "computer/int_math.h"
 
 namespace quintix {
 
@@ -25,8 +25,8 @@ std::int32_t FactorialOf(std::int32_t n) {
     return Factorials[static_cast<std::size_t>(n)];
 }
 
-// The counts have always been 32-bit products. Each step is taken in 64 bits and refused when it
-// leaves the 32-bit range, so every count that fits is the same as before and none wraps around.
+// The counts are 32-bit products. Each step is taken in 64 bits and refused when it leaves the
+// 32-bit range, so no count wraps around and every one that fits is exact.
 std::int32_t CheckedProduct(std::int32_t a, std::int32_t b) {
     const std::int64_t product = std::int64_t{a} * std::int64_t{b};
     if (product < std::numeric_limits<std::int32_t>::min() ||
@@ -45,9 +45,8 @@ struct TPartition {
     int Count = 0;
 };
 
-// The outcomes of one pattern: group sizes plus one partition of the free dice. The steps keep their
-// order and their truncating divisions so that every count stays what the computer player has
-// always been given.
+// The outcomes of one pattern: group sizes plus one partition of the free dice. The steps keep this
+// order and their truncating divisions: the computer player's estimates rest on exactly these counts.
 std::int32_t PatternCount(const TCombination& pattern, const TGroupSizes& sizes, const TPartition& free) {
     const int groups = pattern.NoOfGroups;
     std::int32_t count = 1;
@@ -96,7 +95,7 @@ bool NextPartition(TPartition& partition) {
     std::int32_t left = partition.Count - last + 1;
     partition.Count = last;
     while (left > 0) {
-        const std::int32_t part = Min(partition.Parts[partition.Count], left);
+        const std::int32_t part = std::min(partition.Parts[partition.Count], left);
         ++partition.Count;
         partition.Parts[partition.Count] = part;
         left -= part;

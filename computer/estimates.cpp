@@ -1,7 +1,6 @@
 #include "computer/estimates.h"
 
 #include "computer/combination.h"
-#include "computer/int_math.h"
 
 // Each estimator builds its patterns one on top of the other on a single TCombination: a field keeps
 // its value until a step sets it again, and each Probability call clears Needed beyond NoOfGroups.
@@ -68,7 +67,7 @@ double KindChance(std::int32_t t, std::int32_t k, bool TwoRolls) {
             double s = 0.0;
             if (i + k <= 2) {
                 // Another face shows more dice than the kept one then has, and the player switches to it.
-                for (std::int32_t j = i + k + 1; j <= Min(t, 5 - k - i); ++j) {
+                for (std::int32_t j = i + k + 1; j <= std::min(t, 5 - k - i); ++j) {
                     pattern.Needed[2] = j;
                     const double q = pattern.Probability();
                     if (j < t) {
@@ -137,7 +136,7 @@ double FullHouseChance(std::int32_t k, bool TwoPairs, bool TwoRolls) {
     for (std::int32_t i = 0; i <= 5 - k; ++i) {
         pattern.NoOfGroups = 6 - k - i;
         pattern.Needed[1] = i;
-        e = e + pattern.Probability() * FullHouseChance(Min(i + k, 3), false, false);
+        e = e + pattern.Probability() * FullHouseChance(std::min(i + k, 3), false, false);
     }
     if (k == 1) {
         // The last pass above had one group, so the engine has cleared Needed[2..5]: with j of 2 or 3
@@ -147,7 +146,7 @@ double FullHouseChance(std::int32_t k, bool TwoPairs, bool TwoRolls) {
         for (std::int32_t j = 2; j <= 4; ++j) {
             pattern.NoOfGroups = 6 - j;
             pattern.Needed[2] = j;
-            e = e + pattern.Probability() * FullHouseChance(Min(j, 3), false, false);
+            e = e + pattern.Probability() * FullHouseChance(std::min(j, 3), false, false);
         }
     }
     if (k < 3) {

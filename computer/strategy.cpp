@@ -1,10 +1,10 @@
 #include "computer/strategy.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
 #include "computer/estimate_cache.h"
-#include "computer/int_math.h"
 #include "scoring/line_value.h"
 #include "scoring/totals.h"
 
@@ -13,12 +13,6 @@ namespace quintix {
 namespace {
 
 constexpr int NoLine = -1;
-// Three of each face is the par of the upper section: 3 × (1 + ... + 6) = 63.
-constexpr std::int32_t ParCount = 3;
-
-bool IsScored(const TGameScore& sheet, int line) {
-    return sheet.Lines[static_cast<std::size_t>(line)] != NoValue;
-}
 
 bool CanScore(const TDiceAnalysis& a, int line) {
     return a.CanScore[static_cast<std::size_t>(line)];
@@ -40,7 +34,7 @@ bool TwoRolls(const TTurnView& view) {
 TDiceSet FirstDiceShowing(const TDiceAnalysis& a, int face, std::int32_t count) {
     const TFaceInfo& info = a.FaceInfo[face];
     TDiceSet dice = 0;
-    for (int i = 1; i <= Min(count, info.Count); ++i) {
+    for (int i = 1; i <= std::min(count, info.Count); ++i) {
         dice |= DieBit(info.Dice[i]);
     }
     return dice;
@@ -69,9 +63,9 @@ std::int32_t TargetCount(const TTurnView& view, int face) {
         }
     }
     if (reachable >= UpperBonusThreshold) {
-        return Min(16 - view.Turn, 5);
+        return std::min(16 - view.Turn, 5);
     }
-    return Max(Min((4 * face - 1 - UpperPar(view.Sheet)) / face, 4), 3);
+    return std::max(std::min((4 * face - 1 - UpperPar(view.Sheet)) / face, 4), 3);
 }
 
 double LineChanceOn(const TTurnView& view, int line, const TEstimators& estimate) {
@@ -98,9 +92,9 @@ double LineChanceOn(const TTurnView& view, int line, const TEstimators& estimate
         case FourOfAKind:
             return estimate.Kind(4, a.MaxCount, twoRolls);
         case FullHouse:
-            return estimate.FullHouse(Min(a.MaxCount, 3), a.TwoPairs, twoRolls);
+            return estimate.FullHouse(std::min(a.MaxCount, 3), a.TwoPairs, twoRolls);
         case SmallStraight: {
-            const std::int32_t ways = Min(4 - (a.RunHigh - a.RunLow), Min(a.RunLow, 7 - a.RunHigh));
+            const std::int32_t ways = std::min(4 - (a.RunHigh - a.RunLow), std::min(a.RunLow, 7 - a.RunHigh));
             return estimate.Straight(5 - a.RunCount, 4 - a.RunCount, twoRolls, ways);
         }
         case LargeStraight: {
@@ -162,7 +156,7 @@ TComputerDecision RollDecision(TDiceSet dice) {
 
 // The line to score once the computer has stopped rolling. The preferences protect the upper bonus:
 // an upper line that keeps the section on par comes before the lower lines. The order of the steps,
-// down to the lines given up with 0, is how this player has always played and must not change. When
+// down to the lines given up with 0, makes this player what it is and must not change. When
 // the sheet has no open line at all, which no game asks, the result names line -1.
 TComputerDecision ChooseLineToScore(const TTurnView& view) {
     const TDiceAnalysis& a = view.Analysis;
@@ -251,7 +245,7 @@ TDiceSet DiceToRoll(const TTurnView& view, int line) {
                     }
                 }
             }
-            kept = FirstDiceShowing(a, a.MaxFace, Min(a.MaxCount, 3));
+            kept = FirstDiceShowing(a, a.MaxFace, std::min(a.MaxCount, 3));
             break;
         case SmallStraight:
             kept = RunDice(a, a.RunCount == 4);

@@ -1,12 +1,22 @@
-// The monkey on the game, every choice and every die taken from the fuzzer's bytes; a broken
-// invariant aborts with its message.
+// The monkey on the game, every choice and every die taken from the fuzzer's bytes: the first bytes
+// set up a series, the rest steer it, and once they run out the series is played on to its end. A
+// broken invariant aborts with its message.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "tools/game_monkey.h"
+#include "fuzzing/game_monkey.h"
+
+namespace {
+
+int Inputs = 0;
+int SeriesEnds = 0;
+int PeopleSeriesEnds = 0;  // of two or more people over two or more games
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     quintix::TByteMonkeyInput input(data, size);
@@ -17,11 +27,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "game invariant broken: %s\n", message.c_str());
         std::abort();
     });
+    monkey.StartSeries();
     while (!input.Exhausted()) {
         monkey.Step();
     }
+    const bool ended = monkey.PlayToSeriesEnd();
     if (monkey.Figures().Violations > 0) {
         std::abort();
     }
+    const quintix::TGameState& s = monkey.State();
+    const auto people = std::count_if(s.Players.begin(), s.Players.begin() + s.NoOfPlayers,
+                                      [](const quintix::TPlayer& player) { return !player.Computer; });
+    ++Inputs;
+    SeriesEnds += ended ? 1 : 0;
+    PeopleSeriesEnds += ended && people >= 2 && s.NoOfGames >= 2 ? 1 : 0;
     return 0;
+}
+
+// What the replay program reports after the inputs.
+extern "C" const char* FuzzTargetTally() {
+    static std::string tally;
+    tally = "series ended " + std::to_string(SeriesEnds) + " of " + std::to_string(Inputs) + " inputs, " +
+            std::to_string(PeopleSeriesEnds) + " with two or more people over two or more games";
+    return tally.c_str();
 }

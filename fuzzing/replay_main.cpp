@@ -10,6 +10,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// A target may say what its inputs reached.
+extern "C" __attribute__((weak)) const char* FuzzTargetTally();
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
@@ -40,5 +42,8 @@ int main(int argc, char** argv) {
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
     std::printf("replayed %zu inputs\n", files.size());
+    if (FuzzTargetTally != nullptr) {
+        std::printf("%s\n", FuzzTargetTally());
+    }
     return files.empty() ? 1 : 0;
 }

@@ -1,4 +1,6 @@
 // The dice: rolling them one tick at a time, marking them to roll again, and their pictures.
+#include <algorithm>
+
 #include "game/delays.h"
 #include "game/quintix_game.h"
 
@@ -79,10 +81,12 @@ void TQuintixGame::RollNext() {
     }
 }
 
-// Falling dice are not checked for: a die clicked during the animation is marked until the next
-// tick hides all frames, and the roll button stays enabled after the roll completes.
+// Dice are marked between rolls only: while dice fall a click is ignored, as after the third roll,
+// so that "&Roll Dice" never comes on with no die to roll.
 void TQuintixGame::ToggleDie(int die) {
-    const bool marking = S.RollCount == 1 || S.RollCount == 2;
+    const bool falling =
+        std::any_of(S.Dice.begin(), S.Dice.end(), [](const TDie& d) { return d.Value == NoValue; });
+    const bool marking = (S.RollCount == 1 || S.RollCount == 2) && !falling;
     if (!marking || PlayerOnTurn().Computer || die < 1 || die > NoOfDice) {
         return;
     }

@@ -8,17 +8,6 @@
 
 namespace quintix {
 
-namespace {
-
-bool IsScored(const TGameScore& sheet, int line) {
-    return sheet.Lines[static_cast<std::size_t>(line)] != NoValue;
-}
-
-// Three of each face is what the upper bonus needs: 3 × (1 + ... + 6) = 63.
-constexpr std::int32_t ParCount = 3;
-
-}  // namespace
-
 std::int32_t UpperPar(const TGameScore& sheet) {
     std::int32_t par = 0;
     for (int line = Aces; line <= Sixes; ++line) {

@@ -39,6 +39,9 @@ struct TDiceAnalysis {
 // Before the first game there is no sheet: pass TGameScore::Blank().
 TDiceAnalysis AnalyseDice(const TDiceValues& dice, const TGameScore& sheet);
 
+// Three of each face is the par of the upper section: 3 × (1 + ... + 6) = 63, what the bonus needs.
+constexpr std::int32_t ParCount = 3;
+
 // How far the scored upper lines are ahead of (positive) or behind (negative) three of each face.
 std::int32_t UpperPar(const TGameScore& sheet);
 

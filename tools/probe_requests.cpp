@@ -13,7 +13,6 @@
 #include "computer/combination.h"
 #include "computer/estimates.h"
 #include "computer/expert_table.h"
-#include "computer/int_math.h"
 #include "computer/optimal_solver.h"
 #include "computer/strategy.h"
 #include "scoring/dice_analysis.h"
@@ -116,7 +115,7 @@ TGameScore ParseSheet(const TArgs& args, std::size_t first) {
 std::string AnswerProb(const TArgs& args) {
     // The rest of the pattern is the engine's to judge, with refusals of its own; it multiplies by
     // the groups' counts of faces without looking at them, and ignores the entries beyond the groups.
-    for (std::int32_t group = 1; group <= Min(args[1], MaxGroups); ++group) {
+    for (std::int32_t group = 1; group <= std::min(args[1], MaxGroups); ++group) {
         Within(args[7 + static_cast<std::size_t>(group)], 0, NoOfFaces,
                "PossibleValues of group " + std::to_string(group));
     }

@@ -15,9 +15,9 @@
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTextStream>
-#include <deque>
 
 #include "computer/expert_table.h"
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "ui/coach_form.h"
 #include "ui/new_game_form.h"
@@ -30,21 +30,6 @@
 #include "ui/whole_file.h"
 
 namespace {
-
-class TListedDice : public quintix::IRandomSource {
-public:
-    explicit TListedDice(std::deque<int> faces) : Faces(std::move(faces)) {}
-    int Next36() override {
-        const int face = Faces.empty() ? 1 : Faces.front();
-        if (!Faces.empty()) {
-            Faces.pop_front();
-        }
-        return face - 1;
-    }
-
-private:
-    std::deque<int> Faces;
-};
 
 // Says what became of one file: "wrote" only for a file that is whole on disk.
 bool Report(const QString& path, bool written, const QString& error) {
@@ -120,7 +105,7 @@ int main(int argc, char** argv) {
     }
 
     using namespace quintix;
-    TListedDice dice({4, 2, 5, 3, 6, 3, 3, 3, 5, 5});
+    TScriptedRandom dice({4, 2, 5, 3, 6, 3, 3, 3, 5, 5});
     TVirtualClock clock;
     TQuintixForm form(&dice, &clock);
     form.show();

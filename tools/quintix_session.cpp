@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTextStream>
 
+#include "game/play_until_idle.h"
 #include "game/random_source.h"
 #include "game/virtual_clock.h"
 #include "ui/help_system.h"
@@ -40,17 +41,10 @@ int main(int argc, char** argv) {
     form.NewGameForm().Fill(contents);
     form.NewGameForm().accept();
 
-    int steps = 0;
-    for (; steps < 100000; ++steps) {
-        if (form.SummaryForm().isVisible()) {
-            form.SummaryForm().accept();
-        } else if (!clock.RunNext()) {
-            break;
-        }
-        if (steps % 50 == 0) {
-            QApplication::processEvents();
-        }
-    }
+    const std::int64_t steps = PlayUntilIdle(form.Game(), clock, 100000, [&form] {
+        form.SummaryForm().accept();
+        QApplication::processEvents();
+    });
     const bool ended = form.Game().Phase() == TPhase::SeriesOver;
 
     form.SummaryButtonClick();
@@ -62,10 +56,10 @@ int main(int argc, char** argv) {
     probTest.show();
     probTest.Rolled->setText("5");
     probTest.NoOfGroups->setText("2");
-    probTest.Needed1->setText("3");
-    probTest.Needed2->setText("2");
-    probTest.PossibleValues1->setText("6");
-    probTest.PossibleValues2->setText("5");
+    probTest.NeededEdits[1]->setText("3");
+    probTest.NeededEdits[2]->setText("2");
+    probTest.PossibleValuesEdits[1]->setText("6");
+    probTest.PossibleValuesEdits[2]->setText("5");
     probTest.Button1Click();
     probTest.Rolled->setText("x");  // the error path too, answered without a person
     probTest.Button1Click();

@@ -7,6 +7,7 @@
 
 #include "computer/expert_table.h"
 #include "game/game_events.h"
+#include "game/play_until_idle.h"
 #include "game/quintix_game.h"
 #include "game/virtual_clock.h"
 #include "scoring/line_value.h"
@@ -81,18 +82,6 @@ private:
     const TQuintixGame& Game;
     std::FILE* Out;
 };
-
-// Runs the flow until it rests: every step of the clock, and the summary closed as soon as the
-// flow shows it, as a person pressing OK at once would.
-void PlayUntilIdle(TQuintixGame& game, TVirtualClock& clock) {
-    for (;;) {
-        if (game.SummaryOpen()) {
-            game.SummaryClosed();
-        } else if (!clock.RunNext()) {
-            return;
-        }
-    }
-}
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -106,15 +105,7 @@ TProbTestForm::TProbTestForm(QWidget* parent) : QWidget(parent) {
 
     Label3 = AddLabel(this, "Label3", tr("Needed"), 32, 96);
     Label4 = AddLabel(this, "Label4", tr("PossibleValues"), 32, 136);
-    QLineEdit** needed[] = {&Needed1, &Needed2, &Needed3, &Needed4, &Needed5};
-    QLineEdit** possible[] = {&PossibleValues1, &PossibleValues2, &PossibleValues3, &PossibleValues4,
-                              &PossibleValues5};
-    for (int i = 1; i <= MaxGroups; ++i) {
-        const int left = 120 + GroupPitch * (i - 1);
-        const auto slot = static_cast<std::size_t>(i - 1);
-        *needed[slot] = AddEdit(this, QString("Needed%1").arg(i), left, 88, 41);
-        *possible[slot] = AddEdit(this, QString("PossibleValues%1").arg(i), left, 128, 41);
-    }
+    FormCreate();
 
     Label5 = AddLabel(this, "Label5", tr("Probability", "the caption before the result"), 32, 176);
     Probability = new QLabel(tr("Probability"), this);
@@ -125,8 +116,6 @@ TProbTestForm::TProbTestForm(QWidget* parent) : QWidget(parent) {
     Button1->setObjectName("Button1");
     Button1->setGeometry(168, 224, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &TProbTestForm::Button1Click);
-
-    FormCreate();
 
     // Each group's two boxes follow one another, so a group is typed in before the next.
     setTabOrder(Rolled, NoOfGroups);
@@ -140,10 +129,13 @@ TProbTestForm::TProbTestForm(QWidget* parent) : QWidget(parent) {
     setTabOrder(previous, Button1);
 }
 
+// The boxes of the groups, in a row each, reached by group number.
 void TProbTestForm::FormCreate() {
-    NeededEdits = {{Needed1, Needed2, Needed3, Needed4, Needed5}};
-    PossibleValuesEdits = {
-        {PossibleValues1, PossibleValues2, PossibleValues3, PossibleValues4, PossibleValues5}};
+    for (int i = 1; i <= MaxGroups; ++i) {
+        const int left = 120 + GroupPitch * (i - 1);
+        NeededEdits[i] = AddEdit(this, QString("Needed%1").arg(i), left, 88, 41);
+        PossibleValuesEdits[i] = AddEdit(this, QString("PossibleValues%1").arg(i), left, 128, 41);
+    }
 }
 
 // The boxes are read in this order and the first bad one stops the calculation, so which box a

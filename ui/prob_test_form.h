@@ -31,26 +31,16 @@ public:
     QLineEdit* NoOfGroups;
     QCheckBox* RandomInclusive;
     QLabel* Label3;
-    QLineEdit* Needed1;
-    QLineEdit* Needed2;
-    QLineEdit* Needed3;
-    QLineEdit* Needed4;
-    QLineEdit* Needed5;
     QLabel* Label4;
-    QLineEdit* PossibleValues1;
-    QLineEdit* PossibleValues2;
-    QLineEdit* PossibleValues3;
-    QLineEdit* PossibleValues4;
-    QLineEdit* PossibleValues5;
+    // The boxes of group i, Needed<i> and PossibleValues<i>.
+    OneBased<QLineEdit*, MaxGroups> NeededEdits{};
+    OneBased<QLineEdit*, MaxGroups> PossibleValuesEdits{};
     QLabel* Label5;
     QLabel* Probability;
     QPushButton* Button1;
 
 private:
     void FormCreate();
-
-    OneBased<QLineEdit*, MaxGroups> NeededEdits{};
-    OneBased<QLineEdit*, MaxGroups> PossibleValuesEdits{};
 };
 
 }  // namespace quintix

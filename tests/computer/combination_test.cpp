@@ -11,8 +11,10 @@
 #include <limits>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "computer/estimates.h"
+#include "tests/scoring/scoring_fixtures.h"
 
 namespace quintix {
 namespace {
@@ -65,18 +67,6 @@ TEST(CombinationTest, KnownCountsAreExact) {
     }
 }
 
-// The estimators build each pattern on the last and rely on these entries being cleared.
-TEST(CombinationTest, ClearsNeededBeyondTheGroupsAlsoWhenRefusing) {
-    for (const std::int32_t needed : {1, 3}) {  // 1 + 1 of five dice are counted, 3 + 3 refused
-        TCombination combination = Make({5, false, 2, {needed, needed, 4, 4, 4}, {6, 5, 1, 1, 1}});
-        try {
-            combination.Probability();
-        } catch (const ECombinationError&) {
-        }
-        EXPECT_EQ(combination.Needed.Items, (TGroups{needed, needed, 0, 0, 0})) << needed;
-    }
-}
-
 // Every refusal of the engine, and of the estimators where their own arithmetic would overflow first.
 TEST(CombinationTest, RefusesWhatItCannotCountExactly) {
     constexpr std::int32_t Big = std::numeric_limits<std::int32_t>::max();
@@ -113,19 +103,6 @@ TEST(CombinationTest, RefusesWhatItCannotCountExactly) {
     }
 }
 
-// Every outcome of n dice, as counts per face 1..6.
-template <typename Visit>
-void ForEachOutcome(std::int32_t n, Visit visit) {
-    const auto outcomes = static_cast<std::int32_t>(std::pow(6, n));
-    for (std::int32_t outcome = 0; outcome < outcomes; ++outcome) {
-        std::array<std::int32_t, 7> faces{};
-        for (std::int32_t rest = outcome, die = 0; die < n; ++die, rest /= 6) {
-            ++faces[static_cast<std::size_t>(rest % 6 + 1)];
-        }
-        visit(faces);
-    }
-}
-
 // Every Needed vector of g groups with at most n dice in all.
 template <typename Visit>
 void ForEachNeeded(std::int32_t n, std::int32_t g, Visit visit) {
@@ -148,6 +125,7 @@ void ForEachNeeded(std::int32_t n, std::int32_t g, Visit visit) {
 // an outcome counts once for every way of giving the groups different faces showing the needed dice.
 TEST(CombinationTest, AgreesWithEveryOutcomeUpToFiveDice) {
     for (std::int32_t n = 0; n <= 5; ++n) {
+        const std::vector<fixtures::TRoll> rolls = fixtures::AllRolls(n);
         for (std::int32_t g = 1; g <= 5; ++g) {
             ForEachNeeded(n, g, [&](const TGroups& needed) {
                 // Groups of no dice take no faces of their own to tell apart.
@@ -155,7 +133,7 @@ TEST(CombinationTest, AgreesWithEveryOutcomeUpToFiveDice) {
                 std::int32_t atLeast = 0;
                 std::int32_t exactly = 0;
                 std::int32_t distinct = 0;
-                ForEachOutcome(n, [&](const std::array<std::int32_t, 7>& faces) {
+                for (const auto& [dice, faces] : rolls) {
                     bool all = true;
                     bool each = true;
                     for (std::size_t i = 0; i < static_cast<std::size_t>(g); ++i) {
@@ -174,7 +152,7 @@ TEST(CombinationTest, AgreesWithEveryOutcomeUpToFiveDice) {
                         }
                     }
                     distinct += ways;
-                });
+                }
                 const double outcomes = std::pow(6.0, n);
                 const std::string where =
                     std::to_string(n) + " dice, needed " + ::testing::PrintToString(needed);

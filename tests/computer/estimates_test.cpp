@@ -8,13 +8,13 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "computer/combination.h"
 #include "computer/estimate_cache.h"
+#include "tests/scoring/scoring_fixtures.h"
 
 namespace quintix {
 namespace {
@@ -24,43 +24,40 @@ constexpr double Shown = 5e-5;
 constexpr double Exact = 1e-12;
 
 TEST(EstimatesTest, KnownValues) {
-    struct TCase {
+    const struct {
         const char* Name;
-        std::function<double()> Estimate;
+        double Estimate;
         double Expected;
         double Tolerance;
-    };
-    const std::vector<TCase> cases = {
-        {"FaceChance(2, 4, true)", [] { return FaceChance(2, 4, true); }, 0.3581, Shown},
-        {"FaceChance(3, 5, true)", [] { return FaceChance(3, 5, true); }, 0.1705, Shown},
-        {"KindChance(3, 1, true)", [] { return KindChance(3, 1, true); }, 0.5529, Shown},
-        {"KindChance(4, 1, true)", [] { return KindChance(4, 1, true); }, 0.1348, Shown},
-        {"KindChance(3, 2, true)", [] { return KindChance(3, 2, true); }, 0.6914, Shown},
-        {"KindChance(5, 4, false)", [] { return KindChance(5, 4, false); }, 1.0 / 6, Exact},
-        {"FullHouseChance(1, false, false)", [] { return FullHouseChance(1, false, false); }, 50.0 / 1296,
-         Exact},
-        {"FullHouseChance(3, false, false)", [] { return FullHouseChance(3, false, false); }, 5.0 / 36,
-         Exact},
+    } cases[] = {
+        {"FaceChance(2, 4, true)", FaceChance(2, 4, true), 0.3581, Shown},
+        {"FaceChance(3, 5, true)", FaceChance(3, 5, true), 0.1705, Shown},
+        {"KindChance(3, 1, true)", KindChance(3, 1, true), 0.5529, Shown},
+        {"KindChance(4, 1, true)", KindChance(4, 1, true), 0.1348, Shown},
+        {"KindChance(3, 2, true)", KindChance(3, 2, true), 0.6914, Shown},
+        {"KindChance(5, 4, false)", KindChance(5, 4, false), 1.0 / 6, Exact},
+        {"FullHouseChance(1, false, false)", FullHouseChance(1, false, false), 50.0 / 1296, Exact},
+        {"FullHouseChance(3, false, false)", FullHouseChance(3, false, false), 5.0 / 36, Exact},
         // 0.4083 here would mean Needed[3..5] were not left cleared by the engine.
-        {"FullHouseChance(1, false, true)", [] { return FullHouseChance(1, false, true); }, 0.3633, Shown},
-        {"FullHouseChance(2, false, true)", [] { return FullHouseChance(2, false, true); }, 0.4270, Shown},
-        {"FullHouseChance(3, false, true)", [] { return FullHouseChance(3, false, true); }, 0.3356, Shown},
+        {"FullHouseChance(1, false, true)", FullHouseChance(1, false, true), 0.3633, Shown},
+        {"FullHouseChance(2, false, true)", FullHouseChance(2, false, true), 0.4270, Shown},
+        {"FullHouseChance(3, false, true)", FullHouseChance(3, false, true), 0.3356, Shown},
         // The miss weighs 5/6, not 2/3: 11/18 rather than 5/9.
-        {"FullHouseChance(1, true, true)", [] { return FullHouseChance(1, true, true); }, 11.0 / 18, Exact},
-        {"FullHouseChance(2, true, true)", [] { return FullHouseChance(2, true, true); }, 11.0 / 18, Exact},
-        {"FullHouseChance(3, true, true)", [] { return FullHouseChance(3, true, true); }, 11.0 / 18, Exact},
-        {"StraightChance(1, 1, true, 2)", [] { return StraightChance(1, 1, true, 2); }, 11.0 / 18, Exact},
-        {"StraightChance(2, 1, false, 2)", [] { return StraightChance(2, 1, false, 2); }, 5.0 / 9, Exact},
-        {"StraightChance(2, 1, true, 2)", [] { return StraightChance(2, 1, true, 2); }, 0.8951, Shown},
-        {"StraightChance(4, 4, true, 2)", [] { return StraightChance(4, 4, true, 2); }, 0.2478, Shown},
-        {"StraightChance(2, 1, true, 3)", [] { return StraightChance(2, 1, true, 3); }, 1.2724, Shown},
+        {"FullHouseChance(1, true, true)", FullHouseChance(1, true, true), 11.0 / 18, Exact},
+        {"FullHouseChance(2, true, true)", FullHouseChance(2, true, true), 11.0 / 18, Exact},
+        {"FullHouseChance(3, true, true)", FullHouseChance(3, true, true), 11.0 / 18, Exact},
+        {"StraightChance(1, 1, true, 2)", StraightChance(1, 1, true, 2), 11.0 / 18, Exact},
+        {"StraightChance(2, 1, false, 2)", StraightChance(2, 1, false, 2), 5.0 / 9, Exact},
+        {"StraightChance(2, 1, true, 2)", StraightChance(2, 1, true, 2), 0.8951, Shown},
+        {"StraightChance(4, 4, true, 2)", StraightChance(4, 4, true, 2), 0.2478, Shown},
+        {"StraightChance(2, 1, true, 3)", StraightChance(2, 1, true, 3), 1.2724, Shown},
         // Settled without the engine, which would refuse 99 dice.
-        {"FaceChance(0, 99, true)", [] { return FaceChance(0, 99, true); }, 1.0, 0},
-        {"FaceChance(4, 3, true)", [] { return FaceChance(4, 3, true); }, 0.0, 0},
-        {"KindChance(5, 99, false)", [] { return KindChance(5, 99, false); }, 1.0, 0},
+        {"FaceChance(0, 99, true)", FaceChance(0, 99, true), 1.0, 0},
+        {"FaceChance(4, 3, true)", FaceChance(4, 3, true), 0.0, 0},
+        {"KindChance(5, 99, false)", KindChance(5, 99, false), 1.0, 0},
     };
-    for (const TCase& c : cases) {
-        EXPECT_NEAR(c.Estimate(), c.Expected, c.Tolerance) << c.Name;
+    for (const auto& c : cases) {
+        EXPECT_NEAR(c.Estimate, c.Expected, c.Tolerance) << c.Name;
     }
 }
 
@@ -86,48 +83,43 @@ TEST(EstimatesTest, FaceChanceIsBinomial) {
     }
 }
 
-using TFaces = std::array<std::int32_t, 7>;
-
 // The chance, over every roll of `rolled` dice next to `kept` dice of face 1, that the dice satisfy
 // `wanted` (given the count of each face 1..6).
-double ChanceOfRoll(std::int32_t rolled, std::int32_t kept,
-                    const std::function<bool(const TFaces&)>& wanted) {
-    const auto outcomes = static_cast<std::int32_t>(std::pow(6, rolled));
-    std::int32_t hits = 0;
-    for (std::int32_t outcome = 0; outcome < outcomes; ++outcome) {
-        TFaces faces{};
-        faces[1] = kept;
-        for (std::int32_t rest = outcome, die = 0; die < rolled; ++die, rest /= 6) {
-            ++faces[static_cast<std::size_t>(rest % 6 + 1)];
-        }
-        hits += wanted(faces) ? 1 : 0;
-    }
-    return static_cast<double>(hits) / outcomes;
+template <typename Wanted>
+double ChanceOfRoll(std::int32_t rolled, std::int32_t kept, Wanted wanted) {
+    const std::vector<fixtures::TRoll> rolls = fixtures::AllRolls(rolled);
+    return static_cast<double>(std::count_if(rolls.begin(), rolls.end(),
+                                             [&](fixtures::TRoll roll) {
+                                                 roll.Count[1] += kept;
+                                                 return wanted(roll.Count);
+                                             })) /
+           static_cast<double>(rolls.size());
 }
 
 // With one roll left the kind, full house and one-way straight estimates are true chances of the hand.
 TEST(EstimatesTest, OneRollEstimatesMatchEveryRoll) {
+    using TCount = std::array<int, 7>;
     for (std::int32_t kept = 1; kept <= 4; ++kept) {
         for (std::int32_t t = std::max(3, kept + 1); t <= 5; ++t) {
-            const auto kind = [t](const TFaces& f) { return *std::max_element(f.begin(), f.end()) >= t; };
+            const auto kind = [t](const TCount& f) { return *std::max_element(f.begin(), f.end()) >= t; };
             EXPECT_NEAR(KindChance(t, kept, false), ChanceOfRoll(5 - kept, kept, kind), Exact)
-                << t << " of a kind, " << kept << " kept";
+                << t << " " << kept;
         }
+        const auto fullHouse = [](const TCount& f) {
+            return std::count(f.begin(), f.end(), 3) == 1 && std::count(f.begin(), f.end(), 2) == 1;
+        };
         if (kept <= 3) {
-            const auto fullHouse = [](const TFaces& f) {
-                return std::count(f.begin(), f.end(), 3) == 1 && std::count(f.begin(), f.end(), 2) == 1;
-            };
             EXPECT_NEAR(FullHouseChance(kept, false, false), ChanceOfRoll(5 - kept, kept, fullHouse), Exact)
-                << kept << " kept";
+                << kept;
         }
     }
     for (std::int32_t n = 1; n <= 5; ++n) {
         for (std::int32_t g = 1; g <= n; ++g) {
-            const auto straight = [g](const TFaces& f) {
+            const auto straight = [g](const TCount& f) {
                 return std::count(f.begin() + 1, f.begin() + 1 + g, 0) == 0;
             };
             EXPECT_NEAR(StraightChance(n, g, false, 1), ChanceOfRoll(n, 0, straight), Exact)
-                << g << " faces in " << n << " dice";
+                << g << " in " << n;
         }
     }
 }

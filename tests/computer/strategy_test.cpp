@@ -5,13 +5,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "computer/estimate_cache.h"
-#include "computer/estimates.h"
 #include "scoring/line_value.h"
 #include "tests/scoring/scoring_fixtures.h"
 
@@ -68,6 +66,8 @@ TEST(StrategyTest, DecidesTheWorkedPositions) {
     // "Threes", "Fours" and "Small Straight" open: upper sum 48 at par 6, or 24 at par 0 with "Sixes" open.
     const TGameScore upperHigh = FullSheet({3, 6, Open, Open, 15, 24, 20, 0, 25, Open, 40, 0, 20});
     const TGameScore upperLow = FullSheet({3, 6, Open, Open, 15, Open, 20, 0, 25, Open, 40, 0, 20});
+    // Upper sum 35 at par 2; for "23566" the best upper line, Aces, ends 1 behind par.
+    const TGameScore upperAt35 = FullSheet({Open, Open, Open, Open, 5, 30, 20, 0, 25, Open, 40, 0, 20});
     const TGameScore bonusMade = Sheet({{Sixes, 30}, {Fives, 25}, {Fours, 16}});
     const TGameScore fourUpperOpen = FullSheet({Open, Open, Open, Open, 15, 18, 20, 0, 25, 30, 0, 0, 22});
     const TGameScore onlyChanceOpen = FullSheet({3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, Open});
@@ -106,6 +106,7 @@ TEST(StrategyTest, DecidesTheWorkedPositions) {
         {"an upper line at par -1 does not", chanceGoneParLess, "34566", 3, 7, Scores(QuintixLine)},
         {"low upper sum: a line 3 behind goes", upperLow, "33115", 3, 11, Scores(Threes)},
         {"high upper sum: the small straight goes", upperHigh, "11256", 3, 11, Scores(SmallStraight)},
+        {"an upper sum of 35 is not low", upperAt35, "23566", 3, 9, Scores(SmallStraight)},
         // "Fours" and "Twos" both hold a pair and tie; an equal estimate never replaces the earlier line.
         {"ties keep the earlier line", fourUpperOpen, "22446", 1, 10, "roll 125"},
         {"Chance is aimed for when nothing else is", onlyChanceOpen, "33162", 1, 12, "roll 1235"},
@@ -115,20 +116,6 @@ TEST(StrategyTest, DecidesTheWorkedPositions) {
         const TPosition position(c.Sheet, c.Dice, c.RollCount, c.Turn);
         EXPECT_EQ(Move(DecideComputerMove(position.View())), c.Expected) << c.What;
     }
-}
-
-TEST(StrategyTest, TwoPairsWeighThreeOfAKindAgainstFullHouse) {
-    const std::pair<std::int32_t, std::pair<double, double>> cases[] = {{1, {0.6914, 11.0 / 18}},
-                                                                        {2, {4.0 / 9, 1.0 / 3}}};
-    for (const auto& [rollCount, expected] : cases) {
-        const TPosition position(TGameScore::Blank(), "22446", rollCount);
-        EXPECT_NEAR(LineChance(position.View(), ThreeOfAKind), expected.first, 5e-5) << rollCount;
-        EXPECT_NEAR(LineChance(position.View(), FullHouse), expected.second, 1e-12) << rollCount;
-        EXPECT_EQ(Dice(ChooseDiceToRoll(position.View())), "125") << rollCount;
-    }
-    const TPosition thirdRoll(TGameScore::Blank(), "55521", 3);
-    EXPECT_EQ(UpperParWith(thirdRoll.View(), Aces), -2);
-    EXPECT_EQ(UpperParWith(thirdRoll.View(), Fives), 0);
 }
 
 // The upper target count is the fewest dice of the face whose estimate is 1.0.
@@ -167,37 +154,6 @@ TEST(StrategyTest, UpperTargetFollowsTheBonusOutlook) {
     }
 }
 
-// Which line is closed, and which figures of the analysis reach the estimators.
-TEST(StrategyTest, LineChanceReadsTheAnalysis) {
-    const TGameScore blank = TGameScore::Blank();
-    struct TCase {
-        const char* What;
-        TGameScore Sheet;
-        const char* Dice;
-        std::int32_t RollCount;
-        int Line;
-        double Expected;
-    };
-    const std::vector<TCase> cases = {
-        {"scored upper line", Sheet({{Sixes, 18}}), "66612", 1, Sixes, 0.0},
-        {"Quintix scored as 0", Sheet({{QuintixLine, 0}}), "66666", 1, QuintixLine, 0.0},
-        {"Quintix at 50, five of a kind", Sheet({{QuintixLine, 50}}), "66666", 1, QuintixLine, 1.0},
-        {"Quintix at 50, three of a kind", Sheet({{QuintixLine, 50}}), "66612", 1, QuintixLine,
-         KindChance(5, 3, true)},
-        {"four of a kind for a full house", blank, "66662", 2, FullHouse, FullHouseChance(3, false, false)},
-        {"small straight, three ways", blank, "33444", 1, SmallStraight, StraightChance(3, 2, true, 3)},
-        {"small straight, two ways", blank, "22333", 1, SmallStraight, StraightChance(3, 2, true, 2)},
-        {"small straight at the low end", blank, "11114", 2, SmallStraight, StraightChance(3, 2, false, 1)},
-        {"small straight, ends far apart", blank, "22225", 1, SmallStraight, StraightChance(3, 2, true, 1)},
-        {"large straight with an open end", blank, "22346", 2, LargeStraight, StraightChance(1, 1, false, 1)},
-        {"large straight without", blank, "22344", 1, LargeStraight, StraightChance(2, 2, true, 2)},
-    };
-    for (const TCase& c : cases) {
-        const TPosition position(c.Sheet, c.Dice, c.RollCount);
-        EXPECT_EQ(LineChance(position.View(), c.Line), c.Expected) << c.What;
-    }
-}
-
 TEST(StrategyTest, DiceToRollKeepsTheDiceOfTheAim) {
     const std::vector<std::pair<std::pair<const char*, int>, const char*>> cases = {
         {{"31343", Threes}, "24"},         // every die of the face
@@ -219,58 +175,6 @@ TEST(StrategyTest, DiceToRollKeepsTheDiceOfTheAim) {
         const TPosition position(TGameScore::Blank(), aim.first, 1);
         EXPECT_EQ(Dice(DiceToRoll(position.View(), aim.second)), expected)
             << aim.first << " line " << aim.second;
-    }
-}
-
-// Random sheets filled with what random dice are worth on their lines.
-TEST(StrategyTest, EveryDecisionIsAMoveTheGameCanMake) {
-    std::mt19937 random(20240611);
-    // A plain modulo: the library's distributions differ between standard libraries.
-    const auto draw = [&random](int bound) {
-        return static_cast<int>(random() % static_cast<std::uint32_t>(bound));
-    };
-    const auto randomDice = [&draw] {
-        std::string dice;
-        for (int die = 1; die <= NoOfDice; ++die) {
-            dice += static_cast<char>('1' + draw(NoOfFaces));
-        }
-        return dice;
-    };
-    for (int round = 0; round < 20000; ++round) {
-        const int keptOpen = draw(NoOfLines);
-        const int share = draw(NoOfLines);
-        TGameScore sheet = TGameScore::Blank();
-        std::int32_t turn = 1;
-        for (int line = 0; line < NoOfLines; ++line) {
-            if (line != keptOpen && draw(NoOfLines) < share) {
-                // Quintix at 50 half the time, so that repeated five of a kinds come up.
-                sheet.Lines[static_cast<std::size_t>(line)] =
-                    line == QuintixLine
-                        ? draw(2) * QuintixScore
-                        : LineValue(AnalyseDice(Roll(randomDice()), TGameScore::Blank()), line);
-                ++turn;
-            }
-        }
-        const std::string dice = randomDice();
-        const std::int32_t rollCount = 1 + draw(MaxRolls);
-        const TPosition position(sheet, dice, rollCount, turn);
-
-        const TComputerDecision decision = DecideComputerMove(position.View());
-        const std::string where =
-            dice + " roll " + std::to_string(rollCount) + ", round " + std::to_string(round);
-        if (decision.Kind == TComputerDecision::TKind::Score) {
-            ASSERT_GE(decision.Line, 0) << where;
-            ASSERT_LT(decision.Line, NoOfLines) << where;
-            ASSERT_EQ(sheet.Lines[static_cast<std::size_t>(decision.Line)], NoValue) << where;
-        } else {
-            ASSERT_LT(rollCount, MaxRolls) << where;
-            ASSERT_NE(decision.Dice, 0) << where;
-            ASSERT_EQ(decision.Dice & ~AllDice, 0) << where;
-        }
-        // The tables change nothing: the estimators themselves give the same move.
-        if (round % 20 == 0) {
-            ASSERT_EQ(Move(DecideComputerMove(position.View(), DirectEstimators)), Move(decision)) << where;
-        }
     }
 }
 

@@ -7,24 +7,20 @@
 #include <vector>
 
 #include "game/quintix_game.h"
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
-#include "tests/support/scripted_dice.h"
+#include "tests/support/series.h"
 
 namespace quintix::testing {
 
 // Records what the game asked of its windows.
-class TRecordingView : public IGameView {
+class TRecordingView : public TNullView {
 public:
     void RedrawScores() override { ++ScoreRedraws; }
-    void ShowDice() override { ++DiceShown; }
-    void ControlsChanged() override {}
     void SetSummaryPlayers(const TPlayers& players) override { SummaryPlayers = players; }
-    void RedrawSummary() override { ++SummaryRedraws; }
     void ShowSummary(const std::string& caption) override { SummaryShowings.push_back(caption); }
 
     int ScoreRedraws = 0;
-    int DiceShown = 0;
-    int SummaryRedraws = 0;
     TPlayers SummaryPlayers;
     std::vector<std::string> SummaryShowings;
 };
@@ -40,27 +36,15 @@ inline TPlayerMessage WinnerIs(const std::string& name) {
     return {TPlayerMessage::TKind::Winner, name, false};
 }
 
-struct TEntry {
-    std::string Name;
-    bool Computer = false;
-};
-
 // A game on a virtual clock with scripted dice.
 class GameTest : public ::testing::Test {
 protected:
     GameTest() : Game(View, Clock, Dice) { Game.WindowShown(); }
-    ~GameTest() override { EXPECT_FALSE(Dice.RanOut) << "the dice script ran out"; }
+    ~GameTest() override { EXPECT_FALSE(Dice.RanOut()) << "the dice script ran out"; }
 
-    void StartSeries(std::initializer_list<TEntry> entries, int games = 1) {
-        TNewGameContents form;
-        int row = 1;
-        for (const TEntry& entry : entries) {
-            form.Rows[row++] = {entry.Name, entry.Computer};
-        }
-        form.NoOfGames = games;
-        Game.StartSeries(form);
+    void StartSeries(std::initializer_list<TEntry> players, int games = 1) {
+        Game.StartSeries(SeriesOf(players, games));
     }
-
     const TGameState& S() const { return Game.State(); }
     std::vector<int> Faces() const {
         std::vector<int> faces;
@@ -84,12 +68,9 @@ protected:
         Clock.AdvanceBy(250 * static_cast<int>(faces.size()));
     }
 
-    // The score dialog's first item, as Enter on the freshly filled dialog would choose.
-    void ScoreFirstOpenLine() { Game.Score(Game.OpenLines().front()); }
-
     TRecordingView View;
     TVirtualClock Clock;
-    TScriptedDice Dice;
+    TScriptedRandom Dice;
     TQuintixGame Game;
 };
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
-#include <utility>
 
 #include "scoring/sheet_cells.h"
 #include "scoring/totals.h"
@@ -18,20 +18,12 @@ using fixtures::Sheet;
 // One column of the three grids: the cells joined by commas, the grids by "|".
 std::string Column(const TSheetView& view, int scoreIndex, int column, bool noPossible) {
     std::string text;
-    const auto add = [&text](int rows, const auto& cell) {
-        for (int row = 0; row < rows; ++row) {
-            text += (row == 0 ? "" : ",") + cell(row);
+    for (const TGrid grid : {TGrid::Upper, TGrid::Lower, TGrid::Total}) {
+        for (int row = 0; row < RowCount(grid); ++row) {
+            text += row > 0 ? "," : grid == TGrid::Upper ? "" : "|";
+            text += SheetCell(view, grid, scoreIndex, column, row, noPossible).Text;
         }
-    };
-    const auto grid = [&](TGrid which) {
-        return
-            [&, which](int row) { return SheetCell(view, which, scoreIndex, column, row, noPossible).Text; };
-    };
-    add(10, grid(TGrid::Upper));
-    text += "|";
-    add(8, grid(TGrid::Lower));
-    text += "|";
-    add(3, grid(TGrid::Total));
+    }
     return text;
 }
 
@@ -59,15 +51,14 @@ protected:
 };
 
 TEST_F(ScoreSheet, ColumnsShowLabelsScoresPossibleValuesAndRunningTotals) {
-    struct Case {
-        const char* what;
-        int currentGame, noOfGames;
-        bool showPossible;
-        int scoreIndex, column;
-        bool noPossible;
-        const char* text;
-    };
-    const Case cases[] = {
+    const struct {
+        const char* What;
+        int CurrentGame, NoOfGames;
+        bool ShowPossible;
+        int ScoreIndex, Column;
+        bool NoPossible;
+        const char* Text;
+    } cases[] = {
         {"labels", 2, 3, true, 1, 0, false,
          ",Aces,Twos,Threes,Fours,Fives,Sixes,Total,Bonus,Upper Total|3 Of A Kind,4 Of A Kind,Full House,"
          "Small Straight,Large Straight,Quintix,Chance,Lower Total|Game Total,Quintix Bonus,Grand Total"},
@@ -89,22 +80,20 @@ TEST_F(ScoreSheet, ColumnsShowLabelsScoresPossibleValuesAndRunningTotals) {
         {"one-game series over", 2, 1, false, 1, 2, false, "2,,,,,,,,,|,,,,,,,|,,"},
         {"no such player", 2, 3, true, 0, 1, false, "1,,,,,,,,,|,,,,,,,|,,"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TSheetView view = view_;
-        view.CurrentGame = c.currentGame;
-        view.NoOfGames = c.noOfGames;
-        view.ShowPossible = c.showPossible;
-        EXPECT_EQ(Column(view, c.scoreIndex, c.column, c.noPossible), c.text) << c.what;
+        view.CurrentGame = c.CurrentGame;
+        view.NoOfGames = c.NoOfGames;
+        view.ShowPossible = c.ShowPossible;
+        EXPECT_EQ(Column(view, c.ScoreIndex, c.Column, c.NoPossible), c.Text) << c.What;
     }
     // The printout asks for the row after each grid's last one.
-    EXPECT_EQ(SheetCell(view_, TGrid::Upper, 1, 1, 10, false).Text +
-                  SheetCell(view_, TGrid::Lower, 1, 1, 8, false).Text +
-                  SheetCell(view_, TGrid::Total, 1, 1, 3, false).Text,
-              "");
-    for (const auto& [line, label] :
-         {std::pair<int, const char*>{Sixes, "Sixes"}, {ThreeOfAKind, "3 Of A Kind"}, {13, ""}}) {
-        EXPECT_EQ(LineLabel(line), label) << line;
+    for (const TGrid grid : {TGrid::Upper, TGrid::Lower, TGrid::Total}) {
+        EXPECT_EQ(SheetCell(view_, grid, 1, 1, RowCount(grid), false).Text, "");
     }
+    EXPECT_EQ(LineLabel(Sixes), "Sixes");
+    EXPECT_EQ(LineLabel(ThreeOfAKind), "3 Of A Kind");
+    EXPECT_EQ(LineLabel(13), "");
 }
 
 // Unscored lines are italic, possible values among them; the last score stands out on its own
@@ -113,38 +102,28 @@ TEST_F(ScoreSheet, UnscoredLinesAreItalicAndTheLastScoreIsHighlighted) {
     last_ = {1, 2, ThreeOfAKind, true, true, true};
     const auto look = [this](TGrid grid, int scoreIndex, int column, int row) {
         const TCell cell = SheetCell(view_, grid, scoreIndex, column, row, false);
-        return std::string(cell.Italic ? "i" : "") + (cell.Highlighted ? "h" : "");
+        return std::string(cell.Italic ? "i" : "") + (cell.Highlighted ? "h" : "") + ",";
     };
-    EXPECT_EQ(look(TGrid::Upper, 1, 2, 1), "");   // Aces, scored
-    EXPECT_EQ(look(TGrid::Upper, 1, 2, 2), "i");  // Twos, a possible value
-    EXPECT_EQ(look(TGrid::Lower, 1, 2, 0), "h");  // 3 Of A Kind, the last score
-    EXPECT_EQ(look(TGrid::Lower, 1, 1, 0), "");   // the same line of another game
-    EXPECT_EQ(look(TGrid::Lower, 2, 2, 0), "i");  // the same line of another player
-    EXPECT_EQ(look(TGrid::Upper, 1, 2, 8), "h");  // Bonus, earned by that score
-    EXPECT_EQ(look(TGrid::Total, 1, 2, 1), "h");  // Quintix Bonus, earned by that score
-    EXPECT_EQ(look(TGrid::Upper, 1, 2, 7), "");   // Total is never highlighted
-    EXPECT_EQ(look(TGrid::Upper, 0, 2, 2), "");   // no player on display
+    // Aces (scored), Twos (possible), 3 Of A Kind (the last score) in games 2 and 1 and of another
+    // player, the Bonus and Quintix Bonus it earned, Total (never highlighted), no player shown.
+    EXPECT_EQ(look(TGrid::Upper, 1, 2, 1) + look(TGrid::Upper, 1, 2, 2) + look(TGrid::Lower, 1, 2, 0) +
+                  look(TGrid::Lower, 1, 1, 0) + look(TGrid::Lower, 2, 2, 0) + look(TGrid::Upper, 1, 2, 8) +
+                  look(TGrid::Total, 1, 2, 1) + look(TGrid::Upper, 1, 2, 7) + look(TGrid::Upper, 0, 2, 2),
+              ",i,h,,i,h,h,,,");
     last_.LastValid = false;
-    EXPECT_EQ(look(TGrid::Lower, 1, 2, 0), "");
+    EXPECT_EQ(look(TGrid::Lower, 1, 2, 0), ",");
 }
 
 TEST_F(ScoreSheet, SeriesTotalsCountOnlyTheCompletedGames) {
-    struct Case {
-        int scoreIndex;
-        int currentGame;
-        std::int32_t game, bonus;
-    };
-    const Case cases[] = {
-        {1, 0, 0, 0},      // roll for order
-        {1, 2, 285, 100},  // the game in progress never counts
-        {1, 3, 287, 100},  // during game 3: games 1 and 2
-        {2, 3, 86, 0},    {1, 9, 287, 100}, {0, 7, 0, 0}, {7, 7, 0, 0},
-    };
-    for (const Case& c : cases) {
-        const std::string where = std::to_string(c.scoreIndex) + "/" + std::to_string(c.currentGame);
-        EXPECT_EQ(SeriesGameTotal(scores_, c.scoreIndex, c.currentGame), c.game) << where;
-        EXPECT_EQ(SeriesBonusTotal(scores_, c.scoreIndex, c.currentGame), c.bonus) << where;
-        EXPECT_EQ(SeriesGrandTotal(scores_, c.scoreIndex, c.currentGame), c.game + c.bonus) << where;
+    // ScoreIndex, current game, game total, bonus total: the roll for order; the game in progress
+    // never counts; during game 3 games 1 and 2; beyond the series; no such player.
+    const std::array<std::int32_t, 4> cases[] = {{1, 0, 0, 0},  {1, 2, 285, 100}, {1, 3, 287, 100},
+                                                 {2, 3, 86, 0}, {1, 9, 287, 100}, {0, 7, 0, 0},
+                                                 {7, 7, 0, 0}};
+    for (const auto& [p, game, total, bonus] : cases) {
+        EXPECT_EQ(SeriesGameTotal(scores_, p, game), total) << p << "/" << game;
+        EXPECT_EQ(SeriesBonusTotal(scores_, p, game), bonus) << p << "/" << game;
+        EXPECT_EQ(SeriesGrandTotal(scores_, p, game), total + bonus) << p << "/" << game;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/types.h"
 
@@ -30,12 +31,30 @@ inline TGameScore Sheet(std::initializer_list<std::pair<int, std::int32_t>> scor
     return sheet;
 }
 
-// A sheet with every line scored as given, the way a finished game leaves it.
+// A sheet with every line as given (NoValue for an open one).
 inline TGameScore FullSheet(const std::array<std::int32_t, NoOfLines>& lines, std::int32_t bonus = 0) {
-    TGameScore sheet;
-    sheet.Lines = lines;
-    sheet.Bonus = bonus;
-    return sheet;
+    return TGameScore{lines, bonus};
+}
+
+// Every roll of n dice, die 1 first, and how many of its dice show each face 1..6 (index 0 unused).
+struct TRoll {
+    std::vector<int> Dice;
+    std::array<int, NoOfFaces + 1> Count{};
+};
+inline std::vector<TRoll> AllRolls(int n) {
+    std::vector<TRoll> rolls{TRoll{}};
+    for (int die = 0; die < n; ++die) {
+        std::vector<TRoll> longer;
+        for (const TRoll& roll : rolls) {
+            for (int face = 1; face <= NoOfFaces; ++face) {
+                longer.push_back(roll);
+                longer.back().Dice.push_back(face);
+                ++longer.back().Count[static_cast<std::size_t>(face)];
+            }
+        }
+        rolls = std::move(longer);
+    }
+    return rolls;
 }
 
 }  // namespace quintix::fixtures

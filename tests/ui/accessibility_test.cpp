@@ -5,8 +5,8 @@
 #include <QAccessible>
 #include <QTest>
 
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
-#include "tests/support/scripted_dice.h"
 #include "ui/draw_grid.h"
 #include "ui/quintix_form.h"
 #include "ui/summary_form.h"
@@ -44,7 +44,7 @@ QString Name(QAccessibleInterface* iface) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
-    TScriptedDice Dice;
+    TScriptedRandom Dice;
     TVirtualClock Clock;
     TQuintixForm* Form = nullptr;
     QAccessibleInterface* Window = nullptr;

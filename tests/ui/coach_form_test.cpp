@@ -7,14 +7,13 @@
 #include <QTest>
 
 #include "computer/expert_table.h"
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
-#include "tests/support/scripted_dice.h"
 #include "ui/coach_form.h"
 #include "ui/help_system.h"
 #include "ui/quintix_form.h"
 
 using namespace quintix;
-using quintix::testing::TScriptedDice;
 
 class TCoachFormTest : public QObject {
     Q_OBJECT
@@ -25,7 +24,7 @@ private slots:
 
 void TCoachFormTest::TheButtonOpensOneWindowThatFollowsTheGame() {
     THelpSystem::Instance().SetShowWindows(false);
-    TScriptedDice dice;
+    TScriptedRandom dice;
     TVirtualClock clock;
     TQuintixForm form(&dice, &clock);
     form.show();

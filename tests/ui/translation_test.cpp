@@ -10,9 +10,9 @@
 #include <QTest>
 #include <map>
 
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "scoring/sheet_rows.h"
-#include "tests/support/scripted_dice.h"
 #include "ui/coach_form.h"
 #include "ui/help_viewer.h"
 #include "ui/new_game_form.h"
@@ -50,7 +50,7 @@ QStringList Captions(const QWidget& window) {
 
 // Every window as it opens, in the language installed at the time.
 TCaptions WindowCaptions() {
-    quintix::testing::TScriptedDice dice;
+    quintix::TScriptedRandom dice;
     TVirtualClock clock;
     TQuintixForm form(&dice, &clock);
     const TProbTestForm probTest;

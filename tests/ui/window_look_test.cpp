@@ -11,14 +11,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "game/scripted_random.h"
 #include "game/virtual_clock.h"
-#include "tests/support/scripted_dice.h"
 #include "ui/draw_grid.h"
 #include "ui/message_box.h"
 #include "ui/quintix_form.h"
 
 using namespace quintix;
-using quintix::testing::TScriptedDice;
 
 namespace {
 
@@ -62,7 +61,7 @@ bool TextFits(const QWidget& control) {
 class TWindowLookTest : public QObject {
     Q_OBJECT
 
-    TScriptedDice* Dice = nullptr;
+    TScriptedRandom* Dice = nullptr;
     TVirtualClock* Clock = nullptr;
     TQuintixForm* Form = nullptr;
 
@@ -78,7 +77,7 @@ class TWindowLookTest : public QObject {
 private slots:
     void init() {
         TMessageBox::SetQuiet(true);
-        Dice = new TScriptedDice;
+        Dice = new TScriptedRandom;
         Clock = new TVirtualClock;
         Form = new TQuintixForm(Dice, Clock);
         Form->show();

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "fuzzing/game_monkey.h"
 #include "game/random_source.h"
 #include "tools/command_line.h"
-#include "tools/game_monkey.h"
 #include "tools/printable.h"
 
 namespace {

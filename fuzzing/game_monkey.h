@@ -65,8 +65,8 @@ struct TMonkeyFigures {
 
 // Plays a game on a virtual clock as a person and the clock could: each step applies one event
 // chosen by the input among those possible at that moment (enabled controls only, and the open
-// dialogs' answers), then checks the game's invariants. Violations go to the handler, one message
-// each; the game goes on after a violation.
+// dialogs' answers), then checks the game's invariants and, against rules written afresh here,
+// every score and total. Violations go to the handler, one message each; the game goes on.
 class TGameMonkey {
 public:
     explicit TGameMonkey(IMonkeyInput& input, TMonkeyOptions options = {});
@@ -76,6 +76,11 @@ public:
 
     void OnViolation(std::function<void(const std::string&)> handler);
     void Step();
+    // Opens the new game dialog and starts a series the input describes.
+    void StartSeries();
+    // Plays on as a plain person would (Roll Dice once a turn, the first open line), closing every
+    // dialog, until the series is over; reports it if the series does not end. True at its end.
+    bool PlayToSeriesEnd();
 
     const TMonkeyFigures& Figures() const;
     const TGameState& State() const;

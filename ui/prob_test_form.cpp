@@ -9,6 +9,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "ui/quintix_application.h"
 #include "ui/translations.h"
 #include "ui/window_look.h"
 
@@ -115,7 +116,7 @@ TProbTestForm::TProbTestForm(QWidget* parent) : QWidget(parent) {
     Button1 = new QPushButton(tr("Calculate"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(168, 224, 75, 25);
-    connect(Button1, &QPushButton::clicked, this, &TProbTestForm::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, Handled([this] { Button1Click(); }));
 
     // Each group's two boxes follow one another, so a group is typed in before the next.
     setTabOrder(Rolled, NoOfGroups);

@@ -14,13 +14,21 @@ TQuintixApplication::TQuintixApplication(int& argc, char** argv) : QApplication(
 bool TQuintixApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        TMessageBox::Error(activeWindow(), CoreText(error.what()));
     } catch (...) {
-        TMessageBox::Error(activeWindow(), tr("An unexpected error occurred."));
+        ShowError(std::current_exception());
     }
     // The event reached its handler, which failed at it; nobody else is to have it now.
     return true;
+}
+
+void TQuintixApplication::ShowError(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& failure) {
+        TMessageBox::Error(activeWindow(), CoreText(failure.what()));
+    } catch (...) {
+        TMessageBox::Error(activeWindow(), tr("An unexpected error occurred."));
+    }
 }
 
 }  // namespace quintix

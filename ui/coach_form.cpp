@@ -95,10 +95,8 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
 
 }  // namespace
 
-TCoachForm::TCoachForm(const TQuintixGame& game, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      Model(std::make_unique<TCoach>(game, [] { return ExpertTable().Peek(); })),
-      Waiting(new QTimer(this)) {
+TCoachForm::TCoachForm(TCoach& coach, QWidget* parent)
+    : QWidget(parent, Qt::Window), Model(coach), Waiting(new QTimer(this)) {
     setObjectName("CoachForm");
     setWindowTitle(tr("Coach"));
     setWindowIcon(AppIcon());
@@ -131,7 +129,7 @@ TCoachForm::TCoachForm(const TQuintixGame& game, QWidget* parent)
     }
     resize(400, 520);
 
-    Model->OnChange([this] {
+    Model.OnChange([this] {
         if (isVisible()) {
             Refresh();
         }
@@ -139,8 +137,6 @@ TCoachForm::TCoachForm(const TQuintixGame& game, QWidget* parent)
     Waiting->setInterval(100);
     connect(Waiting, &QTimer::timeout, this, &TCoachForm::Refresh);
 }
-
-TCoachForm::~TCoachForm() = default;
 
 void TCoachForm::ShowCoach() {
     ExpertTable().Prepare();
@@ -160,7 +156,7 @@ void TCoachForm::Refresh() {
         Waiting->start();
     }
 
-    const TCoachAdvice advice = Model->Advice();
+    const TCoachAdvice advice = Model.Advice();
     const QString player = QString::fromStdString(advice.Player);
     switch (advice.State) {
         case TCoachAdvice::TState::NoSeries:
@@ -187,7 +183,7 @@ void TCoachForm::Refresh() {
     }
     ShowChoices(advice);
 
-    const std::vector<TGivenAway> people = Model->GivenAway();
+    const std::vector<TGivenAway> people = Model.GivenAway();
     GivenAway->setRowCount(static_cast<int>(people.size()));
     for (std::size_t i = 0; i < people.size(); ++i) {
         SetRow(*GivenAway, static_cast<int>(i),

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
 
 #include "game/coach.h"
 
@@ -22,11 +21,8 @@ class TCoachForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TCoachForm(const TQuintixGame& game, QWidget* parent = nullptr);
-    ~TCoachForm() override;
-
-    // The coach follows the game through its events from the start, open or not.
-    TCoach& Coach() { return *Model; }
+    // The coach follows the game through its events from the start; the window shows what it says.
+    explicit TCoachForm(TCoach& coach, QWidget* parent = nullptr);
     // Opens the window, or raises it when it is open.
     void ShowCoach();
     // Shows what the coach says now.
@@ -42,7 +38,7 @@ public:
 private:
     void ShowChoices(const TCoachAdvice& advice);
 
-    std::unique_ptr<TCoach> Model;
+    TCoach& Model;
     QTimer* Waiting;  // looks at the table's building while it is not ready
 };
 

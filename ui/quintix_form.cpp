@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "computer/expert_table.h"
+#include "game/coach.h"
 #include "ui/app_icon.h"
 #include "ui/button_pictures.h"
 #include "ui/coach_form.h"
@@ -81,17 +83,15 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     LayoutGrids();
     DescribeFromHelp(*this);
 
-    NewGameDialog = new TNewGameForm(this);
+    // The new game dialog, the print preview and the coach's window are made when first opened:
+    // the program shows its window sooner without them.
     ScoreDialog = new TScoreForm(this);
     SummaryDialog = new TSummaryForm(*GameObject, this);
     ScoreReport = new TScoreReportForm(*GameObject, this);
     ScoreReport->hide();
-    Preview = new TPreviewForm(this);
-    Coach = new TCoachForm(*GameObject, this);
-    GameObject->SetEvents(&Coach->Coach());
-    ScoreReport->ShowPreview = [this](const TReportPages& pages) { Preview->ShowPages(pages); };
-    connect(NewGameDialog, &QDialog::accepted, this,
-            [this] { GameObject->StartSeries(NewGameDialog->Contents()); });
+    CoachModel = std::make_unique<TCoach>(*GameObject, [] { return ExpertTable().Peek(); });
+    GameObject->SetEvents(CoachModel.get());
+    ScoreReport->ShowPreview = [this](const TReportPages& pages) { PreviewForm().ShowPages(pages); };
     connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
     connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
     SummaryDialog->SetPlayers(GameObject->Players());
@@ -416,7 +416,7 @@ void TQuintixForm::ShowSummary(const std::string& caption) {
 }
 
 void TQuintixForm::StartButtonClick() {
-    NewGameDialog->Fill(GameObject->OpenNewGame());
+    NewGameForm().Fill(GameObject->OpenNewGame());
     NewGameDialog->open();
 }
 
@@ -450,8 +450,31 @@ void TQuintixForm::SummaryButtonClick() {
     GameObject->OpenSummary();
 }
 
+TNewGameForm& TQuintixForm::NewGameForm() {
+    if (NewGameDialog == nullptr) {
+        NewGameDialog = new TNewGameForm(this);
+        connect(NewGameDialog, &QDialog::accepted, this,
+                [this] { GameObject->StartSeries(NewGameDialog->Contents()); });
+    }
+    return *NewGameDialog;
+}
+
+TPreviewForm& TQuintixForm::PreviewForm() {
+    if (Preview == nullptr) {
+        Preview = new TPreviewForm(this);
+    }
+    return *Preview;
+}
+
+TCoachForm& TQuintixForm::CoachForm() {
+    if (Coach == nullptr) {
+        Coach = new TCoachForm(*CoachModel, this);
+    }
+    return *Coach;
+}
+
 void TQuintixForm::CoachButtonClick() {
-    Coach->ShowCoach();
+    CoachForm().ShowCoach();
 }
 
 void TQuintixForm::DiceClick(int die) {

@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace quintix {
 
+class TCoach;
 class TCoachForm;
 class TDiePanel;
 class TDrawGrid;
@@ -42,12 +43,12 @@ public:
     ~TQuintixForm() override;
 
     TQuintixGame& Game() { return *GameObject; }
-    TNewGameForm& NewGameForm() { return *NewGameDialog; }
+    TNewGameForm& NewGameForm();
     TScoreForm& ScoreForm() { return *ScoreDialog; }
     TSummaryForm& SummaryForm() { return *SummaryDialog; }
     TScoreReportForm& ScoreReportForm() { return *ScoreReport; }
-    TPreviewForm& PreviewForm() { return *Preview; }
-    TCoachForm& CoachForm() { return *Coach; }
+    TPreviewForm& PreviewForm();
+    TCoachForm& CoachForm();
 
     // What the game asks of its window.
     void RedrawScores() override;
@@ -124,7 +125,8 @@ private:
     TScoreReportForm* ScoreReport = nullptr;
     TPreviewForm* Preview = nullptr;
     TCoachForm* Coach = nullptr;
-    std::vector<int> OfferedLines;  // the line behind each item of the score dialog's list
+    std::unique_ptr<TCoach> CoachModel;  // follows the game from the start, window or not
+    std::vector<int> OfferedLines;       // the line behind each item of the score dialog's list
 };
 
 }  // namespace quintix

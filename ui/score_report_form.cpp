@@ -65,8 +65,7 @@ TScoreReportForm::TScoreReportForm(const TQuintixGame& game, QWidget* parent) : 
     ScoreSheetReport = new TBandReport("ScoreSheetReport", this);
     ScoreSheetReport->Title = tr("Quintix Score Sheet");
     TPageSetup& setup = ScoreSheetReport->PageSetup;
-    setup.PaperSize = DefaultPaperSize();
-    setup.DefaultPrinterPaper = true;
+    setup.DefaultPrinterPaper = true;  // asked for when the pages are made: asking loads the printers
     setup.Landscape = true;
     setup.LeftMargin = 0;
     setup.RightMargin = 0;

@@ -10,7 +10,8 @@ using TLanes = TTurnBatch::TLanes;
 
 // The lanes are worked two at a time, the width of every x86-64 processor's vector registers; the
 // compiler's vector type keeps the code portable to other processors. It may alias the doubles it
-// is read from, and asks no more alignment than they have.
+// is read from. Not every compiler lets a vector type ask less alignment than its size, so every
+// array of lanes worked through it starts on a pair's boundary.
 using TPair = double __attribute__((vector_size(2 * sizeof(double)), may_alias, aligned(alignof(double))));
 constexpr int PairCount = BatchLanes / 2;
 
@@ -62,10 +63,10 @@ void ScoreRolls(std::span<const double> solved, TTurnBatch& batch) {
     // What scoring on each open line is worth, worked out as ScoreValue does, so that every roll
     // but a five of a kind ends with the very double ScoreValue gives. An upper line's worth
     // depends on the roll only through the number of dice showing its face.
-    std::array<std::array<TLanes, NoOfDice + 1>, Sixes + 1> upperWorth;
+    alignas(TPair) std::array<std::array<TLanes, NoOfDice + 1>, Sixes + 1> upperWorth;
     std::array<int, Sixes + 1> upperLines;
     int uppers = 0;
-    std::array<TLanes, NoOfLines> lowerAfter;
+    alignas(TPair) std::array<TLanes, NoOfLines> lowerAfter;
     std::array<const TRollPoints::TLineValues*, NoOfLines> lowerValues;
     int lowers = 0;
     for (int line = 0; line < NoOfLines; ++line) {
@@ -177,7 +178,7 @@ TLanes FirstRollAverage(const TTurnBatch& batch) {
             sum[p] += chance * worth[p];
         }
     }
-    TLanes average;
+    alignas(TPair) TLanes average;
     for (int p = 0; p < PairCount; ++p) {
         Pairs(average)[p] = sum[p];
     }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "computer/expert_table.h"
 #include "fuzzing/game_monkey.h"
 
 namespace {
@@ -17,6 +18,13 @@ int SeriesEnds = 0;
 int PeopleSeriesEnds = 0;  // of two or more people over two or more games
 
 }  // namespace
+
+// The solver's table, which optimum and hint requests and expert players need, is built before the
+// first input rather than inside one.
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    quintix::ExpertTable().BuildNow();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     quintix::TByteMonkeyInput input(data, size);

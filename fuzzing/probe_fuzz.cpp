@@ -7,7 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "computer/expert_table.h"
 #include "tools/probe_requests.h"
+
+// The solver's table, which optimum and hint requests and expert players need, is built before the
+// first input rather than inside one.
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    quintix::ExpertTable().BuildNow();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -10,11 +10,10 @@
 #include <map>
 #include <stdexcept>
 #include <stop_token>
-#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "computer/dice_multisets.h"
 #include "computer/optimal_table.h"
 #include "scoring/dice_analysis.h"
 #include "scoring/line_value.h"
@@ -49,15 +48,8 @@ class TEnumeration {
 public:
     // The worth of a sheet at the start of a turn.
     double Start(const TGameScore& sheet) {
-        if (std::none_of(sheet.Lines.begin(), sheet.Lines.end(),
-                         [](std::int32_t v) { return v == NoValue; })) {
-            return 0.0;
-        }
-        TMemo& memo = MemoOf(sheet);
-        if (std::isnan(memo.Start)) {
-            memo.Start = Average(sheet, memo, TDiceValues{}, AllDice, 0);
-        }
-        return memo.Start;
+        const bool open = std::find(sheet.Lines.begin(), sheet.Lines.end(), NoValue) != sheet.Lines.end();
+        return open ? Reroll(sheet, TDiceValues{}, AllDice, 0) : 0.0;
     }
 
     double Score(const TGameScore& sheet, const TDiceValues& dice, int line) {
@@ -70,95 +62,78 @@ public:
         return points + Start(next);
     }
 
-    // Keeping the dice not in `again` after roll `roll` and rolling the others.
-    double Reroll(const TGameScore& sheet, const TDiceValues& dice, TDiceSet again, int roll) {
-        return Reroll(sheet, MemoOf(sheet), dice, again, roll);
+    // Keeping the dice not in `again` after roll `roll` and rolling the others: the mean over every
+    // outcome of the best choice after roll `roll` + 1.
+    double Reroll(const TGameScore& sheet, TDiceValues dice, TDiceSet again, int roll) {
+        for (int die = 1; die <= NoOfDice; ++die) {
+            dice[die] = (again & DieBit(die)) != 0 ? 0 : dice[die];
+        }
+        double& mean = Known(sheet, dice, roll, false);
+        if (std::isnan(mean)) {
+            double sum = 0.0;
+            int outcomes = 0;
+            const auto visit = [&](const auto& self, int die) -> void {
+                if (die > NoOfDice) {
+                    sum += Best(sheet, dice, roll + 1);
+                    ++outcomes;
+                } else if (dice[die] != 0) {
+                    self(self, die + 1);
+                } else {
+                    for (int face = 1; face <= NoOfFaces; ++face) {
+                        dice[die] = face;
+                        self(self, die + 1);
+                    }
+                    dice[die] = 0;
+                }
+            };
+            visit(visit, 1);
+            mean = sum / outcomes;
+        }
+        return mean;
     }
 
 private:
-    // What is known of one sheet, by roll and dice (sorted, as a code; 0 for a die to roll).
-    struct TMemo {
-        double Start = std::nan("");
-        std::vector<double> Kept = std::vector<double>(MaxRolls * 16807, std::nan(""));
-        std::vector<double> Best = std::vector<double>(MaxRolls * 16807, std::nan(""));
-    };
-
-    double Reroll(const TGameScore& sheet, TMemo& memo, const TDiceValues& dice, TDiceSet again, int roll) {
-        TDiceValues kept = dice;
-        for (int die = 1; die <= NoOfDice; ++die) {
-            kept[die] = (again & DieBit(die)) != 0 ? 0 : dice[die];
-        }
-        std::sort(kept.begin(), kept.end());
-        double& value = memo.Kept[Slot(kept, roll)];
-        if (std::isnan(value)) {
-            const auto rolled = static_cast<TDiceSet>((1U << std::count(kept.begin(), kept.end(), 0)) - 1);
-            value = Average(sheet, memo, kept, rolled, roll);
-        }
-        return value;
-    }
-
-    // The mean over every outcome of the dice in `rolled` of the best choice after roll `roll` + 1.
-    double Average(const TGameScore& sheet, TMemo& memo, TDiceValues dice, TDiceSet rolled, int roll) {
-        double sum = 0.0;
-        int outcomes = 0;
-        const auto visit = [&](const auto& self, int die) -> void {
-            if (die > NoOfDice) {
-                sum += Best(sheet, memo, dice, roll + 1);
-                ++outcomes;
-                return;
+    double Best(const TGameScore& sheet, const TDiceValues& dice, int roll) {
+        double& best = Known(sheet, dice, roll, true);
+        if (std::isnan(best)) {
+            double most = -1.0;
+            for (int line = 0; line < NoOfLines; ++line) {
+                if (sheet.Lines[static_cast<std::size_t>(line)] == NoValue) {
+                    most = std::max(most, Score(sheet, dice, line));
+                }
             }
-            if ((rolled & DieBit(die)) == 0) {
-                self(self, die + 1);
-                return;
+            for (int again = 1; roll < MaxRolls && again <= AllDice; ++again) {
+                most = std::max(most, Reroll(sheet, dice, static_cast<TDiceSet>(again), roll));
             }
-            for (int face = 1; face <= NoOfFaces; ++face) {
-                dice[die] = face;
-                self(self, die + 1);
-            }
-        };
-        visit(visit, 1);
-        return sum / outcomes;
-    }
-
-    double Best(const TGameScore& sheet, TMemo& memo, const TDiceValues& dice, int roll) {
-        TDiceValues sorted = dice;
-        std::sort(sorted.begin(), sorted.end());
-        double& best = memo.Best[Slot(sorted, roll)];
-        if (!std::isnan(best)) {
-            return best;
-        }
-        best = -1.0;
-        for (int line = 0; line < NoOfLines; ++line) {
-            if (sheet.Lines[static_cast<std::size_t>(line)] == NoValue) {
-                best = std::max(best, Score(sheet, dice, line));
-            }
-        }
-        for (int again = 1; roll < MaxRolls && again <= AllDice; ++again) {
-            best = std::max(best, Reroll(sheet, memo, dice, static_cast<TDiceSet>(again), roll));
+            best = most;
         }
         return best;
     }
 
-    static std::size_t Slot(const TDiceValues& sorted, int roll) {
-        std::size_t code = 0;
-        for (const std::int32_t face : sorted) {
-            code = code * 7 + static_cast<std::size_t>(face);
-        }
-        return static_cast<std::size_t>(roll - 1) * 16807 + code;
-    }
-
-    // Only the open lines, the upper lines and line 11 of a sheet matter later.
-    TMemo& MemoOf(const TGameScore& sheet) {
-        std::vector<std::int32_t> key(sheet.Lines.begin(), sheet.Lines.end());
+    // The mean after a reroll or the best choice, by sheet, roll and dice in any order (0 for a die
+    // to roll). Only the open lines, the upper lines and line 11 of a sheet matter later.
+    double& Known(const TGameScore& sheet, TDiceValues dice, int roll, bool best) {
+        auto key = sheet.Lines;
         for (int line = ThreeOfAKind; line <= ChanceLine; ++line) {
             if (line != QuintixLine && key[static_cast<std::size_t>(line)] != NoValue) {
                 key[static_cast<std::size_t>(line)] = 0;
             }
         }
-        return Memos[key];
+        if (Current == nullptr || key != Key) {  // most calls are on the sheet of the call before
+            Key = key;
+            Current = &Memos.try_emplace(key, 2 * (MaxRolls + 1) * 16807, std::nan("")).first->second;
+        }
+        std::sort(dice.begin(), dice.end());
+        auto slot = static_cast<std::size_t>((best ? MaxRolls + 1 : 0) + roll);
+        for (const std::int32_t face : dice) {
+            slot = slot * 7 + static_cast<std::size_t>(face);
+        }
+        return (*Current)[slot];
     }
 
-    std::map<std::vector<std::int32_t>, TMemo> Memos;
+    std::map<decltype(TGameScore::Lines), std::vector<double>> Memos;
+    decltype(TGameScore::Lines) Key{};
+    std::vector<double>* Current = nullptr;
 };
 
 // A sheet with every line scored but `open`, scored as in `scored` or else as 0.
@@ -175,29 +150,6 @@ TGameScore EndGame(std::initializer_list<int> open,
     return sheet;
 }
 
-TEST(OptimalSolverTest, EveryOutcomeOfTheKeptDiceWeighsItsShare) {
-    const TDiceMultisets& sets = DiceMultisets();
-    std::vector<double> reach(TDiceMultisets::Count, 0.0);
-    reach[TDiceMultisets::Empty] = 1.0;
-    for (int set = 0; set < TDiceMultisets::FirstRoll; ++set) {
-        for (int face = 1; face <= NoOfFaces; ++face) {
-            const int more = sets.WithDie(set, face);
-            ASSERT_EQ(sets.Size(more), sets.Size(set) + 1);
-            reach[static_cast<std::size_t>(more)] += reach[static_cast<std::size_t>(set)] / NoOfFaces;
-        }
-    }
-    double total = 0.0;
-    int ways = 0;  // the first roll's weights
-    for (int roll = TDiceMultisets::FirstRoll; roll < TDiceMultisets::Count; ++roll) {
-        const double chance = sets.Ways(roll) / double{TDiceMultisets::Orders};
-        EXPECT_NEAR(reach[static_cast<std::size_t>(roll)], chance, 1e-16) << roll;
-        total += reach[static_cast<std::size_t>(roll)];
-        ways += sets.Ways(roll);
-    }
-    EXPECT_NEAR(total, 1.0, 1e-14);
-    EXPECT_EQ(ways, TDiceMultisets::Orders);
-}
-
 // Each die is best played on its own: a die that may roll three times is worth 14/3 (kept at 5 or 6,
 // then at 4 or more), and shows a one with chance 1 - (5/6)^3. Line 11 holds 0 here; were it 50, a
 // five of a kind's bonus would be worth chasing instead.
@@ -209,12 +161,8 @@ TEST(OptimalSolverTest, SingleLineEndGamesHaveTheirKnownWorth) {
 }
 
 TEST(OptimalSolverTest, AgreesWithPlainEnumerationOnEndGames) {
-    struct TCase {
-        const char* Name;
-        TGameScore Sheet;
-        std::string Dice;  // looked at after rolls 1 and 2
-    };
-    const TCase cases[] = {
+    // What, the sheet, and the dice looked at after rolls 1 and 2.
+    const std::tuple<const char*, TGameScore, const char*> cases[] = {
         {"chance, Quintix holds 50", EndGame({ChanceLine}, {{QuintixLine, 50}}), "66651"},
         {"joker full house", EndGame({FullHouse}, {{QuintixLine, 50}, {Threes, 9}}), "33312"},
         {"fours or large straight, Quintix holds 50", EndGame({Fours, LargeStraight}, {{QuintixLine, 50}}),
@@ -228,16 +176,16 @@ TEST(OptimalSolverTest, AgreesWithPlainEnumerationOnEndGames) {
         {"Quintix or four of a kind", EndGame({QuintixLine, FourOfAKind}, {}), "22226"},
     };
     TEnumeration enumeration;
-    for (const TCase& c : cases) {
-        EXPECT_NEAR(Table().Value(StateOfSheet(c.Sheet)), enumeration.Start(c.Sheet), Close) << c.Name;
-        const TDiceValues dice = Roll(c.Dice);
+    for (const auto& [name, sheet, faces] : cases) {
+        EXPECT_NEAR(Table().Value(StateOfSheet(sheet)), enumeration.Start(sheet), Close) << name;
+        const TDiceValues dice = Roll(faces);
         for (int roll = 1; roll <= MaxRolls; ++roll) {
-            for (const TChoiceValue& choice : EvaluateTurn(Table(), c.Sheet, roll, dice)) {
+            for (const TChoiceValue& choice : EvaluateTurn(Table(), sheet, roll, dice)) {
                 const double expected = choice.Kind == TChoiceValue::TKind::Score
-                                            ? enumeration.Score(c.Sheet, dice, choice.Line)
-                                            : enumeration.Reroll(c.Sheet, dice, choice.Dice, roll);
-                EXPECT_NEAR(choice.Value, expected, Close) << c.Name << ", roll " << roll << ", line "
-                                                           << choice.Line << ", dice " << int{choice.Dice};
+                                            ? enumeration.Score(sheet, dice, choice.Line)
+                                            : enumeration.Reroll(sheet, dice, choice.Dice, roll);
+                EXPECT_NEAR(choice.Value, expected, Close)
+                    << name << ", roll " << roll << ", line " << choice.Line << ", dice " << int{choice.Dice};
             }
         }
     }
@@ -299,14 +247,8 @@ TEST(OptimalSolverTest, ChoicesComeBestFirstAndTiesFollowTheRule) {
 }
 
 TEST(OptimalSolverTest, RefusesWhatNoTurnCanBe) {
-    struct TCase {
-        const char* Name;
-        TGameScore Sheet;
-        int Roll;
-        std::string Dice;
-    };
     const TGameScore aces = EndGame({Aces}, {});
-    const TCase cases[] = {
+    const std::tuple<const char*, TGameScore, int, const char*> cases[] = {
         {"no open line", EndGame({}, {}), 1, "12345"},
         {"roll 0", aces, 0, "12345"},
         {"roll 4", aces, 4, "12345"},
@@ -315,8 +257,8 @@ TEST(OptimalSolverTest, RefusesWhatNoTurnCanBe) {
         {"twos holding 3", EndGame({Aces, Threes, Fours}, {{Twos, 3}}), 1, "12345"},
         {"more open lines than the table holds", EndGame({Aces, Twos, Threes, Fours}, {}), 1, "12345"},
     };
-    for (const TCase& c : cases) {
-        EXPECT_THROW(EvaluateTurn(Table(), c.Sheet, c.Roll, Roll(c.Dice)), std::invalid_argument) << c.Name;
+    for (const auto& [name, sheet, roll, dice] : cases) {
+        EXPECT_THROW(EvaluateTurn(Table(), sheet, roll, Roll(dice)), std::invalid_argument) << name;
     }
 }
 

@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "computer/estimate_cache.h"
-#include "scoring/line_value.h"
 #include "tests/scoring/scoring_fixtures.h"
 
 namespace quintix {
@@ -35,6 +33,10 @@ struct TPosition {
     [[nodiscard]] TTurnView View() const { return TTurnView{Analysis, Sheet, RollCount, Turn}; }
 };
 
+std::string Scores(int line) {
+    return "score " + std::to_string(line);
+}
+
 // A dice set as its die numbers, "125".
 std::string Dice(TDiceSet set) {
     std::string dice;
@@ -48,12 +50,8 @@ std::string Dice(TDiceSet set) {
 
 // A decision as it shows in the game: "score 9" or "roll 125".
 std::string Move(const TComputerDecision& decision) {
-    return decision.Kind == TComputerDecision::TKind::Score ? "score " + std::to_string(decision.Line)
+    return decision.Kind == TComputerDecision::TKind::Score ? Scores(decision.Line)
                                                             : "roll " + Dice(decision.Dice);
-}
-
-std::string Scores(int line) {
-    return "score " + std::to_string(line);
 }
 
 TEST(StrategyTest, DecidesTheWorkedPositions) {
@@ -73,15 +71,8 @@ TEST(StrategyTest, DecidesTheWorkedPositions) {
     const TGameScore onlyChanceOpen = FullSheet({3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, Open});
     const TGameScore quintixAndChanceOpen = FullSheet({3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 50, Open});
     const TGameScore fifty = Sheet({{QuintixLine, 50}});
-    struct TCase {
-        const char* What;
-        TGameScore Sheet;
-        const char* Dice;
-        std::int32_t RollCount;
-        std::int32_t Turn;
-        std::string Expected;
-    };
-    const std::vector<TCase> cases = {
+    // What, the sheet, the dice, the roll, the turn and the decision.
+    const std::tuple<const char*, TGameScore, const char*, int, int, std::string> cases[] = {
         {"small straight before the last roll is rolled on", blank, "12346", 1, 1, "roll 5"},
         {"small straight on the last roll", blank, "12346", 3, 1, Scores(SmallStraight)},
         {"small straight, large one scored", Sheet({{LargeStraight, 40}}), "12346", 2, 2,
@@ -112,9 +103,8 @@ TEST(StrategyTest, DecidesTheWorkedPositions) {
         {"Chance is aimed for when nothing else is", onlyChanceOpen, "33162", 1, 12, "roll 1235"},
         {"a Quintix line at 50 is still aimed for", quintixAndChanceOpen, "33162", 1, 12, "roll 345"},
     };
-    for (const TCase& c : cases) {
-        const TPosition position(c.Sheet, c.Dice, c.RollCount, c.Turn);
-        EXPECT_EQ(Move(DecideComputerMove(position.View())), c.Expected) << c.What;
+    for (const auto& [what, sheet, dice, roll, turn, expected] : cases) {
+        EXPECT_EQ(Move(DecideComputerMove(TPosition(sheet, dice, roll, turn).View())), expected) << what;
     }
 }
 
@@ -124,14 +114,8 @@ TEST(StrategyTest, UpperTargetFollowsTheBonusOutlook) {
     const TGameScore safeByOne = Sheet({{Sixes, 30}, {Threes, 15}, {Twos, 8}});
     const TGameScore shortByOne = Sheet({{Sixes, 30}, {Threes, 12}, {Twos, 10}});
     const TGameScore wellAhead = Sheet({{Sixes, 30}, {Fives, 25}});
-    struct TCase {
-        const char* What;
-        TGameScore Sheet;
-        std::int32_t Turn;
-        int Face;
-        std::int32_t Target;
-    };
-    const std::vector<TCase> cases = {
+    // What, the sheet, the turn, the face and its target.
+    const std::tuple<const char*, TGameScore, int, int, int> cases[] = {
         {"on par", TGameScore::Blank(), 1, 4, 3},
         {"ahead of par", Sheet({{Sixes, 24}}), 2, 1, 3},
         {"one behind par", Sheet({{Aces, 2}}), 2, 6, 4},
@@ -141,16 +125,16 @@ TEST(StrategyTest, UpperTargetFollowsTheBonusOutlook) {
         {"bonus safe, 12th turn", wellAhead, 12, 4, 4},
         {"bonus safe, 13th turn", wellAhead, 13, 1, 3},
     };
-    for (const TCase& c : cases) {
+    for (const auto& [what, sheet, turn, face, target] : cases) {
         std::int32_t count = 0;
         for (; count <= NoOfDice; ++count) {
-            std::string dice(static_cast<std::size_t>(count), static_cast<char>('0' + c.Face));
-            dice.resize(NoOfDice, static_cast<char>('0' + c.Face % NoOfFaces + 1));
-            if (LineChance(TPosition(c.Sheet, dice, 1, c.Turn).View(), c.Face - 1) == 1.0) {
+            std::string dice(static_cast<std::size_t>(count), static_cast<char>('0' + face));
+            dice.resize(NoOfDice, static_cast<char>('0' + face % NoOfFaces + 1));
+            if (LineChance(TPosition(sheet, dice, 1, turn).View(), face - 1) == 1.0) {
                 break;
             }
         }
-        EXPECT_EQ(count, c.Target) << c.What;
+        EXPECT_EQ(count, target) << what;
     }
 }
 

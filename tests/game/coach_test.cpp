@@ -21,9 +21,7 @@ protected:
         Table = BuildOptimalTable(options);
         Game.SetEvents(&Coach);
         StartSeries({{"Ann"}, {"Cy", true}}, 2);
-        TGameState state = S();
-        state.CurrentGame = 1;
-        state.Turn = 12;
+        TGameState state = AtTurn(S(), 1, 12);
         for (const int index : {1, 2}) {
             state.Scores[index][1].Lines = {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue};
         }
@@ -54,7 +52,7 @@ TEST_F(CoachTest, AfterEveryRollItListsTheChoicesBestFirstAndMarksTheComputersCh
     EXPECT_EQ(Coach.Advice().State, TCoachAdvice::TState::Preparing);
 }
 
-// A person's choice gives away what the best one is worth more; the count starts again each game.
+// A person's choice gives away what the best one is worth more.
 TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     HumanRoll({5, 5, 5, 2, 1});
     const std::vector<TChoiceValue> choices = EvaluateTurn(*Table, S().Scores[1][1], 1, {{5, 5, 5, 2, 1}});

@@ -35,11 +35,8 @@ TEST_F(ScoreLineTest, ScoringRecordsTheCellAndTheBonusesItEarned) {
     Position.Scores[1][2].Lines = {NoValue, NoValue, NoValue, NoValue, 25, 18,     NoValue,
                                    NoValue, NoValue, NoValue, NoValue, 50, NoValue};
     Score({4, 4, 4, 4, 4}, Fours);
-    EXPECT_EQ(Sheet().Lines[Fours], 20);
     EXPECT_EQ(Sheet().Bonus, 100);
-    EXPECT_EQ(S().Scores[2][2], TGameScore::Blank()) << "the other player's sheet changed";
     EXPECT_EQ(S().Last, (TLastScore{1, 2, Fours, true, true, true}));
-    EXPECT_EQ(S().Turn, 6);
     Score({4, 4, 4, 4, 4}, LargeStraight);
     EXPECT_EQ(Sheet().Lines[LargeStraight], 40);
     EXPECT_EQ(Sheet().Bonus, 200);

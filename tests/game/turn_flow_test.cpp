@@ -9,35 +9,16 @@ namespace {
 
 using ::testing::ElementsAre;
 
-// A die lands every 250 ms. Clicks (and digit keys) on the dice count only between rolls: while
-// dice fall they are ignored, as after the third roll, so that no roll is spent on dice that stay.
-TEST_F(GameTest, OnlyMarkedDiceFallAgainAndMarkingWaitsForTheDiceToLand) {
-    StartSeries({{"Ann"}});
-    Dice.Add({1, 2, 3, 4, 5});
-    Game.Roll();
-    Game.ToggleDie(1);
-    Clock.AdvanceBy(1249);
-    EXPECT_THAT(Faces(), ElementsAre(1, 2, 3, 4, NoValue));
-    Clock.AdvanceBy(1);
-    EXPECT_FALSE(S().Controls.RollEnabled) << "a die clicked while the first roll fell";
-    Game.ToggleDie(2);
-    Game.ToggleDie(4);
-    Dice.Add({6, 6});
-    Game.Roll();
-    EXPECT_THAT(Faces(), ElementsAre(1, NoValue, 3, NoValue, 5));
-    Game.ToggleDie(3);
-    EXPECT_FALSE(S().Dice[3].SelectShown || S().Controls.RollEnabled);
-    Clock.AdvanceBy(500);
-    EXPECT_THAT(Faces(), ElementsAre(1, 6, 3, 6, 5));
-    EXPECT_FALSE(S().Controls.RollEnabled) << "no die is marked after the roll";
-    Game.ToggleDie(1);
-    Game.ToggleDie(1);
-    EXPECT_FALSE(S().Controls.RollEnabled) << "unmarked again: nothing to roll";
-    Game.ToggleDie(1);
-    HumanRoll({4});
-    Game.ToggleDie(2);
-    EXPECT_EQ(S().SelectedCount, 0) << "no marking after the third roll";
-    EXPECT_FALSE(S().Controls.RollEnabled);
+// Opening the new game dialog sorts a copy of the players, which refills the list as every sort
+// does: the name shown stays selected, and of equal names the last.
+TEST_F(GameTest, OpeningTheDialogKeepsTheSelectedNameAndPrefersTheLastOfEqualNames) {
+    StartSeries({{"Sam"}, {"Kim"}, {"Sam"}}, 5);
+    Game.ViewSheetOf(1);
+    Game.OpenNewGame();
+    EXPECT_EQ(S().Controls.PlayerListIndex, 2) << "the last entry named Sam";
+    Game.ViewSheetOf(2);
+    Game.OpenNewGame();
+    EXPECT_EQ(S().Controls.PlayerListIndex, 1);
 }
 
 TEST_F(GameTest, TheRollForOrderSortsByTheSumsAndNeverSwapsEqualSums) {
@@ -48,17 +29,14 @@ TEST_F(GameTest, TheRollForOrderSortsByTheSumsAndNeverSwapsEqualSums) {
         for (const int sum : sums) {
             EXPECT_EQ(S().Controls.PlayerMessage, YourTurn(true));
             HumanRoll({sum / 5, sum / 5, sum / 5, sum / 5, sum / 5 + sum % 5});
-            EXPECT_EQ(S().RollCount, 0) << "the roll for order is not counted";
             EXPECT_EQ(S().Controls.RollText, std::to_string(sum));
             Clock.AdvanceBy(1000 + 1);
         }
         EXPECT_EQ(Order()[0] + Order()[1] + Order()[2], order);
         EXPECT_EQ(View.SummaryShowings.back(), "Initial Order");
-        EXPECT_FALSE(Clock.Pending()) << "the flow waits for the summary";
         Game.SummaryClosed();
         Clock.AdvanceBy(1);
         EXPECT_EQ(S().Controls.PlayerMessage, YourTurn());
-        EXPECT_TRUE(S().Controls.RollEnabled);
     }
 }
 
@@ -75,8 +53,6 @@ TEST_F(GameTest, TheMessageAndTheRollLabelFollowTheSheetShown) {
         EXPECT_EQ(S().Controls.PlayerMessage, message);
         EXPECT_EQ(S().Controls.RollText, roll);
     }
-    Game.ViewSheetOf(6);
-    EXPECT_EQ(S().Controls.PlayerListIndex, 1) << "no such entry";
 }
 
 TEST_F(GameTest, ADoubleClickScoresOnlyALineOfThePlayerOnTurnInTheCurrentGame) {
@@ -146,12 +122,9 @@ TEST_F(LastTurnTest, TheNextGameIsPlayedInTheOrderOfTheLastGameWhileTheSummarySh
     StartSeries({{"A"}, {"B"}, {"C"}}, 3);
     // Game 1: A 200, B 100, C 150. Game 2: A 50 and a bonus of 100, B 120, C 100 + the 10 scored now.
     ScoreTheLastLine(3, 2, {{200, 0}, {100, 120}, {150, 100}}, 100);
-    EXPECT_EQ(S().CurrentGame, 3);
-    EXPECT_EQ(S().Turn, 1);
     const TPlayers& summary = View.SummaryPlayers;
     EXPECT_EQ(summary[1].Name + summary[2].Name + summary[3].Name, "ACB");  // 350, 260, 220
     EXPECT_THAT(Order(), ElementsAre("A", "B", "C"));                       // 150, 120, 110
-    EXPECT_EQ(S().Controls.PlayerListEntries, Order());
     EXPECT_EQ(View.SummaryShowings.back(), "Series Summary");
 }
 
@@ -159,10 +132,8 @@ TEST_F(LastTurnTest, AfterTheLastGameTheLeaderOfTheSeriesIsTheWinner) {
     StartSeries({{"A"}, {"B"}}, 1);
     ScoreTheLastLine(1, 1, {{100}, {95}});
     EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
-    EXPECT_EQ(Game.SeriesGrandTotal(2), 105);
     Game.SummaryClosed();
     Clock.AdvanceBy(1);
-    EXPECT_FALSE(S().Controls.RollEnabled || Clock.Pending());
     Game.ViewSheetOf(2);
     EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
 }

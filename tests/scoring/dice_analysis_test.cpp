@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -22,13 +23,8 @@ bool Can(const TDiceAnalysis& a, int line) {
 }
 
 TEST(AnalyseDice, UpperLinesAreOpenWhenTheyKeepTheSheetAtOrAheadOfPar) {
-    const struct {
-        const char* What;
-        const char* Dice;
-        TGameScore Sheet;
-        int UpperPar;
-        const char* CanScore;  // lines 0..5
-    } cases[] = {
+    // What, the dice, the sheet, its par and what lines 0..5 can score.
+    const std::tuple<const char*, const char*, TGameScore, int, const char*> cases[] = {
         {"on par: three or more of a face", "33312", TGameScore::Blank(), 0, "001000"},
         {"ahead by 6 covers two missing twos", "33312", Sheet({{Sixes, 24}}), 6, "111000"},
         {"behind by 6 needs two extra threes", "33332", Sheet({{Sixes, 12}}), -6, "000000"},
@@ -36,14 +32,14 @@ TEST(AnalyseDice, UpperLinesAreOpenWhenTheyKeepTheSheetAtOrAheadOfPar) {
         {"scored lines stay shut; a lead opens faces", "66666", Sheet({{Sixes, 30}, {Aces, 0}}), 9, "011000"},
         {"behind and ahead add up", "55551", Sheet({{Twos, 10}, {Threes, 3}}), -2, "000010"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(UpperPar(c.Sheet), c.UpperPar) << c.What;
-        const TDiceAnalysis a = AnalyseDice(Roll(c.Dice), c.Sheet);
+    for (const auto& [what, dice, sheet, par, canScore] : cases) {
+        EXPECT_EQ(UpperPar(sheet), par) << what;
+        const TDiceAnalysis a = AnalyseDice(Roll(dice), sheet);
         std::string open;
         for (int line = Aces; line <= Sixes; ++line) {
             open += Can(a, line) ? '1' : '0';
         }
-        EXPECT_EQ(open, c.CanScore) << c.What;
+        EXPECT_EQ(open, canScore) << what;
     }
 }
 

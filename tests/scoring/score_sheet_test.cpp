@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "scoring/sheet_cells.h"
-#include "scoring/totals.h"
 #include "tests/scoring/scoring_fixtures.h"
 
 namespace quintix {
@@ -51,14 +49,9 @@ protected:
 };
 
 TEST_F(ScoreSheet, ColumnsShowLabelsScoresPossibleValuesAndRunningTotals) {
-    const struct {
-        const char* What;
-        int CurrentGame, NoOfGames;
-        bool ShowPossible;
-        int ScoreIndex, Column;
-        bool NoPossible;
-        const char* Text;
-    } cases[] = {
+    // What, the current game, the number of games, possible values shown, the sheets' ScoreIndex, the
+    // column, printing, and the column's text.
+    const std::tuple<const char*, int, int, bool, int, int, bool, const char*> cases[] = {
         {"labels", 2, 3, true, 1, 0, false,
          ",Aces,Twos,Threes,Fours,Fives,Sixes,Total,Bonus,Upper Total|3 Of A Kind,4 Of A Kind,Full House,"
          "Small Straight,Large Straight,Quintix,Chance,Lower Total|Game Total,Quintix Bonus,Grand Total"},
@@ -80,12 +73,12 @@ TEST_F(ScoreSheet, ColumnsShowLabelsScoresPossibleValuesAndRunningTotals) {
         {"one-game series over", 2, 1, false, 1, 2, false, "2,,,,,,,,,|,,,,,,,|,,"},
         {"no such player", 2, 3, true, 0, 1, false, "1,,,,,,,,,|,,,,,,,|,,"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, game, games, possible, scoreIndex, column, printing, text] : cases) {
         TSheetView view = view_;
-        view.CurrentGame = c.CurrentGame;
-        view.NoOfGames = c.NoOfGames;
-        view.ShowPossible = c.ShowPossible;
-        EXPECT_EQ(Column(view, c.ScoreIndex, c.Column, c.NoPossible), c.Text) << c.What;
+        view.CurrentGame = game;
+        view.NoOfGames = games;
+        view.ShowPossible = possible;
+        EXPECT_EQ(Column(view, scoreIndex, column, printing), text) << what;
     }
     // The printout asks for the row after each grid's last one.
     for (const TGrid grid : {TGrid::Upper, TGrid::Lower, TGrid::Total}) {
@@ -112,19 +105,6 @@ TEST_F(ScoreSheet, UnscoredLinesAreItalicAndTheLastScoreIsHighlighted) {
               ",i,h,,i,h,h,,,");
     last_.LastValid = false;
     EXPECT_EQ(look(TGrid::Lower, 1, 2, 0), ",");
-}
-
-TEST_F(ScoreSheet, SeriesTotalsCountOnlyTheCompletedGames) {
-    // ScoreIndex, current game, game total, bonus total: the roll for order; the game in progress
-    // never counts; during game 3 games 1 and 2; beyond the series; no such player.
-    const std::array<std::int32_t, 4> cases[] = {{1, 0, 0, 0},  {1, 2, 285, 100}, {1, 3, 287, 100},
-                                                 {2, 3, 86, 0}, {1, 9, 287, 100}, {0, 7, 0, 0},
-                                                 {7, 7, 0, 0}};
-    for (const auto& [p, game, total, bonus] : cases) {
-        EXPECT_EQ(SeriesGameTotal(scores_, p, game), total) << p << "/" << game;
-        EXPECT_EQ(SeriesBonusTotal(scores_, p, game), bonus) << p << "/" << game;
-        EXPECT_EQ(SeriesGrandTotal(scores_, p, game), total + bonus) << p << "/" << game;
-    }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -32,12 +30,6 @@ inline TGameState AtTurn(TGameState state, int game, int turn, int position = 1)
     state.Turn = turn;
     state.CurrentPlayer = position;
     return state;
-}
-
-// A sheet on its last turn: every line scored as value, but `open`.
-inline void ScoreAllBut(TGameScore& sheet, int open, std::int32_t value = 0) {
-    sheet.Lines.fill(value);
-    sheet.Lines[static_cast<std::size_t>(open)] = NoValue;
 }
 
 }  // namespace quintix::testing

@@ -1,4 +1,5 @@
-// The new game dialog, the score dialog and the probability test window.
+// The new game dialog, the score dialog and the probability test window, run on the program's own
+// application object, whose top-level handler shows what a click's handler throws.
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -8,22 +9,33 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "tests/support/quintix_test_main.h"
-#include "tests/support/tab_order.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
 #include "ui/prob_test_form.h"
+#include "ui/quintix_application.h"
 #include "ui/score_form.h"
 
 using namespace quintix;
-using quintix::testing::TabOrder;
 
 namespace {
 
-enum class TChoice { ScoreButton, Enter, DoubleClick, NothingSelected, CancelButton, Escape };
+// The names of the controls the Tab key visits in a window, in order from the first.
+QStringList TabOrder(const QWidget& window) {
+    QStringList order;
+    for (const QWidget* widget = window.nextInFocusChain(); widget != &window;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
+            order << widget->objectName();
+        }
+    }
+    return order;
+}
 
 // Types one pattern into the window and presses Calculate; groups left out keep what they had.
 // Gives the result label and the message shown, if any.
@@ -52,8 +64,9 @@ private slots:
     void initTestCase() { TMessageBox::SetQuiet(true); }
 
     // Alt and a row's number reach its name; Tab goes along the rows, and each group's boxes of the
-    // probability test window follow one another.
-    void ControlsAreReachedByTheirLabelsAndInTabOrder() {
+    // probability test window follow one another. Every opening of the new game dialog starts on the
+    // first name.
+    void ControlsAreReachedByTheirLabelsAndInTabOrderFromTheFirstName() {
         TNewGameForm form;
         QStringList rows;
         QStringList groups{"Rolled", "NoOfGroups", "RandomInclusive"};
@@ -74,11 +87,22 @@ private slots:
                                       << "ExpertPlay");
         QCOMPARE(TabOrder(TScoreForm()), QStringList({"ScoringList", "ScoreButton", "CancelButton"}));
         QCOMPARE(TabOrder(TProbTestForm()), groups << "Button1");
+        for (const auto& [key, result] :
+             {std::pair(Qt::Key_Escape, QDialog::Rejected), std::pair(Qt::Key_Return, QDialog::Accepted)}) {
+            form.open();
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QCOMPARE(QApplication::focusWidget(), form.PlayerEdits[1]);
+            form.ComputerChecks[3]->setFocus();
+            QTest::keyClick(form.PlayerEdits[1], key);
+            QCOMPARE(form.result(), int(result));
+        }
     }
 
     // Trimming and packing the rows is the game's work, so the dialog hands back what was typed, at
     // most 20 characters a name; refilling replaces everything, so names typed and cancelled are gone.
-    void TheNewGameDialogGivesBackTheRowsAsTyped() {
+    // The number of games steps within 1..6 by the arrows or the Up and Down keys; the read-only edit
+    // follows.
+    void TheNewGameDialogGivesBackTheRowsAsTypedAndOneToSixGames() {
         TNewGameContents contents;
         contents.Rows[2] = {"  spaced  ", true};
         contents.Rows[6] = {"Zoë", true};
@@ -92,12 +116,7 @@ private slots:
         QVERIFY(form.Contents() == TNewGameContents{});
         QTest::keyClicks(form.PlayerEdits[2], "abcdefghijklmnopqrstuvwxyz");
         QCOMPARE(form.Contents().Rows[2].Name, std::string("abcdefghijklmnopqrst"));
-    }
 
-    // The number of games steps within 1..6 by the arrows or the Up and Down keys; the read-only
-    // edit follows.
-    void TheNumberOfGamesStaysWithinOneToSix() {
-        TNewGameForm form;
         const auto buttons = form.NoOfGames->findChildren<QToolButton*>();
         QToolButton* up = buttons[0]->arrowType() == Qt::UpArrow ? buttons[0] : buttons[1];
         for (int i = 0; i < 8; ++i) {
@@ -111,38 +130,36 @@ private slots:
         QTest::keyClicks(form.NoOfGamesEdit, "5");
         QCOMPARE(form.Contents().NoOfGames, 2);
         QCOMPARE(form.NoOfGamesEdit->text(), QString("2"));
-        TNewGameContents outOfRange;
-        outOfRange.NoOfGames = 9;
-        form.Fill(outOfRange);
+        contents.NoOfGames = 9;
+        form.Fill(contents);
         QCOMPARE(form.Contents().NoOfGames, 6);
-    }
-
-    void EveryOpeningOfTheNewGameDialogStartsOnTheFirstName() {
-        TNewGameForm form;
-        QSignalSpy finished(&form, &QDialog::finished);
-        for (const auto& [key, result] :
-             {std::pair(Qt::Key_Escape, QDialog::Rejected), std::pair(Qt::Key_Return, QDialog::Accepted)}) {
-            form.open();
-            QVERIFY(QTest::qWaitForWindowActive(&form));
-            QCOMPARE(QApplication::focusWidget(), form.PlayerEdits[1]);
-            form.ComputerChecks[3]->setFocus();
-            QTest::keyClick(form.PlayerEdits[1], key);
-            QCOMPARE(finished.takeLast()[0].toInt(), int(result));
-        }
     }
 
     // The score dialog opens on its first line, thirteen lines fit without scrolling, and the choice
     // is reported while the dialog is still open, so the game scores before the window returns.
     void TheScoreDialogReportsTheChosenLineAndCloses() {
         TScoreForm form;
+        QListWidget* list = form.ScoringList;
         form.Fill(std::vector<std::string>(13, "Aces"));
-        QVERIFY(form.ScoringList->visualItemRect(form.ScoringList->item(12)).bottom() <
-                form.ScoringList->viewport()->height());
-        const std::tuple<TChoice, QList<int>, QDialog::DialogCode> cases[] = {
-            {TChoice::ScoreButton, {3}, QDialog::Accepted}, {TChoice::Enter, {0}, QDialog::Accepted},
-            {TChoice::DoubleClick, {4}, QDialog::Accepted}, {TChoice::NothingSelected, {}, QDialog::Accepted},
-            {TChoice::CancelButton, {}, QDialog::Rejected}, {TChoice::Escape, {}, QDialog::Rejected}};
-        for (const auto& [choice, scored, result] : cases) {
+        QVERIFY(list->visualItemRect(list->item(12)).bottom() < list->viewport()->height());
+        const auto score = [&](int row) {  // with that row selected, or none
+            row < 0 ? list->clearSelection() : list->setCurrentRow(row);
+            QTest::mouseClick(form.ScoreButton, Qt::LeftButton);
+        };
+        const std::tuple<std::function<void()>, QList<int>, QDialog::DialogCode> cases[] = {
+            {[&] { score(3); }, {3}, QDialog::Accepted},
+            {[&] { QTest::keyClick(list, Qt::Key_Return); }, {0}, QDialog::Accepted},
+            {[&] {  // its first click selects the item, the second reports it
+                 const QPoint item4 = list->visualItemRect(list->item(4)).center();
+                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item4);
+                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item4);
+             },
+             {4},
+             QDialog::Accepted},
+            {[&] { score(-1); }, {}, QDialog::Accepted},
+            {[&] { QTest::mouseClick(form.CancelButton, Qt::LeftButton); }, {}, QDialog::Rejected},
+            {[&] { QTest::keyClick(list, Qt::Key_Escape); }, {}, QDialog::Rejected}};
+        for (const auto& [choose, scored, result] : cases) {
             form.Fill({"3 Of A Kind", "4 Of A Kind", "Full House", "Small Straight", "Large Straight"});
             QList<int> reported;
             const auto connection = connect(&form, &TScoreForm::ScoreFromList, this,
@@ -150,31 +167,8 @@ private slots:
             QSignalSpy finished(&form, &QDialog::finished);
             form.open();
             QVERIFY(QTest::qWaitForWindowActive(&form));
-            QCOMPARE(QApplication::focusWidget(), form.ScoringList);
-            const QPoint item4 = form.ScoringList->visualItemRect(form.ScoringList->item(4)).center();
-            switch (choice) {
-                case TChoice::ScoreButton:
-                    form.ScoringList->setCurrentRow(3);
-                    QTest::mouseClick(form.ScoreButton, Qt::LeftButton);
-                    break;
-                case TChoice::Enter:
-                    QTest::keyClick(form.ScoringList, Qt::Key_Return);
-                    break;
-                case TChoice::DoubleClick:  // its first click selects the item, the second reports it
-                    QTest::mouseClick(form.ScoringList->viewport(), Qt::LeftButton, {}, item4);
-                    QTest::mouseDClick(form.ScoringList->viewport(), Qt::LeftButton, {}, item4);
-                    break;
-                case TChoice::NothingSelected:
-                    form.ScoringList->clearSelection();
-                    QTest::mouseClick(form.ScoreButton, Qt::LeftButton);
-                    break;
-                case TChoice::CancelButton:
-                    QTest::mouseClick(form.CancelButton, Qt::LeftButton);
-                    break;
-                case TChoice::Escape:
-                    QTest::keyClick(form.ScoringList, Qt::Key_Escape);
-                    break;
-            }
+            QCOMPARE(QApplication::focusWidget(), list);
+            choose();
             disconnect(connection);
             QCOMPARE(reported, scored);
             QCOMPARE(finished.size(), 1);
@@ -188,32 +182,25 @@ private slots:
     void CalculateShowsTheResultOrTheFirstError() {
         const QString invalid = "Probability|'%1' is not a valid integer value";
         const QString tooLarge = "|The number of outcomes is too large to count in 32-bit integers";
-        const struct {
-            QString Rolled, Groups;
-            bool Inclusive;
-            QStringList Needed, Possible;
-            QString Shown;
-        } cases[] = {
-            {"1", "1", true, {"1"}, {"1"}, "0.1667|"},
+        // Rolled, groups, inclusive, each group's Needed and PossibleValues, and what shows.
+        const std::tuple<QString, QString, bool, QStringList, QStringList, QString> cases[] = {
             {"5", "1", true, {"3"}, {"6"}, "0.2130|"},
             {"5", "1", false, {"3"}, {"6"}, "0.1929|"},
             {" 5 ", "+2", false, {"3 ", "\t2"}, {"06", "5"}, "0.0386|"},
             {"0", "1", false, {}, {}, "1.0000|"},
             {"1", "1", true, {"1", "9", "9", "9", "9"}, {"1", "7"}, "0.1667|"},
             {"1", "1", true, {"1"}, {"-1"}, "-0.1667|"},
-            {"2", "1", false, {"3"}, {"1"}, "Probability|Too many dice in combination"},
             {"0", "0", false, {}, {}, "Probability|Number of groups must be 1 to 5"},
             {"5", "1", false, {"-2147483648"}, {}, "Probability|Dice needed by a group must not be negative"},
-            {"5", "1", false, {"5"}, {"2000000000"}, "Probability" + tooLarge},
             {"r", "g", false, {}, {}, invalid.arg("g")},
             {"2147483648", "1", false, {}, {}, invalid.arg("2147483648")},
             {"1", "1", false, {" 1x "}, {}, invalid.arg(" 1x ")},
             {"1", "1", false, {"1", "0", "0", ""}, {}, invalid.arg("")},
             {"1", "1", false, {"1", "n"}, {"1", "p"}, invalid.arg("n")},
         };
-        for (const auto& c : cases) {
+        for (const auto& [rolled, groups, inclusive, needed, possible, shown] : cases) {
             TProbTestForm form;
-            QCOMPARE(Calculate(form, c.Rolled, c.Groups, c.Inclusive, c.Needed, c.Possible), c.Shown);
+            QCOMPARE(Calculate(form, rolled, groups, inclusive, needed, possible), shown);
         }
         // With five empty groups and every extra die allowed the engine walks all 6188 ways of
         // sharing twelve dice out; with one group every pattern that leaves free dice overflows.
@@ -223,7 +210,35 @@ private slots:
         QCOMPARE(Calculate(form, "12", "1", true, {"0"}, {"1"}), "1.0000" + tooLarge);
         QCOMPARE(Calculate(form, "12", "1", true, {"12"}, {"1"}), "0.0000|");
     }
+
+    // Each click's error is shown, and the next click is handled as the first was.
+    void AnErrorInAHandlerIsShownAndTheProgramGoesOn() {
+        for (const bool standard : {true, false}) {
+            QPushButton button("Calculate");
+            button.show();
+            int clicks = 0;
+            connect(&button, &QPushButton::clicked, [&] {
+                ++clicks;
+                if (standard) {
+                    throw std::runtime_error("Too many dice in combination");
+                }
+                throw clicks;
+            });
+            for (const int click : {1, 2}) {
+                TMessageBox::Error(nullptr, QString());
+                QTest::mouseClick(&button, Qt::LeftButton);
+                QCOMPARE(clicks, click);
+                QCOMPARE(TMessageBox::LastError(), standard ? QString("Too many dice in combination")
+                                                            : QString("An unexpected error occurred."));
+            }
+        }
+    }
 };
 
-QUINTIX_TEST_MAIN(TDialogsTest)
+int main(int argc, char** argv) {
+    TQuintixApplication application(argc, argv);
+    TDialogsTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "dialogs_test.moc"

@@ -3,9 +3,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTextBrowser>
 #include <QtTest>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,22 +18,6 @@ using quintix::THelpRequest;
 using quintix::THelpSystem;
 using quintix::THelpViewer;
 
-namespace {
-
-// The main window's hook, as it installs it: the rule, and the popup it asks for instead.
-void InstallApplicationHelp(THelpSystem& help, std::vector<THelpRequest>* seen = nullptr) {
-    help.SetHook([&help, seen](THelpCommand& command, int& data, bool& callHelp) {
-        if (seen != nullptr) {
-            seen->push_back({command, data});
-        }
-        if (const auto instead = ApplicationHelpRule(command, data, callHelp)) {
-            help.HelpCommand(instead->Command, instead->Data);
-        }
-    });
-}
-
-}  // namespace
-
 class THelpTest : public QObject {
     Q_OBJECT
 
@@ -41,27 +25,30 @@ private slots:
     // A topic of a control (1000 and up) is cancelled and asked for again as a popup, which passes
     // the hook on its way back in; anything else passes. Only existing pages are shown.
     void TheHookTurnsControlTopicsIntoPopups() {
-        const struct {
-            THelpCommand Command;
-            int Data;
-            bool Cancelled;
-            bool Shown;
-        } cases[] = {{THelpCommand::Topic, 1016, true, true},  {THelpCommand::Topic, 1000, true, false},
-                     {THelpCommand::Topic, 999, false, false}, {THelpCommand::Topic, 5, false, false},
-                     {THelpCommand::Popup, 1014, false, true}, {THelpCommand::Contents, 0, false, true}};
-        for (const auto& c : cases) {
+        // The request, whether the hook cancels it, and whether a page shows.
+        const std::tuple<THelpCommand, int, bool, bool> cases[] = {
+            {THelpCommand::Topic, 1016, true, true},  {THelpCommand::Topic, 1000, true, false},
+            {THelpCommand::Topic, 999, false, false}, {THelpCommand::Topic, 5, false, false},
+            {THelpCommand::Popup, 1014, false, true}, {THelpCommand::Contents, 0, false, true}};
+        for (const auto& [command, data, cancelled, shown] : cases) {
             THelpSystem help;
             help.SetShowWindows(false);
             std::vector<THelpRequest> seen;
-            InstallApplicationHelp(help, &seen);
-            const bool answered = help.HelpCommand(c.Command, c.Data);
-            std::vector<THelpRequest> expected{{c.Command, c.Data}};
-            if (c.Cancelled) {
-                expected.push_back({THelpCommand::Popup, c.Data});
+            // The main window's hook, as it installs it: the rule, and the popup it asks for instead.
+            help.SetHook([&help, &seen](THelpCommand& asked, int& context, bool& callHelp) {
+                seen.push_back({asked, context});
+                if (const auto instead = ApplicationHelpRule(asked, context, callHelp)) {
+                    help.HelpCommand(instead->Command, instead->Data);
+                }
+            });
+            const bool answered = help.HelpCommand(command, data);
+            std::vector<THelpRequest> expected{{command, data}};
+            if (cancelled) {
+                expected.push_back({THelpCommand::Popup, data});
             }
             QCOMPARE(seen, expected);
-            QCOMPARE(help.LastShown(), c.Shown ? std::optional(expected.back()) : std::nullopt);
-            QVERIFY(c.Cancelled || answered == c.Shown);
+            QCOMPARE(help.LastShown(), shown ? std::optional(expected.back()) : std::nullopt);
+            QVERIFY(cancelled || answered == shown);
         }
     }
 

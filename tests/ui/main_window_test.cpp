@@ -1,17 +1,29 @@
 // The main window driven as a person would: clicks, keys and the dialogs, on a virtual clock with
-// scripted dice.
+// scripted dice; and on today's desktops: larger than its natural size, on a dark palette, with long
+// names, and closed from its title bar.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "computer/expert_table.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/support/series.h"
+#include "ui/coach_form.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"
@@ -23,6 +35,45 @@
 #include "ui/summary_form.h"
 
 namespace quintix::testing {
+
+namespace {
+
+// Pixels of the dice's red in the main window as the screenshot tool renders it at a scale.
+qsizetype RedPixels(const QString& scale) {
+    QTemporaryDir dir;
+    QProcess tool;
+    tool.start(QUINTIX_SCREENSHOTS, {"--scale", scale, dir.path()});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0) {
+        return -1;
+    }
+    const QImage image(QDir(dir.path()).filePath("main-window.png"));
+    qsizetype red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            red += image.pixelColor(x, y) == QColor(255, 0, 0) ? 1 : 0;
+        }
+    }
+    return red;
+}
+
+// A caption is whole when its text, and a button's picture, fit inside the control's contents.
+bool TextFits(const QWidget& control) {
+    const QFontMetrics metrics(control.font());
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        return metrics.horizontalAdvance(QString(label->text()).remove('&')) <= label->contentsRect().width();
+    }
+    const auto* button = qobject_cast<const QPushButton*>(&control);
+    if (button == nullptr) {
+        return true;
+    }
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    return metrics.horizontalAdvance(QString(button->text()).remove('&')) + button->iconSize().width() + 4 <=
+           contents.width();
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -61,6 +112,7 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { TMessageBox::SetQuiet(true); }
     void init() {
         Dice = new TScriptedRandom;
         Clock = new TVirtualClock;
@@ -104,7 +156,6 @@ private slots:
     void twoPlayersRollForOrderAndSeeTheInitialOrder() {
         NewSeries({"Ann", "Bob"});
         Roll({1, 1, 1, 1, 1});
-        QCOMPARE(Text("Roll"), QString("5"));
         Clock->AdvanceBy(1001);
         QCOMPARE(Child<QComboBox>("PlayerList")->currentText(), QString("Bob"));
         Roll({6, 6, 6, 6, 6});
@@ -162,7 +213,8 @@ private slots:
         Dice->Add({6, 6, 6, 6, 5, 6, 6, 6, 6, 6});
         NewSeries({"Cee"}, {true});
         TGameState state = AtTurn(S(), 1, 13);
-        ScoreAllBut(state.Scores[1][1], ChanceLine);
+        state.Scores[1][1].Lines.fill(0);
+        state.Scores[1][1].Lines[ChanceLine] = NoValue;
         Form->Game().LoadPosition(state);
         QTest::mouseClick(Child("SummaryButton"), Qt::LeftButton);
         QSignalSpy finished(&Form->SummaryForm(), &QDialog::finished);
@@ -176,8 +228,12 @@ private slots:
         QCOMPARE(Text("PlayerMessage"), QString("The winner is Cee"));
     }
 
-    // Exit asks first; help requests become popups of their controls; Print opens the preview.
+    // Exit asks first, and so does closing the window during a series; help requests become popups
+    // of their controls; Print opens the preview.
     void theOtherButtonsAskShowHelpAndPreview() {
+        QVERIFY(Form->close());  // nothing to lose before the first series
+        Form->show();
+        QVERIFY(QTest::qWaitForWindowActive(Form));
         TMessageBox::SetNextAnswer(false);
         QTest::mouseClick(Child("ExitButton"), Qt::LeftButton);
         QCOMPARE(TMessageBox::LastQuestion(), QString("Are you sure you want to quit?"));
@@ -196,9 +252,100 @@ private slots:
         QVERIFY(Form->PreviewForm().isVisible());
         QCOMPARE(Form->PreviewForm().PageCount(), 2);
         Form->PreviewForm().close();
+        TMessageBox::SetNextAnswer(false);
+        QVERIFY(!Form->close());
         TMessageBox::SetNextAnswer(true);
         QTest::mouseClick(Child("ExitButton"), Qt::LeftButton);
         QVERIFY(!Form->isVisible());
+    }
+
+    // The coach's window opens once, beside the game and not modal, with the choices after every roll.
+    void theCoachButtonOpensOneWindowThatFollowsTheGame() {
+        THelpSystem::Instance().SetShowWindows(false);
+        TCoachForm& coach = Form->CoachForm();
+        QVERIFY(!coach.isVisible());
+        QTest::mouseClick(Child("CoachButton"), Qt::LeftButton);
+        QTest::mouseClick(Child("CoachButton"), Qt::LeftButton);
+        QVERIFY(coach.isVisible() && !coach.isModal());
+        QCOMPARE(Form->findChildren<TCoachForm*>().size(), 1);
+        QVERIFY(coach.Status->text().startsWith("Start a new game"));
+
+        ExpertTable().BuildNow();
+        NewSeries({"Ann"});
+        QVERIFY(coach.Status->text().contains("after each roll"));
+        Roll({6, 6, 6, 6, 6});
+        QVERIFY(!coach.Progress->isVisible());
+        QCOMPARE(coach.Choices->rowCount(), 13 + 31);
+        QCOMPARE(coach.Choices->item(0, 0)->text(), QString("Score Quintix"));
+        int marked = 0;
+        for (int row = 0; row < coach.Choices->rowCount(); ++row) {
+            marked += coach.Choices->item(row, 2)->text().isEmpty() ? 0 : 1;
+        }
+        QCOMPARE(marked, 1);  // the computer player's choice
+        QCOMPARE(THelpSystem::FocusContext(coach.Choices), 1024);
+        // Scoring "Chance" with five sixes gives away what "Quintix" is worth more.
+        Form->Game().Score(ChanceLine);
+        QCOMPARE(coach.GivenAway->rowCount(), 1);
+        QVERIFY(coach.GivenAway->item(0, 1)->text().toDouble() > 10.0);
+    }
+
+    void AtTwiceTheSizeTheDiceFillFourTimesThePixels() {
+        const qsizetype natural = RedPixels("1");
+        const qsizetype twice = RedPixels("2");
+        QVERIFY2(natural > 0 && twice > 0, "the screenshot tool failed");
+        const double ratio = static_cast<double>(twice) / static_cast<double>(natural);
+        QVERIFY2(ratio > 3.6 && ratio < 4.4, qPrintable(QString("ratio %1").arg(ratio)));
+    }
+
+    void NoCaptionIsCutAtAnySize() {
+        for (const double scale : {1.0, 1.5, 2.0, 3.0}) {
+            Form->resize((QSizeF(Form->minimumSize()) * scale).toSize());
+            for (const QWidget* control : Form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if ((qobject_cast<const QLabel*>(control) != nullptr &&
+                     control->objectName() != "PlayerMessage") ||
+                    qobject_cast<const QAbstractButton*>(control) != nullptr) {
+                    QVERIFY2(TextFits(*control),
+                             qPrintable(control->objectName() + QString(" at %1").arg(scale)));
+                }
+            }
+        }
+    }
+
+    void LargerWindowsKeepTheDesignsAspectAndGrowEveryControl() {
+        const QSize natural = Form->minimumSize();
+        const QRect grid = Form->findChild<TDrawGrid*>("UpperScores")->geometry();
+        Form->resize(natural.width() * 2, natural.height() * 3);  // taller than the design: letterboxed
+        const QRect larger = Form->findChild<TDrawGrid*>("UpperScores")->geometry();
+        QCOMPARE(larger.size(), grid.size() * 2);
+        QCOMPARE(larger.top() - grid.top() * 2, natural.height() / 2);
+        QVERIFY(Form->font().pixelSize() == 22);
+    }
+
+    // On a dark palette the sheet takes the palette's colours, not fixed black on white.
+    void TheGridsFollowTheirPalette() {
+        QPalette dark = Form->palette();
+        dark.setColor(QPalette::Base, QColor(30, 30, 32));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        Form->setPalette(dark);
+        auto* grid = Form->findChild<TDrawGrid*>("LowerScores");
+        const QImage image = grid->grab().toImage();
+        QCOMPARE(image.pixelColor(grid->CellRect(4, 3).center()), QColor(30, 30, 32));
+    }
+
+    void ALongNameIsShortenedNotTheSentence() {
+        Form->Game().StartSeries(SeriesOf({{"Bartholomew Quincey"}, {"Ann"}}));
+        Form->Game().ViewSheetOf(2);
+        const auto* message = Form->findChild<QLabel*>("PlayerMessage");
+        for (const int scale : {1, 2}) {
+            Form->resize(Form->minimumSize() * scale);
+            QVERIFY(message->text().startsWith("It's Bart"));
+            QVERIFY(message->text().endsWith(QChar(0x2026) + QString("'s turn to roll for order")));
+            QVERIFY(QFontMetrics(message->font()).horizontalAdvance(message->text()) <= message->width());
+            QCOMPARE(message->toolTip(), QString("It's Bartholomew Quincey's turn to roll for order"));
+        }
+        Form->Game().ViewSheetOf(1);
+        QCOMPARE(message->text(), QString("It's your turn to roll for order"));
+        QCOMPARE(message->toolTip(), QString());
     }
 };
 

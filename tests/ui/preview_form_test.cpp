@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -21,6 +19,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -35,18 +34,8 @@ namespace {
 
 const QSizeF PageSize(1056, 816);  // letter landscape, 11 x 8.5 inches
 
-// Pages with a thick frame inset by half an inch.
-TReportPages FramedPages(int count) {
-    TReportPages pages{"Quintix Score Sheet", PageSize, {}};
-    for (int n = 1; n <= count; ++n) {
-        QPicture picture;
-        QPainter painter(&picture);
-        painter.setPen(QPen(Qt::black, 4));
-        painter.drawRect(QRectF(48, 48, 960, 720));
-        painter.end();
-        pages.Pages.push_back({picture, {}});
-    }
-    return pages;
+TReportPages BlankPages(int count) {
+    return {"Quintix Score Sheet", PageSize, std::vector<TReportPage>(static_cast<std::size_t>(count))};
 }
 
 // A PDF's page count and its first page's size in points; no pages when it is no PDF.
@@ -66,6 +55,26 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Writes an old file to be replaced.
+bool WriteOld(const QString& path, const QByteArray& old) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush();
+}
+
+// Saves three pages as on a disk where no file may grow beyond `bytes`. The signal that would end
+// the process at the limit is ignored, so the write fails instead.
+bool SaveOnDiskOf(rlim_t bytes, const QString& path, QString* error) {
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limit{bytes, saved.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool ok = SavePagesAsPdf(BlankPages(3), path, error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    return ok;
+}
+
 // Runs `step` on the next modal window of type T as soon as it shows, as long as `context` lives.
 template <typename T, typename Step>
 void WhenShown(QObject* context, Step step) {
@@ -78,33 +87,6 @@ void WhenShown(QObject* context, Step step) {
     });
 }
 
-// Types `path` as the file's name, as a person would; selectFile() leaves a name field that has the
-// focus alone.
-void TypeName(QFileDialog* dialog, const QString& path) {
-    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-}
-
-// While it lives, no file may grow beyond `bytes`, as on a disk that is nearly full. The signal
-// that would end the process at the limit is ignored, so the write fails instead.
-class TFileSizeLimit {
-public:
-    explicit TFileSizeLimit(rlim_t bytes) : Handler(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &Saved);
-        const rlimit limit{bytes, Saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~TFileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &Saved);
-        std::signal(SIGXFSZ, Handler);
-    }
-    TFileSizeLimit(const TFileSizeLimit&) = delete;
-    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
-
-private:
-    rlimit Saved{};
-    void (*Handler)(int);
-};
-
 }  // namespace
 
 class TPreviewFormTest : public QObject {
@@ -112,229 +94,198 @@ class TPreviewFormTest : public QObject {
 
 private slots:
     void initTestCase() { TMessageBox::SetQuiet(true); }
-    void EveryShowingPagesFromPageOneAtFullPage();
-    void FixedZoomsScaleThePageFromItsTopLeft();
-    void FittingZoomsKeepFittingWhenResized();
-    void PrintWithoutAPrinterSaysSo();
-    void PagesReachPdfAndPrinter();
-    void SavingReplacesTheFileWholeOrNotAtAll_data();
-    void SavingReplacesTheFileWholeOrNotAtAll();
-    void SaveDialogAsksAboutTheFileItWritesAndSaysWhereItWent();
-    void SavePdfButtonReportsAFailedSave();
-};
 
-// Each showing starts on page 1 at full page, whether the preview was closed in between or left
-// open on another page and zoom. The buttons page through, and do nothing at either end.
-void TPreviewFormTest::EveryShowingPagesFromPageOneAtFullPage() {
-    TPreviewForm form;
-    for (int showing = 0; const int count : {3, 3, 1}) {
-        form.ShowPages(FramedPages(count));
-        QVERIFY(form.isVisible() && form.isMaximized());
-        QCOMPARE(form.ZoomList->currentText(), QString("Full Page"));
-        int page = 1;
-        for (QPushButton* button : {form.NextButton, form.NextButton, form.NextButton, form.PrevButton,
-                                    form.PrevButton, form.PrevButton, form.NextButton}) {
-            QCOMPARE(form.windowTitle(),
-                     QString("Print Preview - Quintix Score Sheet   Page %1 of %2").arg(page).arg(count));
-            QCOMPARE(form.PrevButton->isEnabled(), page > 1);
-            QCOMPARE(form.NextButton->isEnabled(), page < count);
-            emit button->clicked();
-            page = std::clamp(page + (button == form.NextButton ? 1 : -1), 1, count);
-            QCOMPARE(form.CurrentPage(), page);
-        }
-        form.ZoomList->setCurrentIndex(TPreviewForm::Zoom200);
-        if (++showing == 1) {
-            QTest::mouseClick(form.CloseButton, Qt::LeftButton);
-            QVERIFY(!form.isVisible());
-        }
-    }
-}
-
-// A zoom picked from the list, or another page, shows the page from its top-left corner.
-void TPreviewFormTest::FixedZoomsScaleThePageFromItsTopLeft() {
-    TPreviewForm form;
-    form.ShowPages(FramedPages(3));
-    emit form.NextButton->clicked();
-    const std::array<std::pair<const char*, qreal>, 6> entries{
-        {{"25%", 0.25}, {"50%", 0.5}, {"75%", 0.75}, {"100%", 1.0}, {"150%", 1.5}, {"200%", 2.0}}};
-    QScrollBar* across = form.Preview->horizontalScrollBar();
-    QScrollBar* down = form.Preview->verticalScrollBar();
-    // Backwards, so the view is scrolled (at 200%) before each choice; the last picks 200% again.
-    for (const int entry : {5, 4, 3, 2, 1, 0, 5, 5, -1}) {
-        across->setValue(40);
-        down->setValue(40);
-        if (entry < 0) {
-            emit form.NextButton->clicked();
-        } else {
-            form.ZoomList->setCurrentIndex(entry);
-            emit form.ZoomList->activated(entry);  // as a pick from the list does
-            const auto [text, zoom] = entries[static_cast<std::size_t>(entry)];
-            QCOMPARE(form.ZoomList->currentText(), QString(text));
-            const qreal scale = zoom * form.PreviewPage->logicalDpiX() / 96.0;
-            QCOMPARE(form.PreviewPage->PagePixels(),
-                     QSize(qRound(PageSize.width() * scale), qRound(PageSize.height() * scale)));
-        }
-        QCOMPARE(std::pair(across->value(), down->value()), std::pair(0, 0));
-    }
-}
-
-void TPreviewFormTest::FittingZoomsKeepFittingWhenResized() {
-    for (const int entry : {int(TPreviewForm::FullPage), int(TPreviewForm::FitToWidth)}) {
-        for (const QSize windowSize : {QSize(780, 360), QSize(420, 580)}) {
-            TPreviewForm form;
-            form.ShowPages(FramedPages(2));
-            form.ZoomList->setCurrentIndex(entry);
-            QCoreApplication::processEvents();
-            const QSize maximised = form.PreviewPage->PagePixels();
-            form.showNormal();
-            form.resize(windowSize);
-            QCoreApplication::processEvents();
-            const QSize page = form.PreviewPage->PagePixels();
-            const int around =
-                2 * form.Preview->frameWidth() + 2 * TPreviewPage::Margin + TPreviewPage::Shadow;
-            const QSize room = form.Preview->size() - QSize(around, around);
-            QCOMPARE(form.Preview->horizontalScrollBar()->maximum(), 0);
-            if (entry == TPreviewForm::FullPage) {
-                QVERIFY(page.width() <= room.width() && page.height() <= room.height());
-                QVERIFY(page.width() >= room.width() - 1 || page.height() >= room.height() - 1);
-            } else {
-                const int scrollBar = form.Preview->verticalScrollBar()->sizeHint().width();
-                QVERIFY(qAbs(page.width() -
-                             (page.height() > room.height() ? room.width() - scrollBar : room.width())) <= 1);
+    // Each showing starts on page 1 at full page, whether the preview was closed in between or left
+    // open on another page and zoom. The buttons page through, and do nothing at either end.
+    void EveryShowingPagesFromPageOneAtFullPage() {
+        TPreviewForm form;
+        for (int showing = 0; const int count : {3, 3, 1}) {
+            form.ShowPages(BlankPages(count));
+            QVERIFY(form.isVisible() && form.isMaximized());
+            QCOMPARE(form.ZoomList->currentText(), QString("Full Page"));
+            int page = 1;
+            for (QPushButton* button : {form.NextButton, form.NextButton, form.NextButton, form.PrevButton,
+                                        form.PrevButton, form.PrevButton, form.NextButton}) {
+                QCOMPARE(form.windowTitle(),
+                         QString("Print Preview - Quintix Score Sheet   Page %1 of %2").arg(page).arg(count));
+                QCOMPARE(form.PrevButton->isEnabled(), page > 1);
+                QCOMPARE(form.NextButton->isEnabled(), page < count);
+                emit button->clicked();
+                page = std::clamp(page + (button == form.NextButton ? 1 : -1), 1, count);
+                QCOMPARE(form.CurrentPage(), page);
             }
-            QVERIFY(page != maximised);
-            QCOMPARE(form.ZoomIndex(), entry);
+            form.ZoomList->setCurrentIndex(TPreviewForm::Zoom200);
+            if (++showing == 1) {
+                QTest::mouseClick(form.CloseButton, Qt::LeftButton);
+                QVERIFY(!form.isVisible());
+            }
         }
     }
-}
 
-void TPreviewFormTest::PrintWithoutAPrinterSaysSo() {
-    if (!QPrinterInfo::availablePrinters().isEmpty()) {
-        QSKIP("this machine has a printer");
+    // A zoom picked from the list, or another page, shows the page from its top-left corner.
+    void FixedZoomsScaleThePageFromItsTopLeft() {
+        TPreviewForm form;
+        form.ShowPages(BlankPages(3));
+        emit form.NextButton->clicked();
+        const std::array<std::pair<const char*, qreal>, 6> entries{
+            {{"25%", 0.25}, {"50%", 0.5}, {"75%", 0.75}, {"100%", 1.0}, {"150%", 1.5}, {"200%", 2.0}}};
+        QScrollBar* across = form.Preview->horizontalScrollBar();
+        QScrollBar* down = form.Preview->verticalScrollBar();
+        // Backwards, so the view is scrolled (at 200%) before each choice; the last picks 200% again.
+        for (const int entry : {5, 4, 3, 2, 1, 0, 5, 5, -1}) {
+            across->setValue(40);
+            down->setValue(40);
+            if (entry < 0) {
+                emit form.NextButton->clicked();
+            } else {
+                form.ZoomList->setCurrentIndex(entry);
+                emit form.ZoomList->activated(entry);  // as a pick from the list does
+                const auto [text, zoom] = entries[static_cast<std::size_t>(entry)];
+                QCOMPARE(form.ZoomList->currentText(), QString(text));
+                const qreal scale = zoom * form.PreviewPage->logicalDpiX() / 96.0;
+                QCOMPARE(form.PreviewPage->PagePixels(),
+                         QSize(qRound(PageSize.width() * scale), qRound(PageSize.height() * scale)));
+            }
+            QCOMPARE(std::pair(across->value(), down->value()), std::pair(0, 0));
+        }
     }
-    TPreviewForm form;
-    form.ShowPages(FramedPages(2));
-    TMessageBox::Error(nullptr, QString());
-    QTest::mouseClick(form.PrintButton, Qt::LeftButton);
-    QCOMPARE(TMessageBox::LastError(),
-             QString("No printer is available. Use Save PDF to keep the score sheets."));
-    QVERIFY(form.isVisible());
-}
 
-// Both ways out get every page, the PDF at the report's own page size: 11 x 8.5 inches in points.
-void TPreviewFormTest::PagesReachPdfAndPrinter() {
-    QTemporaryDir dir;
-    QString error;
-    QVERIFY(SavePagesAsPdf(FramedPages(3), dir.filePath("saved.pdf"), &error));
-    const auto [saved, sheet] = ReadPdf(dir.filePath("saved.pdf"));
-    QCOMPARE(saved, 3);
-    QVERIFY(qAbs(sheet.width() - 792) < 1 && qAbs(sheet.height() - 612) < 1);
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("printed.pdf"));
-    QVERIFY(PrintPages(FramedPages(3), printer, &error));
-    const auto [printed, paper] = ReadPdf(dir.filePath("printed.pdf"));
-    QCOMPARE(printed, 3);
-    QVERIFY(paper.width() > paper.height());
-    QVERIFY(error.isEmpty());
-
-    QVERIFY(!SavePagesAsPdf(FramedPages(0), dir.filePath("empty.pdf"), &error));
-    QVERIFY(!error.isEmpty());
-}
-
-void TPreviewFormTest::SavingReplacesTheFileWholeOrNotAtAll_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("oldFile");
-    QTest::addColumn<bool>("diskFull");
-    QTest::addColumn<QString>("reason");  // why the save fails; empty when it succeeds
-    QTest::newRow("new file") << QString("new.pdf") << false << false << QString();
-    QTest::newRow("over an old file") << QString("old.pdf") << true << false << QString();
-    QTest::newRow("disk full, over an old file")
-        << QString("old.pdf") << true << true << QString(std::strerror(EFBIG));
-    QTest::newRow("missing folder") << QString("missing/new.pdf") << false << false
-                                    << QString(std::strerror(ENOENT));
-}
-
-// A failed save leaves any old file as it was and nothing half-written beside it, and says which
-// file and why.
-void TPreviewFormTest::SavingReplacesTheFileWholeOrNotAtAll() {
-    QFETCH(QString, name);
-    QFETCH(bool, oldFile);
-    QFETCH(bool, diskFull);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    const QByteArray old = "%PDF-1.4 the sheets saved before";
-    QFile file(path);
-    QVERIFY(!oldFile || (file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush()));
-    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    QString error;
-    bool saved = false;
-    {
-        const TFileSizeLimit limit(diskFull ? 1024 : RLIM_INFINITY);
-        saved = SavePagesAsPdf(FramedPages(3), path, &error);
+    void FittingZoomsKeepFittingWhenResized() {
+        for (const int entry : {int(TPreviewForm::FullPage), int(TPreviewForm::FitToWidth)}) {
+            for (const QSize windowSize : {QSize(780, 360), QSize(420, 580)}) {
+                TPreviewForm form;
+                form.ShowPages(BlankPages(2));
+                form.ZoomList->setCurrentIndex(entry);
+                QCoreApplication::processEvents();
+                const QSize maximised = form.PreviewPage->PagePixels();
+                form.showNormal();
+                form.resize(windowSize);
+                QCoreApplication::processEvents();
+                const QSize page = form.PreviewPage->PagePixels();
+                const int around =
+                    2 * form.Preview->frameWidth() + 2 * TPreviewPage::Margin + TPreviewPage::Shadow;
+                const QSize room = form.Preview->size() - QSize(around, around);
+                QCOMPARE(form.Preview->horizontalScrollBar()->maximum(), 0);
+                if (entry == TPreviewForm::FullPage) {
+                    QVERIFY(page.width() <= room.width() && page.height() <= room.height());
+                    QVERIFY(page.width() >= room.width() - 1 || page.height() >= room.height() - 1);
+                } else {
+                    const int scrollBar = form.Preview->verticalScrollBar()->sizeHint().width();
+                    QVERIFY(qAbs(page.width() - (page.height() > room.height() ? room.width() - scrollBar
+                                                                               : room.width())) <= 1);
+                }
+                QVERIFY(page != maximised);
+                QCOMPARE(form.ZoomIndex(), entry);
+            }
+        }
     }
-    QVERIFY2(saved == reason.isEmpty(), qPrintable(error));
-    if (saved) {
-        QCOMPARE(ReadPdf(path).first, 3);
-        return;
+
+    // Both ways out get every page, the PDF at the report's own page size: 11 x 8.5 inches in points.
+    // Without a printer, Print says so.
+    void PagesReachPdfAndPrinter() {
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(SavePagesAsPdf(BlankPages(3), dir.filePath("saved.pdf"), &error));
+        const QSizeF sheet = ReadPdf(dir.filePath("saved.pdf")).second;
+        QVERIFY(qAbs(sheet.width() - 792) < 1 && qAbs(sheet.height() - 612) < 1);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("printed.pdf"));
+        QVERIFY(PrintPages(BlankPages(3), printer, &error));
+        const auto [printed, paper] = ReadPdf(dir.filePath("printed.pdf"));
+        QCOMPARE(printed, 3);
+        QVERIFY(paper.width() > paper.height());
+        QVERIFY(error.isEmpty());
+        QVERIFY(!SavePagesAsPdf(BlankPages(0), dir.filePath("empty.pdf"), &error));
+        QVERIFY(!error.isEmpty());
+
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            TPreviewForm form;
+            form.ShowPages(BlankPages(2));
+            TMessageBox::Error(nullptr, QString());
+            QTest::mouseClick(form.PrintButton, Qt::LeftButton);
+            QCOMPARE(TMessageBox::LastError(),
+                     QString("No printer is available. Use Save PDF to keep the score sheets."));
+            QVERIFY(form.isVisible());
+        }
     }
-    QVERIFY2(error.contains(QDir::toNativeSeparators(path)) && error.contains(reason), qPrintable(error));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
-    QCOMPARE(Contents(path), oldFile ? old : QByteArray());
-}
 
-// The dialog adds the suffix itself, so its question about replacing a file is about the file
-// that would really be written.
-void TPreviewFormTest::SaveDialogAsksAboutTheFileItWritesAndSaysWhereItWent() {
-    QTemporaryDir dir;
-    const QByteArray old = "%PDF-1.4 the sheets saved before";
-    QFile kept(dir.filePath("kept.pdf"));
-    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write(old) == old.size() && kept.flush());
-    TPreviewForm form;
-    form.ShowPages(FramedPages(2));
+    // A failed save leaves any old file as it was and nothing half-written beside it, and says which
+    // file and why.
+    void SavingReplacesTheFileWholeOrNotAtAll() {
+        // The file, whether there is one already, whether the disk is full, and why the save fails.
+        for (const auto& [name, oldFile, diskFull, reason] :
+             {std::tuple("new.pdf", false, false, 0), std::tuple("old.pdf", true, false, 0),
+              std::tuple("old.pdf", true, true, EFBIG),
+              std::tuple("missing/new.pdf", false, false, ENOENT)}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(name);
+            const QByteArray old = "%PDF-1.4 the sheets saved before";
+            QVERIFY(!oldFile || WriteOld(path, old));
+            const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+            QString error;
+            const bool saved = SaveOnDiskOf(diskFull ? 256 : RLIM_INFINITY, path, &error);
+            QVERIFY2(saved == (reason == 0), qPrintable(error));
+            if (saved) {
+                QCOMPARE(ReadPdf(path).first, 3);
+                continue;
+            }
+            QVERIFY2(error.contains(QDir::toNativeSeparators(path)) && error.contains(std::strerror(reason)),
+                     qPrintable(error));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+            QCOMPARE(Contents(path), oldFile ? old : QByteArray());
+        }
+    }
 
-    QString question;
-    WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
-        TypeName(dialog, dir.filePath("kept"));
-        WhenShown<QMessageBox>(dialog, [&](QMessageBox* box) {
-            question = box->text();
-            box->button(QMessageBox::No)->click();
+    // The dialog adds the suffix itself, so its question about replacing a file is about the file
+    // that would really be written. A cancelled save says nothing; a failed one names the file.
+    void SavePdfAsksAboutTheFileItWritesAndSaysWhereItWent() {
+        QTemporaryDir dir;
+        const QByteArray old = "%PDF-1.4 the sheets saved before";
+        QVERIFY(WriteOld(dir.filePath("kept.pdf"), old));
+        TPreviewForm form;
+        form.ShowPages(BlankPages(2));
+
+        // Types the name as a person would; selectFile() leaves a name field that has the focus alone.
+        const auto typeName = [](QFileDialog* dialog, const QString& path) {
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        };
+        QString question;
+        WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
+            typeName(dialog, dir.filePath("kept"));
+            WhenShown<QMessageBox>(dialog, [&](QMessageBox* box) {
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            static_cast<QDialog*>(dialog)->accept();  // asks first, and stays open on "No"
+            dialog->reject();
         });
-        static_cast<QDialog*>(dialog)->accept();  // asks first, and stays open on "No"
-        dialog->reject();
-    });
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-    QVERIFY2(question.startsWith("kept.pdf already exists"), qPrintable(question));
-    QCOMPARE(Contents(kept.fileName()), old);
+        QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+        QVERIFY2(question.startsWith("kept.pdf already exists"), qPrintable(question));
+        QCOMPARE(Contents(dir.filePath("kept.pdf")), old);
 
-    WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
-        TypeName(dialog, dir.filePath("fresh"));
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-    const QString fresh = dir.filePath("fresh.pdf");
-    QCOMPARE(ReadPdf(fresh).first, 2);
-    const auto* status = form.findChild<QLabel*>("StatusLabel");
-    QVERIFY(status != nullptr && status->isVisible() && status->text().endsWith("fresh.pdf"));
-    QCOMPARE(status->toolTip(), "Saved to " + QDir::toNativeSeparators(fresh));
-}
+        WhenShown<QFileDialog>(&form, [&](QFileDialog* dialog) {
+            typeName(dialog, dir.filePath("fresh"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+        const QString fresh = dir.filePath("fresh.pdf");
+        QCOMPARE(ReadPdf(fresh).first, 2);
+        const auto* status = form.findChild<QLabel*>("StatusLabel");
+        QVERIFY(status != nullptr && status->isVisible() && status->text().endsWith("fresh.pdf"));
+        QCOMPARE(status->toolTip(), "Saved to " + QDir::toNativeSeparators(fresh));
 
-void TPreviewFormTest::SavePdfButtonReportsAFailedSave() {
-    QTemporaryDir dir;
-    TPreviewForm form;
-    form.ShowPages(FramedPages(2));
-    QString chosen;
-    form.ChoosePdfFile = [&chosen] { return chosen; };
-    TMessageBox::Error(nullptr, QString());
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);  // cancelled: nothing written, nothing said
-    QVERIFY(TMessageBox::LastError().isEmpty());
-
-    chosen = dir.filePath("missing/kept.pdf");
-    QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-    QVERIFY(TMessageBox::LastError().contains(QDir::toNativeSeparators(chosen)));
-}
+        QString chosen;
+        form.ChoosePdfFile = [&chosen] { return chosen; };
+        TMessageBox::Error(nullptr, QString());
+        QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+        QVERIFY(TMessageBox::LastError().isEmpty());
+        chosen = dir.filePath("missing/kept.pdf");
+        QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
+        QVERIFY(TMessageBox::LastError().contains(QDir::toNativeSeparators(chosen)));
+    }
+};
 
 QTEST_MAIN(TPreviewFormTest)
 #include "preview_form_test.moc"

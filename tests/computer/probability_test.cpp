@@ -1,18 +1,22 @@
+// The probability engine, and the estimators built on it.
 #include "computer/combination.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "computer/estimate_cache.h"
 #include "computer/estimates.h"
 #include "tests/scoring/scoring_fixtures.h"
 
@@ -41,12 +45,8 @@ TCombination Make(const TPattern& pattern) {
 
 // The worked examples, compared through the exact counts behind their four decimals.
 TEST(CombinationTest, KnownCountsAreExact) {
-    struct TCase {
-        const char* Name;
-        TPattern Pattern;
-        double Count;
-    };
-    const TCase cases[] = {
+    // What, the pattern, and the count of its outcomes.
+    const std::tuple<const char*, TPattern, double> cases[] = {
         {"one six with one die", {1, true, 1, {1}, {1}}, 1},
         {"full house in one roll", {5, false, 2, {3, 2}, {6, 5}}, 300},
         {"at least three of a kind", {5, true, 1, {3}, {6}}, 1656},
@@ -59,8 +59,8 @@ TEST(CombinationTest, KnownCountsAreExact) {
         // others after it are missing: about 0.1951, not (5/6)^8.
         {"eight dice stop at too many parts", {8, false, 1, {0}, {1}}, 327625},
     };
-    for (const TCase& c : cases) {
-        EXPECT_EQ(Make(c.Pattern).Probability(), c.Count / std::pow(6.0, c.Pattern.Rolled)) << c.Name;
+    for (const auto& [name, pattern, count] : cases) {
+        EXPECT_EQ(Make(pattern).Probability(), count / std::pow(6.0, pattern.Rolled)) << name;
     }
     for (const auto& [n, factorial] : {std::pair{-5, 1}, {0, 1}, {1, 1}, {12, 479001600}}) {
         EXPECT_EQ(Factorial(n), factorial) << n;
@@ -165,6 +165,130 @@ TEST(CombinationTest, AgreesWithEveryOutcomeUpToFiveDice) {
                         << where;
                 }
             });
+        }
+    }
+}
+
+// The worked values are given to four decimals.
+constexpr double Shown = 5e-5;
+constexpr double Exact = 1e-12;
+
+TEST(EstimatesTest, KnownValues) {
+    EXPECT_NEAR(FaceChance(2, 4, true), 0.3581, Shown);
+    EXPECT_NEAR(FaceChance(3, 5, true), 0.1705, Shown);
+    EXPECT_NEAR(KindChance(3, 1, true), 0.5529, Shown);
+    EXPECT_NEAR(KindChance(4, 1, true), 0.1348, Shown);
+    EXPECT_NEAR(KindChance(3, 2, true), 0.6914, Shown);
+    EXPECT_NEAR(KindChance(5, 4, false), 1.0 / 6, Exact);
+    EXPECT_NEAR(FullHouseChance(1, false, false), 50.0 / 1296, Exact);
+    EXPECT_NEAR(FullHouseChance(3, false, false), 5.0 / 36, Exact);
+    // 0.4083 here would mean Needed[3..5] were not left cleared by the engine.
+    EXPECT_NEAR(FullHouseChance(1, false, true), 0.3633, Shown);
+    EXPECT_NEAR(FullHouseChance(2, false, true), 0.4270, Shown);
+    EXPECT_NEAR(FullHouseChance(3, false, true), 0.3356, Shown);
+    // The miss weighs 5/6, not 2/3: 11/18 rather than 5/9.
+    EXPECT_NEAR(FullHouseChance(1, true, true), 11.0 / 18, Exact);
+    EXPECT_NEAR(FullHouseChance(2, true, true), 11.0 / 18, Exact);
+    EXPECT_NEAR(FullHouseChance(3, true, true), 11.0 / 18, Exact);
+    EXPECT_NEAR(StraightChance(1, 1, true, 2), 11.0 / 18, Exact);
+    EXPECT_NEAR(StraightChance(2, 1, false, 2), 5.0 / 9, Exact);
+    EXPECT_NEAR(StraightChance(2, 1, true, 2), 0.8951, Shown);
+    EXPECT_NEAR(StraightChance(4, 4, true, 2), 0.2478, Shown);
+    EXPECT_NEAR(StraightChance(2, 1, true, 3), 1.2724, Shown);
+    // Settled without the engine, which would refuse 99 dice.
+    EXPECT_EQ(FaceChance(0, 99, true), 1.0);
+    EXPECT_EQ(FaceChance(4, 3, true), 0.0);
+    EXPECT_EQ(KindChance(5, 99, false), 1.0);
+}
+
+// The chance that at least n of r dice succeed, each on its own with chance p.
+double AtLeast(std::int32_t n, std::int32_t r, double p) {
+    double chance = 0.0;
+    for (unsigned hits = 0; hits < (1U << r); ++hits) {
+        const int k = std::popcount(hits);
+        chance += k >= n ? std::pow(p, k) * std::pow(1 - p, r - k) : 0.0;
+    }
+    return chance;
+}
+
+// Keeping every die of the face and rolling the others once more, each die shows the face within two
+// rolls with chance 1 - (5/6)^2 = 11/36, independently of the others.
+TEST(EstimatesTest, FaceChanceIsBinomial) {
+    for (std::int32_t r = 0; r <= 5; ++r) {
+        for (std::int32_t n = 0; n <= r; ++n) {
+            EXPECT_NEAR(FaceChance(n, r, false), AtLeast(n, r, 1.0 / 6), Exact) << n << " of " << r;
+            EXPECT_NEAR(FaceChance(n, r, true), AtLeast(n, r, 11.0 / 36), Exact)
+                << n << " of " << r << " in two";
+        }
+    }
+}
+
+// The chance, over every roll of `rolled` dice next to `kept` dice of face 1, that the dice satisfy
+// `wanted` (given the count of each face 1..6).
+template <typename Wanted>
+double ChanceOfRoll(std::int32_t rolled, std::int32_t kept, Wanted wanted) {
+    const std::vector<fixtures::TRoll> rolls = fixtures::AllRolls(rolled);
+    return static_cast<double>(std::count_if(rolls.begin(), rolls.end(),
+                                             [&](fixtures::TRoll roll) {
+                                                 roll.Count[1] += kept;
+                                                 return wanted(roll.Count);
+                                             })) /
+           static_cast<double>(rolls.size());
+}
+
+// With one roll left the kind, full house and one-way straight estimates are true chances of the hand.
+TEST(EstimatesTest, OneRollEstimatesMatchEveryRoll) {
+    using TCount = std::array<int, 7>;
+    for (std::int32_t kept = 1; kept <= 4; ++kept) {
+        for (std::int32_t t = std::max(3, kept + 1); t <= 5; ++t) {
+            const auto kind = [t](const TCount& f) { return *std::max_element(f.begin(), f.end()) >= t; };
+            EXPECT_NEAR(KindChance(t, kept, false), ChanceOfRoll(5 - kept, kept, kind), Exact)
+                << t << " " << kept;
+        }
+        const auto fullHouse = [](const TCount& f) {
+            return std::count(f.begin(), f.end(), 3) == 1 && std::count(f.begin(), f.end(), 2) == 1;
+        };
+        if (kept <= 3) {
+            EXPECT_NEAR(FullHouseChance(kept, false, false), ChanceOfRoll(5 - kept, kept, fullHouse), Exact)
+                << kept;
+        }
+    }
+    for (std::int32_t n = 1; n <= 5; ++n) {
+        for (std::int32_t g = 1; g <= n; ++g) {
+            const auto straight = [g](const TCount& f) {
+                return std::count(f.begin() + 1, f.begin() + 1 + g, 0) == 0;
+            };
+            EXPECT_NEAR(StraightChance(n, g, false, 1), ChanceOfRoll(n, 0, straight), Exact)
+                << g << " in " << n;
+        }
+    }
+}
+
+// Every argument the tables hold, and a margin around them where the call must be passed on: the
+// figures must be the estimators' to the last bit, and so must the refusals.
+TEST(EstimatesTest, CachedFiguresAreTheEstimatorsBitForBit) {
+    const auto same = [](auto cached, auto direct, auto... args) {
+        const auto outcome = [&](auto estimate) -> std::string {
+            try {
+                return std::to_string(std::bit_cast<std::uint64_t>(estimate(args...)));
+            } catch (const ECombinationError& error) {
+                return error.what();
+            }
+        };
+        EXPECT_EQ(outcome(cached), outcome(direct)) << ::testing::PrintToString(std::tuple(args...));
+    };
+    for (const bool two : {false, true}) {
+        for (std::int32_t a = -1; a <= 6; ++a) {
+            for (std::int32_t b = -1; b <= 6; ++b) {
+                same(&CachedFaceChance, &FaceChance, a, b, two);
+                same(&CachedKindChance, &KindChance, a, b, two);
+                for (std::int32_t m = 0; m <= 4; ++m) {
+                    same(&CachedStraightChance, &StraightChance, a, b, two, m);
+                }
+            }
+            for (const bool pairs : {false, true}) {
+                same(&CachedFullHouseChance, &FullHouseChance, a, pairs, two);
+            }
         }
     }
 }

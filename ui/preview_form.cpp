@@ -71,6 +71,20 @@ QPageLayout LayoutFor(QSizeF pageSize) {
             QMarginsF()};
 }
 
+// Plays the pages one per sheet of `device` and ends the painter; false if any step failed.
+bool PaintPages(QPainter& painter, QPagedPaintDevice& device, const TReportPages& pages, qreal scale) {
+    bool ok = true;
+    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
+        if (i > 0) {
+            ok = device.newPage();
+        }
+        if (ok) {
+            PaintPage(painter, pages.Pages[i], scale);
+        }
+    }
+    return painter.end() && ok;
+}
+
 // Plays every page into a PDF document on `device`, one page of the report's page size per page.
 bool WritePdf(const TReportPages& pages, QIODevice& device) {
     QPdfWriter writer(&device);
@@ -81,17 +95,7 @@ bool WritePdf(const TReportPages& pages, QIODevice& device) {
     if (!writer.setPageLayout(LayoutFor(pages.PageSize)) || !painter.begin(&writer)) {
         return false;
     }
-    const qreal scale = writer.resolution() / LayoutDpi;
-    bool ok = true;
-    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
-        if (i > 0) {
-            ok = writer.newPage();
-        }
-        if (ok) {
-            PaintPage(painter, pages.Pages[i], scale);
-        }
-    }
-    return painter.end() && ok;
+    return PaintPages(painter, writer, pages, writer.resolution() / LayoutDpi);
 }
 
 // A rule, given in device pixels, moved to whole pixels. Its ends are rounded each on its own, so
@@ -208,17 +212,7 @@ bool PrintPages(const TReportPages& pages, QPrinter& printer, QString* error) {
         SetError(error, QObject::tr("The printer \"%1\" could not be opened.").arg(printer.printerName()));
         return false;
     }
-    const qreal scale = printer.resolution() / LayoutDpi;
-    bool ok = true;
-    for (std::size_t i = 0; i < pages.Pages.size() && ok; ++i) {
-        if (i > 0) {
-            ok = printer.newPage();
-        }
-        if (ok) {
-            PaintPage(painter, pages.Pages[i], scale);
-        }
-    }
-    ok = painter.end() && ok;
+    const bool ok = PaintPages(painter, printer, pages, printer.resolution() / LayoutDpi);
     if (!ok || printer.printerState() == QPrinter::Error) {
         SetError(
             error,

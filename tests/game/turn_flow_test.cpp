@@ -92,6 +92,22 @@ TEST_F(GameTest, TheEndOfATurnLeavesNoRollOrScoreToAnyoneElse) {
     EXPECT_EQ(S().Scores[2][1].Lines[QuintixLine], NoValue);
 }
 
+// A click on a die while the dice fall would be forgotten at the next tick, leaving "&Roll Dice"
+// on with nothing marked: such clicks are ignored, as after the third roll.
+TEST_F(GameTest, ClicksOnDiceWhileTheyFallAreIgnored) {
+    StartSeries({{"Ann"}});
+    HumanRoll({1, 2, 3, 4, 5});
+    Game.ToggleDie(1);
+    Dice.Add({6});
+    Game.Roll();
+    Game.ToggleDie(2);
+    Clock.AdvanceBy(250);
+    EXPECT_THAT(Faces(), ElementsAre(6, 2, 3, 4, 5));
+    EXPECT_EQ(S().SelectedCount, 0);
+    EXPECT_FALSE(S().Controls.RollEnabled);
+    EXPECT_FALSE(S().Dice[1].SelectShown);
+}
+
 // Everyone has played all but the last line of the game; the last player in play order is on turn
 // with "Chance" open and rolls 1-2-2-2-3 (10). Each sheet's total so far stands on "3 Of A Kind".
 class LastTurnTest : public GameTest {

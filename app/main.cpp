@@ -1,8 +1,11 @@
-// Quintix: the program entry. The main window is created first, so it is the one whose closing
-// ends the program; the dialogs live inside it for the whole run.
+// Quintix: the program entry. It makes the long-lived services (the solver's table, the help) and
+// hands them to the main window, so they outlive every window that uses them. The main window is
+// created first, so it is the one whose closing ends the program.
 #include <QApplication>
 
+#include "computer/expert_table.h"
 #include "ui/app_icon.h"
+#include "ui/event_loop_post.h"
 #include "ui/help_system.h"
 #include "ui/prob_test_form.h"
 #include "ui/quintix_application.h"
@@ -15,7 +18,10 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(quintix::AppIcon());
     quintix::THelpSystem help;
     help.SetHelpFile("C:\\Quintix\\Quintix95.hlp");
-    quintix::TQuintixForm quintixForm;
+    // Built on a worker when an expert player or the coach first needs it; its news reaches the
+    // windows through the application's event loop.
+    quintix::TExpertTable table(quintix::PostTo(application));
+    quintix::TQuintixForm quintixForm(table);
     // Made with the other windows and never shown by the program: a window for trying the
     // probability engine by hand.
     const quintix::TProbTestForm probTestForm;

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #ifdef QUINTIX_STARTUP_MAIN_WINDOW
+#include "computer/expert_table.h"
+#include "ui/event_loop_post.h"
 #include "ui/help_system.h"
 #include "ui/quintix_form.h"
 #include "ui/translations.h"
@@ -17,7 +19,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quintix");
     quintix::InstallTranslations();
     quintix::THelpSystem help;
-    quintix::TQuintixForm window;
+    quintix::TExpertTable table(quintix::PostTo(application));
+    quintix::TQuintixForm window(table);
 #else
     QWidget window;
     window.setFixedSize(602, 412);

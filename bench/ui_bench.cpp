@@ -23,8 +23,9 @@ void BM_BareWindowShow(benchmark::State& state) {
 BENCHMARK(BM_BareWindowShow)->Unit(benchmark::kMicrosecond);
 
 void BM_MainWindowShow(benchmark::State& state) {
+    quintix::TFixedTable noTable(nullptr);
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
-        quintix::TQuintixForm form;
+        quintix::TQuintixForm form(noTable);
         form.show();
         QApplication::processEvents();
     }
@@ -37,7 +38,8 @@ void BM_RepaintScoreGrids(benchmark::State& state) {
     using namespace quintix;
     TSeededRandom dice(7);
     TVirtualClock clock;
-    TQuintixForm form(&dice, &clock);
+    TFixedTable noTable(nullptr);
+    TQuintixForm form(noTable, &dice, &clock);
     form.show();
     form.resize(form.minimumSize() * static_cast<int>(state.range(0)) / 100);
     TNewGameContents contents;

@@ -1,43 +1,61 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
 
-#include "computer/optimal_table.h"
+#include "computer/table_provider.h"
 
 namespace quintix {
 
-// The optimal table of the process, built once when first asked for, on a worker thread so that
-// whoever asks can go on meanwhile: the expert computer players and the coach share it.
-class TExpertTable {
+// The solver's full table, built once when first requested, on a worker thread so that whoever
+// asked can go on meanwhile.
+//
+// Threads: the owner's thread makes the provider, requests, peeks, subscribes and destroys it;
+// the worker thread only builds. The worker writes the table and then sets Built; everything the
+// worker has to tell, it hands to `post`, which must run the function on the owner's thread
+// (the window's event loop, say). The destructor stops the worker and joins it before any member
+// goes, and a function posted by the worker that runs after the provider has gone does nothing.
+class TExpertTable final : public ITableProvider {
 public:
-    TExpertTable() = default;
-    // Stops a build that is still running.
-    ~TExpertTable();
+    using TPost = std::function<void(std::function<void()>)>;
+
+    // Without `post` the worker's news is lost, so readiness shows only through Peek: for tools
+    // that build on their own thread with BuildNow.
+    explicit TExpertTable(TPost post = nullptr);
+    ~TExpertTable() override;
     TExpertTable(const TExpertTable&) = delete;
     TExpertTable& operator=(const TExpertTable&) = delete;
 
-    // Starts the build on a worker thread if it has not started yet.
-    void Prepare();
-    // The table once it is built, else null (and the build starts).
-    const TOptimalTable* Table();
-    // The table once it is built, else null; starts nothing.
-    const TOptimalTable* Peek() const;
+    void Request() override;
+    const TOptimalTable* Peek() const override;
+    double Progress() const override { return Share.load(std::memory_order_relaxed); }
+    TSubscription OnReady(std::function<void()> ready) override {
+        return ReadyListeners.Add(std::move(ready));
+    }
+    TSubscription OnProgress(std::function<void()> advanced) override {
+        return ProgressListeners.Add(std::move(advanced));
+    }
+
     // Builds the table on the calling thread if no worker has, for tools that cannot go on
     // without it; waits for a worker's build.
     const TOptimalTable& BuildNow();
-    // How far the build has come, 0..1.
-    double Progress() const { return Share.load(std::memory_order_relaxed); }
 
 private:
+    void ProgressMade();
+    void Announce();
+
+    TPost Post;
+    std::shared_ptr<bool> Alive = std::make_shared<bool>(true);  // expires when the provider goes
+    TObservers<std::function<void()>> ReadyListeners;
+    TObservers<std::function<void()>> ProgressListeners;
     std::atomic<double> Share{0.0};
     std::atomic<bool> Built{false};
+    bool Announced = false;
     std::optional<TOptimalTable> Result;  // written once, before Built is set
-    std::jthread Worker;
+    std::jthread Worker;                  // last, so that it is joined before the rest goes
 };
-
-// The table of the process, shared by whoever plays or advises on it.
-TExpertTable& ExpertTable();
 
 }  // namespace quintix

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "computer/expert_table.h"
 #include "fuzzing/game_monkey.h"
+#include "tests/support/table_providers.h"
 
 namespace {
 
@@ -19,10 +19,10 @@ int PeopleSeriesEnds = 0;  // of two or more people over two or more games
 
 }  // namespace
 
-// The solver's table, which optimum and hint requests and expert players need, is built before the
-// first input rather than inside one.
+// The solver's table, which expert players need, is built before the first input rather than
+// inside one.
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-    quintix::ExpertTable().BuildNow();
+    quintix::testing::SharedTable();
     return 0;
 }
 

@@ -122,8 +122,9 @@ struct TSums {
 // completed roll and the sheet as it stood then, every total and total row against the lines.
 class TRulesOracle : public IGameEvents {
 public:
-    TRulesOracle(TCheckedGame& game, TMonkeyFigures& figures) : Game(game), Figures(figures) {
-        Game.Also = this;
+    // Told each event after the checked game has checked it.
+    TRulesOracle(TCheckedGame& game, TMonkeyFigures& figures)
+        : Game(game), Figures(figures), Following(game.Game.Subscribe(*this)) {
         Game.AlsoCheck = [this] { CheckDiceKept(); };
         Base.Items.fill(NoValue);
     }
@@ -164,7 +165,7 @@ public:
             Dice[i] = value;
         }
         InFlight = false;
-        Rolled = s.Phase == TPhase::Playing;
+        Rolled = s.Phase() == TPhase::Playing;
         if (Rolled) {
             Sheet = s.Scores[s.Players[s.CurrentPlayer].ScoreIndex][s.CurrentGame];
         } else {
@@ -198,7 +199,7 @@ private:
     // Between rolls the dice keep the faces they landed on.
     void CheckDiceKept() {
         const TGameState& s = Game.State();
-        if (Rolled && !InFlight && s.Phase == TPhase::Playing) {
+        if (Rolled && !InFlight && s.Phase() == TPhase::Playing) {
             for (int i = 1; i <= NoOfDice; ++i) {
                 const std::int32_t value = s.Dice[i].Value;
                 Game.Expect(value == NoValue || value == Dice[i], "die ", i, " changed from ", Dice[i],
@@ -257,6 +258,7 @@ private:
 
     TCheckedGame& Game;
     TMonkeyFigures& Figures;
+    TSubscription Following;
     TDiceValues Dice{};  // the last completed roll
     TGameScore Sheet = TGameScore::Blank();
     TDiceValues Base{};  // the faces the roll in flight must keep; NoValue for a die that may fall
@@ -301,8 +303,8 @@ struct TChoice {
 };
 
 const TGameScore* SheetOnTurn(const TGameState& s) {
-    return s.Phase == TPhase::Playing ? &s.Scores[s.Players[s.CurrentPlayer].ScoreIndex][s.CurrentGame]
-                                      : nullptr;
+    return s.Phase() == TPhase::Playing ? &s.Scores[s.Players[s.CurrentPlayer].ScoreIndex][s.CurrentGame]
+                                        : nullptr;
 }
 
 }  // namespace
@@ -352,7 +354,7 @@ struct TGameMonkey::TImpl {
 void TGameMonkey::TImpl::Step() {
     ++Figures.Events;
     const TGameState& s = Main.State();
-    const bool summaryOpen = s.Summary != TSummaryState::Closed;
+    const bool summaryOpen = s.SummaryOpen;
     std::array<TChoice, 20> choices{};
     std::size_t count = 0;
     std::uint32_t total = 0;
@@ -508,7 +510,7 @@ void TGameMonkey::TImpl::AimedDblClick() {
     const TGameScore* sheet = SheetOnTurn(s);
     const bool person = s.NoOfPlayers > 0 && !s.Players[s.CurrentPlayer].Computer;
     const bool scores = sheet != nullptr && person && s.Controls.PlayerListIndex + 1 == s.CurrentPlayer &&
-                        s.RollCount >= 1 && s.TurnRolled && At(*sheet, line) == NoValue;
+                        s.RollCount >= 1 && s.TurnRolled() && At(*sheet, line) == NoValue;
     const std::int64_t lines = Figures.LinesScored;
     Main.Doing("a double-click on a line of the current game");
     Main.Game.ScoreCell(upper ? TGrid::Upper : TGrid::Lower, s.CurrentGame, row);
@@ -630,10 +632,9 @@ void TGameMonkey::TImpl::PlayComputerSeries(const TGameState& before, const TNew
         fresh.CloseSummary();
         fresh.Check();
     });
-    fresh.Expect(
-        s.Phase == TPhase::SeriesOver && !fresh.Clock.Pending() && s.Summary == TSummaryState::Closed,
-        "the series did not end within ", steps, " steps: it stands at game ", s.CurrentGame, ", turn ",
-        s.Turn, ", position ", s.CurrentPlayer);
+    fresh.Expect(s.Phase() == TPhase::SeriesOver && !fresh.Clock.Pending() && !s.SummaryOpen,
+                 "the series did not end within ", steps, " steps: it stands at game ", s.CurrentGame,
+                 ", turn ", s.Turn, ", position ", s.CurrentPlayer);
     OtherChecks += fresh.Checks;
     ++Figures.ComputerSeriesPlayed;
 }
@@ -644,8 +645,8 @@ bool TGameMonkey::TImpl::PlayToSeriesEnd() {
     NewGameOpen = ScoreOpen = false;
     const TGameState& s = Main.State();
     const std::int64_t limit = std::int64_t{s.NoOfPlayers} * (s.NoOfGames * TurnsPerGame + 1) * 30 + 100;
-    for (std::int64_t step = 0; step < limit && s.Phase != TPhase::NoSeries; ++step) {
-        if (s.Summary != TSummaryState::Closed) {
+    for (std::int64_t step = 0; step < limit && s.Phase() != TPhase::NoSeries; ++step) {
+        if (s.SummaryOpen) {
             Main.Doing("closing the summary");
             Main.CloseSummary();
         } else if (s.Controls.ScoreEnabled) {
@@ -662,9 +663,8 @@ bool TGameMonkey::TImpl::PlayToSeriesEnd() {
         }
         Main.Check();
     }
-    const bool ended =
-        s.Phase == TPhase::SeriesOver && !Main.Clock.Pending() && s.Summary == TSummaryState::Closed;
-    Main.Expect(ended || s.Phase == TPhase::NoSeries, "a series played on did not end: it stands at game ",
+    const bool ended = s.Phase() == TPhase::SeriesOver && !Main.Clock.Pending() && !s.SummaryOpen;
+    Main.Expect(ended || s.Phase() == TPhase::NoSeries, "a series played on did not end: it stands at game ",
                 s.CurrentGame, ", turn ", s.Turn, ", position ", s.CurrentPlayer);
     Count();
     return ended;

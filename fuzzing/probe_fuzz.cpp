@@ -10,10 +10,16 @@
 #include "computer/expert_table.h"
 #include "tools/probe_requests.h"
 
-// The solver's table, which optimum and hint requests and expert players need, is built before the
-// first input rather than inside one.
+namespace {
+
+quintix::TExpertTable Table;
+
+}  // namespace
+
+// The solver's table, which optimum and hint requests need, is built before the first input
+// rather than inside one.
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-    quintix::ExpertTable().BuildNow();
+    Table.BuildNow();
     return 0;
 }
 
@@ -23,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         const std::string_view line = text.substr(start, end - start);
-        const auto answer = quintix::AnswerProbeRequest(line);
+        const auto answer = quintix::AnswerProbeRequest(line, Table);
         const bool blank = line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
         if (blank) {
             if (answer.has_value()) {

@@ -16,10 +16,10 @@ bool SameChoice(const TChoiceValue& a, const TChoiceValue& b) {
 
 }  // namespace
 
-TCoach::TCoach(const TQuintixGame& game, TTableSource table) : Game(game), Table(std::move(table)) {}
+TCoach::TCoach(TQuintixGame& game, ITableProvider& table)
+    : Game(game), Table(table), Following(game.Subscribe(*this)) {}
 
-TCoachAdvice TCoach::Advice() {
-    Settle();
+TCoachAdvice TCoach::Advice() const {
     TCoachAdvice advice;
     switch (Game.Phase()) {
         case TPhase::NoSeries:
@@ -39,7 +39,7 @@ TCoachAdvice TCoach::Advice() {
     if (!Position) {
         return advice;
     }
-    const TOptimalTable* table = Table();
+    const TOptimalTable* table = Table.Peek();
     if (table == nullptr) {
         advice.State = TCoachAdvice::TState::Preparing;
         return advice;
@@ -70,8 +70,7 @@ TCoachAdvice TCoach::Advice() {
     return advice;
 }
 
-std::vector<TGivenAway> TCoach::GivenAway() {
-    Settle();
+std::vector<TGivenAway> TCoach::GivenAway() const {
     std::vector<TGivenAway> people;
     for (int position = 1; position <= Game.NoOfPlayers(); ++position) {
         const TPlayer& player = Game.Players()[position];
@@ -83,24 +82,31 @@ std::vector<TGivenAway> TCoach::GivenAway() {
 }
 
 void TCoach::SeriesStarted() {
-    Lost.fill(0.0);
-    Unsettled.clear();
-    Position.reset();
+    Forget();
     Notify();
 }
 
 // A decision of the last game that could not be valued while the table was being built is not
 // carried into the next game's count.
 void TCoach::GameStarted() {
+    Forget();
+    Notify();
+}
+
+void TCoach::Forget() {
     Lost.fill(0.0);
     Unsettled.clear();
+    TableWait.Cancel();
     Position.reset();
+}
+
+void TCoach::TurnStarted() {
     Notify();
 }
 
 void TCoach::RollCompleted() {
     const TGameState& s = Game.State();
-    if (s.Phase == TPhase::Playing) {
+    if (s.Phase() == TPhase::Playing) {
         TPosition position;
         position.ScoreIndex = Game.PlayerOnTurn().ScoreIndex;
         position.Sheet = s.Scores[position.ScoreIndex][s.CurrentGame];
@@ -138,10 +144,21 @@ void TCoach::Decide(const TChoiceValue& choice) {
     Notify();
 }
 
-// A decision gives away what the best choice is worth more than the one taken.
+// A decision gives away what the best choice is worth more than the one taken. Decisions made
+// before the table is ready wait for it.
 void TCoach::Settle() {
-    const TOptimalTable* table = Unsettled.empty() ? nullptr : Table();
+    if (Unsettled.empty()) {
+        return;
+    }
+    const TOptimalTable* table = Table.Peek();
     if (table == nullptr) {
+        if (!TableWait.Active()) {
+            TableWait = Table.OnReady([this] {
+                TableWait.Cancel();
+                Settle();
+                Notify();
+            });
+        }
         return;
     }
     for (const TDecision& decision : Unsettled) {

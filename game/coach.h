@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/observers.h"
 #include "computer/optimal_solver.h"
+#include "computer/table_provider.h"
 #include "game/game_events.h"
 #include "game/quintix_game.h"
 
@@ -40,22 +42,25 @@ struct TGivenAway {
 
 // The coach: after every roll it tells what each choice is worth under perfect play, and for every
 // person it keeps the points given away by decisions that were not the best. It follows the game
-// through its events, open or not; decisions made before the table is ready are valued once it is.
-// The coach never has the table built itself: the table source gives it once it is there.
+// through its events from its making, window or not; decisions made before the table is ready are
+// valued once the provider says it is. The coach never has the table built itself.
 class TCoach : public IGameEvents {
 public:
-    using TTableSource = std::function<const TOptimalTable*()>;
+    TCoach(TQuintixGame& game, ITableProvider& table);
+    TCoach(const TCoach&) = delete;
+    TCoach& operator=(const TCoach&) = delete;
 
-    TCoach(const TQuintixGame& game, TTableSource table);
-
-    TCoachAdvice Advice();
+    TCoachAdvice Advice() const;
     // The people of the series in play order.
-    std::vector<TGivenAway> GivenAway();
-    // Called after every event the coach has followed, so that a window can show the change.
-    void OnChange(std::function<void()> changed) { Changed = std::move(changed); }
+    std::vector<TGivenAway> GivenAway() const;
+    // Calls `changed` after every event the coach has followed, so that a window can show it.
+    [[nodiscard]] TSubscription OnChange(std::function<void()> changed) {
+        return Changed.Add(std::move(changed));
+    }
 
     void SeriesStarted() override;
     void GameStarted() override;
+    void TurnStarted() override;
     void RollCompleted() override;
     void PersonRerolls(TDiceSet dice) override;
     void ComputerRerolls(TDiceSet dice) override;
@@ -78,15 +83,16 @@ private:
 
     void Decide(const TChoiceValue& choice);
     void Settle();
+    void Forget();
     void Notify() {
-        if (Changed) {
-            Changed();
-        }
+        Changed.Notify([](const std::function<void()>& changed) { changed(); });
     }
 
     const TQuintixGame& Game;
-    TTableSource Table;
-    std::function<void()> Changed;
+    ITableProvider& Table;
+    TObservers<std::function<void()>> Changed;
+    TSubscription Following;  // the game's events
+    TSubscription TableWait;  // while decisions wait to be valued
     std::optional<TPosition> Position;
     std::vector<TDecision> Unsettled;
     std::array<double, MaxPlayers + 1> Lost{};  // by ScoreIndex, in the current game

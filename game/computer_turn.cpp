@@ -23,20 +23,19 @@ void TQuintixGame::ComputerMove() {
     }
 }
 
-// The expert makes the best choice its table knows. The table is built on a worker thread the first
-// time it is needed; until it is ready the move waits, and the message says so.
+// The expert makes the best choice its table knows. The table is built the first time it is
+// needed; until the provider says it is ready the move waits, and the message says so.
 void TQuintixGame::ExpertMove(const TGameScore& sheet) {
-    const TOptimalTable* table = ExpertTableOf();
+    const TOptimalTable* table = Table.Peek();
     if (table == nullptr) {
-        if (!S.WaitingForExpert) {
-            S.WaitingForExpert = true;
-            ShowPlayerMessage();
-        }
-        StartTimer(ExpertWaitDelay, &TQuintixGame::EndRoll);
+        S.Stage = TTurnStage::WaitingForTable;
+        ShowPlayerMessage();
+        TableWait = Table.OnReady([this] { TableReady(); });
+        Table.Request();
         return;
     }
-    if (S.WaitingForExpert) {
-        S.WaitingForExpert = false;
+    if (S.Stage == TTurnStage::WaitingForTable) {
+        S.Stage = TTurnStage::ComputerDeciding;
         ShowPlayerMessage();
     }
     const TChoiceValue choice = BestChoice(*table, sheet, S.RollCount, DiceValues());
@@ -55,8 +54,16 @@ void TQuintixGame::ComputerRoll(TDiceSet dice) {
             S.Dice[i].Value = NoValue;
         }
     }
-    Events->ComputerRerolls(dice);
+    S.Stage = TTurnStage::AwaitingRoll;
+    Tell([dice](IGameEvents& e) { e.ComputerRerolls(dice); });
     StartTimer(ComputerRerollDelay, &TQuintixGame::StartRoll);
+}
+
+void TQuintixGame::TableReady() {
+    TableWait.Cancel();
+    if (S.Stage == TTurnStage::WaitingForTable) {
+        ComputerMove();
+    }
 }
 
 }  // namespace quintix

@@ -7,7 +7,6 @@ constexpr int DieFallDelay = 250;        // each die of a roll lands one tick af
 constexpr int AfterRollDelay = 1000;     // a computer player's completed roll, or a roll for order
 constexpr int BetweenTurnsDelay = 2000;  // after a line has been scored
 constexpr int ComputerRerollDelay = 500;
-constexpr int ExpertWaitDelay = 100;  // an expert decision looks again whether its table is ready
-constexpr int NextStepDelay = 1;      // "at once", but from the timer, after the current event is done
+constexpr int NextStepDelay = 1;  // "at once", but from the timer, after the current event is done
 
 }  // namespace quintix

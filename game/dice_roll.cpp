@@ -10,12 +10,12 @@ void TQuintixGame::Roll() {
     if (!S.Controls.RollEnabled) {
         return;
     }
-    if (S.Phase == TPhase::Playing && S.RollCount >= 1) {
+    if (S.Phase() == TPhase::Playing && S.RollCount >= 1) {
         TDiceSet marked = 0;
         for (int die = 1; die <= NoOfDice; ++die) {
             marked |= S.Dice[die].SelectShown ? DieBit(die) : TDiceSet{0};
         }
-        Events->PersonRerolls(marked);
+        Tell([marked](IGameEvents& e) { e.PersonRerolls(marked); });
     }
     PressRollButton();
 }
@@ -23,7 +23,7 @@ void TQuintixGame::Roll() {
 // What "&Roll Dice" does; StartRoll presses it for a computer player.
 void TQuintixGame::PressRollButton() {
     S.Controls.RollEnabled = false;
-    if (S.Phase == TPhase::Playing) {
+    if (S.Phase() == TPhase::Playing) {
         ++S.RollCount;
         S.Controls.RollText = std::to_string(S.RollCount);
     }
@@ -32,6 +32,7 @@ void TQuintixGame::PressRollButton() {
 }
 
 void TQuintixGame::RollDice() {
+    S.Stage = TTurnStage::DiceFalling;
     SetShowPossible(false);
     for (TDie& die : S.Dice) {
         if (die.SelectShown) {
@@ -60,15 +61,20 @@ void TQuintixGame::RollNext() {
         landed = true;
     }
 
+    const bool playing = S.Phase() == TPhase::Playing;
+    const bool human = !PlayerOnTurn().Computer;
+    if (playing) {
+        S.Stage = human ? TTurnStage::AwaitingChoice : TTurnStage::ComputerDeciding;
+    } else {
+        S.Stage = TTurnStage::BetweenTurns;  // a roll for order is shown, then the turn passes
+    }
     AnalyseDice();
     S.SelectedCount = 0;
-    if (S.Phase == TPhase::Playing) {
-        S.TurnRolled = true;
-        const bool human = !PlayerOnTurn().Computer;
+    if (playing) {
         S.Controls.PossibleEnabled = human;
         S.Controls.ScoreEnabled = human;
         Notify();
-        Events->RollCompleted();
+        Tell([](IGameEvents& e) { e.RollCompleted(); });
         if (!human) {
             StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
         }
@@ -76,7 +82,7 @@ void TQuintixGame::RollNext() {
         S.Players[S.CurrentPlayer].SortKey = S.Analysis.DiceSum;
         S.Controls.RollText = std::to_string(S.Analysis.DiceSum);
         Notify();
-        Events->RollCompleted();
+        Tell([](IGameEvents& e) { e.RollCompleted(); });
         StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
     }
 }
@@ -84,9 +90,7 @@ void TQuintixGame::RollNext() {
 // Dice are marked between rolls only: while dice fall a click is ignored, as after the third roll,
 // so that "&Roll Dice" never comes on with no die to roll.
 void TQuintixGame::ToggleDie(int die) {
-    const bool falling =
-        std::any_of(S.Dice.begin(), S.Dice.end(), [](const TDie& d) { return d.Value == NoValue; });
-    const bool marking = (S.RollCount == 1 || S.RollCount == 2) && !falling;
+    const bool marking = (S.RollCount == 1 || S.RollCount == 2) && S.Stage == TTurnStage::AwaitingChoice;
     if (!marking || PlayerOnTurn().Computer || die < 1 || die > NoOfDice) {
         return;
     }
@@ -114,7 +118,6 @@ void TQuintixGame::ClearDice() {
     S.Controls.ScoreEnabled = false;
     S.Controls.PossibleEnabled = false;
     S.Controls.RollEnabled = false;
-    S.TurnRolled = false;
     for (TDie& die : S.Dice) {
         die.Value = NoValue;
     }

@@ -13,7 +13,7 @@
 
 namespace quintix {
 
-// Where the series stands. The flow switches on this; the game number stays for the sheets.
+// Where the series stands. It follows from the players and the game number (see TGameState::Phase).
 enum class TPhase {
     NoSeries,      // before the first series, or after one was set up with no players
     RollForOrder,  // each player rolls once; the sums decide the order of the first game
@@ -21,9 +21,17 @@ enum class TPhase {
     SeriesOver,    // the winner is known; the sheets stay until the next series
 };
 
-// The series summary: closed, opened by its button, or shown by the flow, which then waits for it
-// to close before the next roll.
-enum class TSummaryState { Closed, Open, HoldingFlow };
+// Where the turn stands: the flow switches on this, and readers ask it what may happen next.
+enum class TTurnStage {
+    Idle,              // no turn: no series yet, or the series is over
+    AwaitingRoll,      // the player on turn has yet to roll, or a computer's next roll is due
+    DiceFalling,       // the dice land one per tick
+    AwaitingChoice,    // a person's roll has landed: mark dice and roll again, or score
+    ComputerDeciding,  // a computer player's roll has landed; its move follows after a pause
+    WaitingForTable,   // an expert decision waits for the solver's table to be built
+    BetweenTurns,      // the turn is over; the next begins after a pause
+    AwaitingSummary,   // a game or the roll for order is over: the flow waits for the summary to close
+};
 
 // What the message beside the player list says. The window words it, so that it can translate the
 // sentence and shorten a long name rather than the sentence.
@@ -58,7 +66,6 @@ struct TControls {
 // Everything a series is: the players, their sheets, the turn, the dice, and what the main window's
 // controls show of it. The windows only display this; every change goes through the game object.
 struct TGameState {
-    TPhase Phase = TPhase::NoSeries;
     OneBased<TDie, NoOfDice> Dice;
     TScores Scores{};  // all 0 (not -1) until the first series is set up
     std::int32_t CurrentPlayer = 1;
@@ -77,12 +84,11 @@ struct TGameState {
     TPlayers Players = EmptyPlayers();
     std::int32_t NoOfPlayers = 0;
 
-    std::int32_t RollCount = 0;     // rolls made in this turn, 0..3; never counts in the roll for order
-    bool TurnRolled = false;        // a roll of this turn has landed, so the analysis is this turn's
-    bool WaitingForExpert = false;  // an expert decision is due but its table is not ready yet
+    std::int32_t RollCount = 0;  // rolls made in this turn, 0..3; never counts in the roll for order
+    TTurnStage Stage = TTurnStage::Idle;
     TControls Controls;
     std::string SummaryCaption = Translatable("Core", "Series Summary");
-    TSummaryState Summary = TSummaryState::Closed;
+    bool SummaryOpen = false;  // opened by its button, or shown by the flow (Stage says which)
 
     // Unused positions keep an empty name and their own position as ScoreIndex.
     static TPlayers EmptyPlayers() {
@@ -91,6 +97,23 @@ struct TGameState {
             players[i].ScoreIndex = i;
         }
         return players;
+    }
+
+    // The game number tells the phase: 0 in the roll for order, NoOfGames + 1 once it is over.
+    TPhase Phase() const {
+        if (NoOfPlayers == 0) {
+            return TPhase::NoSeries;
+        }
+        if (CurrentGame == 0) {
+            return TPhase::RollForOrder;
+        }
+        return CurrentGame > NoOfGames ? TPhase::SeriesOver : TPhase::Playing;
+    }
+    // A roll of this turn has landed, so the analysis is this turn's: true from the first landing
+    // until the turn ends, also while the dice of a later roll fall.
+    bool TurnRolled() const {
+        return Phase() == TPhase::Playing &&
+               (RollCount > 1 || (RollCount == 1 && Stage != TTurnStage::DiceFalling));
     }
 
     bool operator==(const TGameState&) const = default;

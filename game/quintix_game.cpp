@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "computer/expert_table.h"
 #include "scoring/line_value.h"
 #include "scoring/totals.h"
 
@@ -20,25 +19,23 @@ bool IsSheet(int scoreIndex, int game) {
 
 }  // namespace
 
-TQuintixGame::TQuintixGame(IGameView& view, IStepTimer& timer, IRandomSource& random)
-    : View(view), Timer(timer), Random(random), ExpertTableOf([] { return ExpertTable().Table(); }) {}
+TQuintixGame::TQuintixGame(IGameView& view, IStepTimer& timer, IRandomSource& random, ITableProvider& table)
+    : View(view), Timer(timer), Random(random), Table(table) {}
+
+TSubscription TQuintixGame::Subscribe(IGameEvents& listener) {
+    return Listeners.Add(&listener);
+}
 
 void TQuintixGame::StartTimer(int intervalMs, void (TQuintixGame::*step)()) {
     Timer.Start(intervalMs, [this, step] { (this->*step)(); });
 }
 
 // The phase follows from the position's game number, so a tool sets up the sheets and the turn
-// and need not keep the two in step.
+// and need not keep the two in step. The turn starts afresh, whatever stage it was at.
 void TQuintixGame::LoadPosition(const TGameState& state) {
     Timer.Stop();
+    TableWait.Cancel();
     S = state;
-    if (S.NoOfPlayers == 0) {
-        S.Phase = TPhase::NoSeries;
-    } else if (S.CurrentGame == 0) {
-        S.Phase = TPhase::RollForOrder;
-    } else {
-        S.Phase = S.CurrentGame > S.NoOfGames ? TPhase::SeriesOver : TPhase::Playing;
-    }
     ClearDice();
     View.SetSummaryPlayers(S.Players);
     StartRoll();
@@ -49,7 +46,7 @@ TGameScore* TQuintixGame::SheetOnTurn() {
 }
 
 const TGameScore* TQuintixGame::SheetOnTurn() const {
-    if (S.Phase != TPhase::Playing || S.CurrentPlayer < 1 || S.CurrentPlayer > MaxPlayers) {
+    if (S.Phase() != TPhase::Playing || S.CurrentPlayer < 1 || S.CurrentPlayer > MaxPlayers) {
         return nullptr;
     }
     const int scoreIndex = S.Players[S.CurrentPlayer].ScoreIndex;
@@ -97,7 +94,7 @@ std::int32_t TQuintixGame::LineValue(int line) const {
 // scored on, so it is added before the line's own value is taken.
 bool TQuintixGame::ScoreLine(int line) {
     TGameScore* sheet = SheetOnTurn();
-    if (S.RollCount <= 0 || !S.TurnRolled || sheet == nullptr || LineScored(line)) {
+    if (S.RollCount <= 0 || !S.TurnRolled() || sheet == nullptr || LineScored(line)) {
         return false;
     }
     const bool hadUpperBonus = quintix::UpperBonus(*sheet) > 0;
@@ -115,7 +112,7 @@ bool TQuintixGame::ScoreLine(int line) {
     S.Last.LastQuintixBonus = oldBonus < sheet->Bonus;
     S.Last.LastValid = true;
 
-    Events->LineScored(line, value, sheet->Bonus);
+    Tell([&](IGameEvents& e) { e.LineScored(line, value, sheet->Bonus); });
     View.RedrawScores();
     NextPlayer();
     return true;

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "computer/optimal_table.h"
+#include "base/observers.h"
+#include "computer/table_provider.h"
 #include "game/game_events.h"
 #include "game/game_state.h"
 #include "game/game_view.h"
@@ -41,12 +42,15 @@ struct TNewGameContents {
 // click would do nothing: no message, no change.
 class TQuintixGame {
 public:
-    TQuintixGame(IGameView& view, IStepTimer& timer, IRandomSource& random);
+    // Expert players find the solver's table at `table`; an expert decision due before it is built
+    // waits for it.
+    TQuintixGame(IGameView& view, IStepTimer& timer, IRandomSource& random, ITableProvider& table);
+    TQuintixGame(const TQuintixGame&) = delete;
+    TQuintixGame& operator=(const TQuintixGame&) = delete;
 
-    void SetEvents(IGameEvents* events) { Events = events != nullptr ? events : &NoEvents; }
-    // Where expert players find the optimal table: null while it is not ready. By default the
-    // process's table, built on a worker thread when first needed; tests give their own.
-    void SetExpertTable(std::function<const TOptimalTable*()> table) { ExpertTableOf = std::move(table); }
+    // Tells `listener` the moments of play, after those that subscribed before, until the
+    // subscription ends.
+    [[nodiscard]] TSubscription Subscribe(IGameEvents& listener);
 
     // What a player does.
     void WindowShown();                               // the window opens on cleared dice
@@ -66,14 +70,15 @@ public:
     void LoadPosition(const TGameState& state);
 
     // Where the game stands.
-    TPhase Phase() const { return S.Phase; }
+    TPhase Phase() const { return S.Phase(); }
+    TTurnStage Stage() const { return S.Stage; }
     const TControls& Controls() const { return S.Controls; }
     const OneBased<TDie, NoOfDice>& Dice() const { return S.Dice; }
     const TPlayers& Players() const { return S.Players; }
     std::int32_t NoOfPlayers() const { return S.NoOfPlayers; }
     const TPlayer& PlayerOnTurn() const { return S.Players[S.CurrentPlayer]; }
     const std::string& SummaryCaption() const { return S.SummaryCaption; }
-    bool SummaryOpen() const { return S.Summary != TSummaryState::Closed; }
+    bool SummaryOpen() const { return S.SummaryOpen; }
     // The whole position, for tools that record or check it.
     const TGameState& State() const { return S; }
 
@@ -122,6 +127,7 @@ private:
     // The computer player.
     void ComputerMove();
     void ExpertMove(const TGameScore& sheet);
+    void TableReady();
     void ComputerRoll(TDiceSet dice);
 
     // The sheet of the player on turn, or null outside a game (the roll for order, the series' end).
@@ -130,13 +136,17 @@ private:
     const TGameScore& SheetOf(int scoreIndex, int game) const;
     TSheetView SheetView() const;
     void Notify() { View.ControlsChanged(); }
+    template <typename TTell>
+    void Tell(TTell&& tell) {
+        Listeners.Notify([&tell](IGameEvents* listener) { tell(*listener); });
+    }
 
     IGameView& View;
     IStepTimer& Timer;
     IRandomSource& Random;
-    IGameEvents NoEvents;
-    IGameEvents* Events = &NoEvents;
-    std::function<const TOptimalTable*()> ExpertTableOf;
+    ITableProvider& Table;
+    TObservers<IGameEvents*> Listeners;
+    TSubscription TableWait;  // while an expert decision waits for the table
     TGameState S;
 };
 

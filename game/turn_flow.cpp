@@ -63,16 +63,13 @@ void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
 
 void TQuintixGame::NewSeries() {
     Timer.Stop();
-    S.WaitingForExpert = false;
-    if (S.Summary == TSummaryState::HoldingFlow) {
-        S.Summary = TSummaryState::Open;
-    }
+    TableWait.Cancel();
+    // A summary the flow was waiting for stays open, but the new series does not wait for it.
+    S.Stage = S.NoOfPlayers > 0 ? TTurnStage::AwaitingRoll : TTurnStage::Idle;
     if (S.NoOfPlayers > 1) {
-        S.Phase = TPhase::RollForOrder;
         S.CurrentGame = 0;
         S.Turn = TurnsPerGame;
     } else {
-        S.Phase = S.NoOfPlayers == 1 ? TPhase::Playing : TPhase::NoSeries;
         S.CurrentGame = 1;
         S.Turn = 1;
     }
@@ -91,44 +88,55 @@ void TQuintixGame::NewSeries() {
     const bool computerFirst = S.NoOfPlayers > 0 && S.Players[1].Computer;
     S.Controls.RollEnabled = S.NoOfPlayers > 0 && !computerFirst;
     Notify();
-    Events->SeriesStarted();
-    if (S.Phase == TPhase::Playing) {
-        Events->GameStarted();
+    Tell([](IGameEvents& e) { e.SeriesStarted(); });
+    if (S.Phase() == TPhase::Playing) {
+        Tell([](IGameEvents& e) { e.GameStarted(); });
+    }
+    if (S.NoOfPlayers > 0) {
+        Tell([](IGameEvents& e) { e.TurnStarted(); });
     }
     if (computerFirst) {
         PressRollButton();
     }
 }
 
+// Starts a turn, or a computer player's next roll of its turn.
 void TQuintixGame::StartRoll() {
     Timer.Stop();
+    const bool seriesOn = S.Phase() == TPhase::RollForOrder || S.Phase() == TPhase::Playing;
+    const bool turnStarts = seriesOn && S.RollCount == 0;
+    S.Stage = seriesOn ? TTurnStage::AwaitingRoll : TTurnStage::Idle;
     S.Controls.PlayerListIndex = S.CurrentPlayer - 1;
     S.Last.LastValid = false;
     View.RedrawScores();
     ShowPlayerMessage();
-    const bool seriesOn = S.Phase == TPhase::RollForOrder || S.Phase == TPhase::Playing;
     S.Controls.RollEnabled = !PlayerOnTurn().Computer && seriesOn;
     Notify();
+    if (turnStarts) {
+        Tell([](IGameEvents& e) { e.TurnStarted(); });
+    }
     if (PlayerOnTurn().Computer && seriesOn) {
         PressRollButton();
     }
 }
 
-// After a roll for order the turn passes at once; after a computer player's roll it moves. A
-// person's roll waits for the person.
+// After a roll for order has been shown the turn passes; after a computer player's roll it moves.
+// A person's roll waits for the person.
 void TQuintixGame::EndRoll() {
     Timer.Stop();
-    switch (S.Phase) {
-        case TPhase::RollForOrder:
+    switch (S.Stage) {
+        case TTurnStage::BetweenTurns:
             NextPlayer();
             break;
-        case TPhase::Playing:
-            if (PlayerOnTurn().Computer) {
-                ComputerMove();
-            }
+        case TTurnStage::ComputerDeciding:
+            ComputerMove();
             break;
-        case TPhase::NoSeries:
-        case TPhase::SeriesOver:
+        case TTurnStage::Idle:
+        case TTurnStage::AwaitingRoll:
+        case TTurnStage::DiceFalling:
+        case TTurnStage::AwaitingChoice:
+        case TTurnStage::WaitingForTable:
+        case TTurnStage::AwaitingSummary:
             break;
     }
 }
@@ -148,17 +156,18 @@ void TQuintixGame::NextPlayer() {
     if (gameOver) {
         RequestSummary();
     } else {
-        StartTimer(S.Phase == TPhase::Playing ? BetweenTurnsDelay : NextStepDelay, &TQuintixGame::StartRoll);
+        S.Stage = TTurnStage::BetweenTurns;
+        StartTimer(S.Phase() == TPhase::Playing ? BetweenTurnsDelay : NextStepDelay,
+                   &TQuintixGame::StartRoll);
     }
 }
 
 // The roll for order or a game is over: the standings go to the summary, and the next game is
 // played in the order of the last one, its winner first.
 void TQuintixGame::EndGame() {
-    const bool afterOrderRolls = S.Phase == TPhase::RollForOrder;
+    const bool afterOrderRolls = S.Phase() == TPhase::RollForOrder;
     S.Turn = 1;
     ++S.CurrentGame;
-    S.Phase = S.CurrentGame > S.NoOfGames ? TPhase::SeriesOver : TPhase::Playing;
     if (!afterOrderRolls) {
         for (TPlayer& player : S.Players) {
             player.SortKey = SeriesGrandTotal(player.ScoreIndex);
@@ -166,7 +175,7 @@ void TQuintixGame::EndGame() {
     }
     SortPlayers(S.Players);
     View.SetSummaryPlayers(S.Players);
-    if (S.Phase == TPhase::Playing && !afterOrderRolls) {
+    if (S.Phase() == TPhase::Playing && !afterOrderRolls) {
         for (TPlayer& player : S.Players) {
             player.SortKey = GrandTotal(player.ScoreIndex, S.CurrentGame - 1);
         }
@@ -176,10 +185,13 @@ void TQuintixGame::EndGame() {
     if (afterOrderRolls) {
         S.SummaryCaption = InitialOrderCaption;
     }
-    if (S.Phase == TPhase::Playing) {
-        Events->GameStarted();
+    if (!afterOrderRolls) {
+        Tell([game = S.CurrentGame - 1](IGameEvents& e) { e.GameEnded(game); });
+    }
+    if (S.Phase() == TPhase::Playing) {
+        Tell([](IGameEvents& e) { e.GameStarted(); });
     } else {
-        Events->SeriesEnded();
+        Tell([](IGameEvents& e) { e.SeriesEnded(); });
     }
 }
 
@@ -224,12 +236,12 @@ void TQuintixGame::ShowPlayerMessage() {
     const int displayed = c.PlayerListIndex + 1;
     TPlayerMessage& message = c.PlayerMessage;
     message = {};
-    if (S.WaitingForExpert) {
+    if (S.Stage == TTurnStage::WaitingForTable) {
         message.Kind = TPlayerMessage::TKind::PreparingExpert;
         Notify();
         return;
     }
-    switch (S.Phase) {
+    switch (S.Phase()) {
         case TPhase::NoSeries:
             break;
         case TPhase::SeriesOver:
@@ -244,7 +256,7 @@ void TQuintixGame::ShowPlayerMessage() {
                 message.Kind = TPlayerMessage::TKind::PlayersTurn;
                 message.Name = PlayerOnTurn().Name;
             }
-            if (S.Phase == TPhase::RollForOrder) {
+            if (S.Phase() == TPhase::RollForOrder) {
                 message.RollForOrder = true;
                 const bool hasRolled = displayed >= 1 && displayed < S.CurrentPlayer;
                 c.RollText = hasRolled ? std::to_string(S.Players[displayed].SortKey) : "";
@@ -264,8 +276,8 @@ void TQuintixGame::ViewSheetOf(int position) {
 }
 
 void TQuintixGame::OpenSummary() {
-    if (S.Summary == TSummaryState::Closed) {
-        S.Summary = TSummaryState::Open;
+    if (!S.SummaryOpen) {
+        S.SummaryOpen = true;
         View.ShowSummary(S.SummaryCaption);
     }
 }
@@ -276,19 +288,20 @@ void TQuintixGame::OpenSummary() {
 // into the next game while the summary holds the flow.
 void TQuintixGame::RequestSummary() {
     Timer.Stop();
-    if (S.Summary == TSummaryState::Closed) {
-        S.Summary = TSummaryState::HoldingFlow;
+    S.Stage = TTurnStage::AwaitingSummary;
+    if (!S.SummaryOpen) {
+        S.SummaryOpen = true;
         View.ShowSummary(S.SummaryCaption);
     } else {
-        S.Summary = TSummaryState::HoldingFlow;
         View.RedrawSummary();
     }
 }
 
 void TQuintixGame::SummaryClosed() {
-    const bool heldFlow = S.Summary == TSummaryState::HoldingFlow;
-    S.Summary = TSummaryState::Closed;
+    const bool heldFlow = S.Stage == TTurnStage::AwaitingSummary;
+    S.SummaryOpen = false;
     if (heldFlow) {
+        S.Stage = TTurnStage::BetweenTurns;
         S.SummaryCaption = SeriesSummaryCaption;
         View.RedrawSummary();
         StartTimer(NextStepDelay, &TQuintixGame::StartRoll);

@@ -188,14 +188,13 @@ std::string AnswerMove(const TArgs& args) {
     return answer;
 }
 
-// The exact solver's figures come from the process's table, built on the first request that needs it.
-std::string AnswerOptimum(const TArgs& /*args*/) {
-    return "ok " + Double(Optimum(ExpertTable().BuildNow()));
+std::string AnswerOptimum(const TArgs& /*args*/, TExpertTable& table) {
+    return "ok " + Double(Optimum(table.BuildNow()));
 }
 
-std::string AnswerHint(const TArgs& args) {
+std::string AnswerHint(const TArgs& args, TExpertTable& table) {
     const std::vector<TChoiceValue> choices =
-        EvaluateTurn(ExpertTable().BuildNow(), ParseSheet(args, 6), args[0], ParseDice(args, 1));
+        EvaluateTurn(table.BuildNow(), ParseSheet(args, 6), args[0], ParseDice(args, 1));
     std::string answer = "ok";
     for (const TChoiceValue& choice : choices) {
         if (choice.Kind == TChoiceValue::TKind::Score) {
@@ -243,17 +242,28 @@ std::string AnswerStraight(const TArgs& args) {
 }
 
 struct TRequestKind {
+    using TAnswer = std::function<std::string(const TArgs&, TExpertTable&)>;
     std::size_t Arguments;
-    std::function<std::string(const TArgs&)> Answer;
+    TAnswer Answer;
 };
+
+// Most answers come from the rules and the estimators alone.
+TRequestKind::TAnswer WithoutTable(std::string (*answer)(const TArgs&)) {
+    return [answer](const TArgs& args, TExpertTable& /*table*/) { return answer(args); };
+}
 
 const std::map<std::string_view, TRequestKind>& RequestKinds() {
     static const std::map<std::string_view, TRequestKind> kinds{
-        {"prob", {13, AnswerProb}},        {"face", {3, AnswerFace}},
-        {"kind", {3, AnswerKind}},         {"fullhouse", {3, AnswerFullHouse}},
-        {"straight", {4, AnswerStraight}}, {"analyse", {18, AnswerAnalyse}},
-        {"value", {19, AnswerValue}},      {"move", {20, AnswerMove}},
-        {"optimum", {0, AnswerOptimum}},   {"hint", {19, AnswerHint}},
+        {"prob", {13, WithoutTable(AnswerProb)}},
+        {"face", {3, WithoutTable(AnswerFace)}},
+        {"kind", {3, WithoutTable(AnswerKind)}},
+        {"fullhouse", {3, WithoutTable(AnswerFullHouse)}},
+        {"straight", {4, WithoutTable(AnswerStraight)}},
+        {"analyse", {18, WithoutTable(AnswerAnalyse)}},
+        {"value", {19, WithoutTable(AnswerValue)}},
+        {"move", {20, WithoutTable(AnswerMove)}},
+        {"optimum", {0, AnswerOptimum}},
+        {"hint", {19, AnswerHint}},
     };
     return kinds;
 }
@@ -264,7 +274,7 @@ std::string AnswerOverlongProbeRequest() {
     return "error the request is longer than " + std::to_string(MaxProbeRequestLength) + " characters";
 }
 
-std::optional<std::string> AnswerProbeRequest(std::string_view request) {
+std::optional<std::string> AnswerProbeRequest(std::string_view request, TExpertTable& table) {
     const std::vector<std::string_view> words = SplitWords(request);
     if (words.empty()) {
         return std::nullopt;
@@ -283,7 +293,7 @@ std::optional<std::string> AnswerProbeRequest(std::string_view request) {
         for (std::size_t i = 1; i < words.size(); ++i) {
             args.push_back(ParseInt(words[i]));
         }
-        return kind->second.Answer(args);
+        return kind->second.Answer(args, table);
     } catch (const std::exception& error) {
         return std::string("error ") + error.what();
     }

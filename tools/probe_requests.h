@@ -7,6 +7,8 @@
 
 namespace quintix {
 
+class TExpertTable;
+
 // Answers one request line of the probe, the core's text interface for outside checks:
 //   prob R G I N1..N5 V1..V5        -> ok P N1..N5 | error N1..N5 MESSAGE
 //   face n r two | kind t k two | fullhouse k twopairs two | straight n g two m   -> ok E
@@ -19,8 +21,8 @@ namespace quintix {
 //                                       "reroll DICE E" (DICE: the dice rolled again, as "135")
 // A malformed request, or one with an argument outside what it means, gets "error MESSAGE", quoting at
 // most a few dozen bytes of the request with the unprintable ones escaped. Blank lines get no answer
-// (nullopt).
-std::optional<std::string> AnswerProbeRequest(std::string_view request);
+// (nullopt). The exact solver's answers come from `table`, built on the first request that needs it.
+std::optional<std::string> AnswerProbeRequest(std::string_view request, TExpertTable& table);
 
 // A request fits in about a hundred characters; a longer line than this is refused without being kept.
 constexpr std::size_t MaxProbeRequestLength = 4096;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "computer/expert_table.h"
 #include "tools/command_line.h"
 #include "tools/line_reader.h"
 #include "tools/probe_requests.h"
@@ -22,6 +23,7 @@ int main() {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     quintix::TLineReader input(stdin, quintix::MaxProbeRequestLength);
+    quintix::TExpertTable table;
     std::string line;
     for (;;) {
         const quintix::TLineReader::TResult result = input.Next(line);
@@ -34,7 +36,7 @@ int main() {
         }
         const auto answer = result == quintix::TLineReader::TResult::TooLong
                                 ? quintix::AnswerOverlongProbeRequest()
-                                : quintix::AnswerProbeRequest(line);
+                                : quintix::AnswerProbeRequest(line, table);
         if (!answer) {
             continue;
         }

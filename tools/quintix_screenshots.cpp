@@ -107,7 +107,8 @@ int main(int argc, char** argv) {
     using namespace quintix;
     TScriptedRandom dice({4, 2, 5, 3, 6, 3, 3, 3, 5, 5});
     TVirtualClock clock;
-    TQuintixForm form(&dice, &clock);
+    TExpertTable table;
+    TQuintixForm form(table, &dice, &clock);
     form.show();
     form.resize((QSizeF(form.size()) * scale).toSize());
 
@@ -120,7 +121,6 @@ int main(int argc, char** argv) {
 
     // Game 2 of 3, turn 6: Ann is on turn and has rolled twice.
     TGameState state = form.Game().State();
-    state.Phase = TPhase::Playing;
     state.CurrentGame = 2;
     state.Turn = 6;
     const int earlier[3][13] = {{3, 8, 9, 12, 20, 18, 24, 0, 25, 30, 40, 0, 22},
@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
     bool ok = Save(form, folder, "main-window.png");
 
     form.CoachButtonClick();
-    ExpertTable().BuildNow();
+    table.BuildNow();
     form.CoachForm().Refresh();
     ok = Save(form.CoachForm(), folder, "coach.png") && ok;
     form.CoachForm().close();

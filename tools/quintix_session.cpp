@@ -61,7 +61,7 @@ void DoubleClick(QWidget& control, QPoint at) {
 }
 
 bool DiceLanded(const TGameState& s) {
-    return s.TurnRolled &&
+    return s.TurnRolled() &&
            std::none_of(s.Dice.begin(), s.Dice.end(), [](const TDie& d) { return d.Value == NoValue; });
 }
 
@@ -70,7 +70,7 @@ bool DiceLanded(const TGameState& s) {
 // dialog and by a double-click on the sheet by turns.
 bool PersonActs(TQuintixForm& form, int& scored) {
     const TGameState& s = form.Game().State();
-    const bool person = (s.Phase == TPhase::Playing || s.Phase == TPhase::RollForOrder) &&
+    const bool person = (s.Phase() == TPhase::Playing || s.Phase() == TPhase::RollForOrder) &&
                         !form.Game().PlayerOnTurn().Computer;
     auto& roll = *form.findChild<QPushButton*>("RollButton");
     if (!person) {
@@ -115,7 +115,8 @@ int main(int argc, char** argv) {
 
     TSeededRandom dice(2026);
     TVirtualClock clock;
-    TQuintixForm form(&dice, &clock);
+    TFixedTable noTable(nullptr);
+    TQuintixForm form(noTable, &dice, &clock);
     TProbTestForm probTest;
     form.show();
     QApplication::processEvents();

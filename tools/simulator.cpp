@@ -6,6 +6,7 @@
 #include <string>
 
 #include "computer/expert_table.h"
+#include "computer/optimal_solver.h"
 #include "game/game_events.h"
 #include "game/play_until_idle.h"
 #include "game/quintix_game.h"
@@ -89,10 +90,18 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
     TNullView view;
     TVirtualClock clock;
     TSeededRandom random(options.Seed);
-    TQuintixGame game(view, clock, random);
+    // The expert's table is built before the first game, so that no decision waits for it.
+    TExpertTable expertTable;
+    const auto building = std::chrono::steady_clock::now();
+    const TOptimalTable* table = options.Expert ? &expertTable.BuildNow() : nullptr;
+    const double tableSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - building).count();
+    TFixedTable provider(table);
+    TQuintixGame game(view, clock, random, provider);
     TTraceWriter writer(game, trace);
+    TSubscription tracing;
     if (trace != nullptr) {
-        game.SetEvents(&writer);
+        tracing = game.Subscribe(writer);
     }
 
     TNewGameContents form;
@@ -110,11 +119,9 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
     std::int64_t upperBonuses = 0;
     std::int64_t quintixes = 0;
 
-    if (options.Expert) {
-        const auto building = std::chrono::steady_clock::now();
-        ExpertTable().BuildNow();
-        stats.TableSeconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - building).count();
+    if (table != nullptr) {
+        stats.TableSeconds = tableSeconds;
+        stats.Optimum = quintix::Optimum(*table);
     }
     const auto start = std::chrono::steady_clock::now();
     for (std::int64_t series = 0; series < options.Series; ++series) {

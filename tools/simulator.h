@@ -24,6 +24,7 @@ struct TSimStats {
     double QuintixShare = 0;     // sheets with "Quintix" scored as 50
     double Seconds = 0;          // wall-clock time of the games
     double TableSeconds = 0;     // building the expert's table, before the games
+    double Optimum = 0;          // with expert play, what a new game is worth under perfect play
 };
 
 // Plays options.Series series of computer players on the real game object with a virtual clock,

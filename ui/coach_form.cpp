@@ -5,10 +5,8 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
-#include "computer/expert_table.h"
 #include "scoring/sheet_rows.h"
 #include "ui/app_icon.h"
 #include "ui/die_picture.h"
@@ -95,8 +93,8 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
 
 }  // namespace
 
-TCoachForm::TCoachForm(TCoach& coach, QWidget* parent)
-    : QWidget(parent, Qt::Window), Model(coach), Waiting(new QTimer(this)) {
+TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, QWidget* parent)
+    : QWidget(parent, Qt::Window), Model(coach), TableProvider(table) {
     setObjectName("CoachForm");
     setWindowTitle(tr("Coach"));
     setWindowIcon(AppIcon());
@@ -129,17 +127,17 @@ TCoachForm::TCoachForm(TCoach& coach, QWidget* parent)
     }
     resize(400, 520);
 
-    Model.OnChange([this] {
+    const auto refreshShown = [this] {
         if (isVisible()) {
             Refresh();
         }
-    });
-    Waiting->setInterval(100);
-    connect(Waiting, &QTimer::timeout, this, &TCoachForm::Refresh);
+    };
+    CoachChanges = Model.OnChange(refreshShown);
+    TableProgress = TableProvider.OnProgress(refreshShown);
 }
 
 void TCoachForm::ShowCoach() {
-    ExpertTable().Prepare();
+    TableProvider.Request();
     Refresh();
     show();
     raise();
@@ -147,14 +145,8 @@ void TCoachForm::ShowCoach() {
 }
 
 void TCoachForm::Refresh() {
-    const bool ready = ExpertTable().Peek() != nullptr;
-    Progress->setVisible(!ready);
-    Progress->setValue(static_cast<int>(ExpertTable().Progress() * 100));
-    if (ready) {
-        Waiting->stop();
-    } else if (!Waiting->isActive()) {
-        Waiting->start();
-    }
+    Progress->setVisible(TableProvider.Peek() == nullptr);
+    Progress->setValue(static_cast<int>(TableProvider.Progress() * 100));
 
     const TCoachAdvice advice = Model.Advice();
     const QString player = QString::fromStdString(advice.Player);

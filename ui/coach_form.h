@@ -7,7 +7,6 @@
 class QLabel;
 class QProgressBar;
 class QTableWidget;
-class QTimer;
 
 namespace quintix {
 
@@ -21,9 +20,10 @@ class TCoachForm : public QWidget {
     Q_OBJECT
 
 public:
-    // The coach follows the game through its events from the start; the window shows what it says.
-    explicit TCoachForm(TCoach& coach, QWidget* parent = nullptr);
-    // Opens the window, or raises it when it is open.
+    // The coach follows the game through its events from the start; the window shows what it says,
+    // and how far the building of the table has come. Both must outlive the window.
+    TCoachForm(TCoach& coach, ITableProvider& table, QWidget* parent = nullptr);
+    // Opens the window, or raises it when it is open; the table's building starts.
     void ShowCoach();
     // Shows what the coach says now.
     void Refresh();
@@ -39,7 +39,9 @@ private:
     void ShowChoices(const TCoachAdvice& advice);
 
     TCoach& Model;
-    QTimer* Waiting;  // looks at the table's building while it is not ready
+    ITableProvider& TableProvider;
+    TSubscription CoachChanges;
+    TSubscription TableProgress;
 };
 
 }  // namespace quintix

@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "computer/expert_table.h"
 #include "game/coach.h"
 #include "ui/app_icon.h"
 #include "ui/button_pictures.h"
@@ -55,10 +54,11 @@ QString ScoreCellNote(const TCell& cell) {
 
 }  // namespace
 
-TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* parent)
+TQuintixForm::TQuintixForm(ITableProvider& table, IRandomSource* random, IStepTimer* timer, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
+      TableProvider(table),
       Layout(QSize(ClientWidth, ClientHeight), WindowFont().pixelSize()) {
     if (random == nullptr) {
         OwnRandom = std::make_unique<TSeededRandom>(MillisecondsSinceMidnight());
@@ -68,7 +68,7 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
         OwnTimer = std::make_unique<TQtStepTimer>();
         timer = OwnTimer.get();
     }
-    GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random);
+    GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random, TableProvider);
     QAccessible::installFactory(MainWindowAccessible);
 
     setObjectName("QuintixForm");
@@ -89,8 +89,7 @@ TQuintixForm::TQuintixForm(IRandomSource* random, IStepTimer* timer, QWidget* pa
     SummaryDialog = new TSummaryForm(*GameObject, this);
     ScoreReport = new TScoreReportForm(*GameObject, this);
     ScoreReport->hide();
-    CoachModel = std::make_unique<TCoach>(*GameObject, [] { return ExpertTable().Peek(); });
-    GameObject->SetEvents(CoachModel.get());
+    CoachModel = std::make_unique<TCoach>(*GameObject, TableProvider);
     ScoreReport->ShowPreview = [this](const TReportPages& pages) { PreviewForm().ShowPages(pages); };
     connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
     connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
@@ -111,7 +110,12 @@ void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& ca
     }
 }
 
-TQuintixForm::~TQuintixForm() = default;
+TQuintixForm::~TQuintixForm() {
+    for (QWidget* window : std::initializer_list<QWidget*>{NewGameDialog, ScoreDialog, SummaryDialog,
+                                                           ScoreReport, Preview, Coach}) {
+        delete window;
+    }
+}
 
 // A command button of the right-hand column, with its picture, help context and handler.
 QPushButton* TQuintixForm::AddButton(const char* name, const QString& caption, int top,
@@ -468,7 +472,7 @@ TPreviewForm& TQuintixForm::PreviewForm() {
 
 TCoachForm& TQuintixForm::CoachForm() {
     if (Coach == nullptr) {
-        Coach = new TCoachForm(*CoachModel, this);
+        Coach = new TCoachForm(*CoachModel, TableProvider, this);
     }
     return *Coach;
 }

@@ -36,10 +36,12 @@ class TQuintixForm : public QWidget, public IGameView {
     Q_OBJECT
 
 public:
-    // Without a random source the dice are seeded from the time of day; without a timer a QTimer
-    // paces the game. Tests pass scripted dice and a virtual clock.
-    explicit TQuintixForm(IRandomSource* random = nullptr, IStepTimer* timer = nullptr,
+    // Expert players and the coach find the solver's table at `table`, which must outlive the
+    // window. Without a random source the dice are seeded from the time of day; without a timer a
+    // QTimer paces the game. Tests pass scripted dice and a virtual clock.
+    explicit TQuintixForm(ITableProvider& table, IRandomSource* random = nullptr, IStepTimer* timer = nullptr,
                           QWidget* parent = nullptr);
+    // The dialogs and the coach's window go first: they hold on to the game and the coach.
     ~TQuintixForm() override;
 
     TQuintixGame& Game() { return *GameObject; }
@@ -94,6 +96,7 @@ private:
                        const TCell& cell) const;
     bool FormKeyDown(const QKeyEvent& event);
 
+    ITableProvider& TableProvider;
     std::unique_ptr<IRandomSource> OwnRandom;
     std::unique_ptr<IStepTimer> OwnTimer;
     std::unique_ptr<TQuintixGame> GameObject;

@@ -15,11 +15,10 @@ namespace {
 // table that holds the last two turns only.
 class CoachTest : public GameTest {
 protected:
-    CoachTest() : Coach(Game, [this]() -> const TOptimalTable* { return Ready ? &*Table : nullptr; }) {
+    CoachTest() : Coach(Game, Table) {
         TBuildOptions options;
         options.MostOpenLines = 2;
-        Table = BuildOptimalTable(options);
-        Game.SetEvents(&Coach);
+        Partial = BuildOptimalTable(options);
         StartSeries({{"Ann"}, {"Cy", true}}, 2);
         TGameState state = AtTurn(S(), 1, 12);
         for (const int index : {1, 2}) {
@@ -27,39 +26,41 @@ protected:
         }
         Game.LoadPosition(state);
     }
-    ~CoachTest() override { Game.SetEvents(nullptr); }
 
-    std::optional<TOptimalTable> Table;
-    bool Ready = true;
+    std::optional<TOptimalTable> Partial;
     TCoach Coach;
 };
 
 TEST_F(CoachTest, AfterEveryRollItListsTheChoicesBestFirstAndMarksTheComputersChoice) {
     EXPECT_EQ(Coach.Advice().State, TCoachAdvice::TState::BeforeRoll);
     HumanRoll({5, 5, 5, 2, 1});
+    EXPECT_EQ(Coach.Advice().State, TCoachAdvice::TState::Preparing);
+    EXPECT_EQ(Table.Requests, 0) << "the coach never has the table built itself";
+    Table.Provide(*Partial);
     TCoachAdvice advice = Coach.Advice();
     ASSERT_EQ(advice.State, TCoachAdvice::TState::Choices);
     EXPECT_EQ(advice.Player, "Ann");
     EXPECT_EQ(advice.GrandTotal, GrandTotal(S().Scores[1][1]));
-    EXPECT_EQ(advice.Choices, EvaluateTurn(*Table, S().Scores[1][1], 1, {{5, 5, 5, 2, 1}}));
+    EXPECT_EQ(advice.Choices, EvaluateTurn(*Partial, S().Scores[1][1], 1, {{5, 5, 5, 2, 1}}));
     ASSERT_GE(advice.ClassicChoice, 0);
     const TComputerDecision classic = DecideComputerMove({S().Analysis, S().Scores[1][1], 1, 12});
     const TChoiceValue& marked = advice.Choices[static_cast<std::size_t>(advice.ClassicChoice)];
     EXPECT_EQ(marked.Kind == TChoiceValue::TKind::Reroll ? int{marked.Dice} : marked.Line,
               classic.Kind == TComputerDecision::TKind::Roll ? int{classic.Dice} : classic.Line);
-
-    Ready = false;
-    EXPECT_EQ(Coach.Advice().State, TCoachAdvice::TState::Preparing);
 }
 
 // A person's choice gives away what the best one is worth more.
 TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     HumanRoll({5, 5, 5, 2, 1});
-    const std::vector<TChoiceValue> choices = EvaluateTurn(*Table, S().Scores[1][1], 1, {{5, 5, 5, 2, 1}});
-    Ready = false;  // decided before the table is ready: valued once it is
-    Game.Score(ChanceLine);
+    const std::vector<TChoiceValue> choices = EvaluateTurn(*Partial, S().Scores[1][1], 1, {{5, 5, 5, 2, 1}});
+    int changes = 0;
+    const TSubscription watching = Coach.OnChange([&changes] { ++changes; });
+    Game.Score(ChanceLine);  // decided before the table is ready: valued once it is
     ASSERT_EQ(S().Scores[1][1].Lines[ChanceLine], 18);
-    Ready = true;
+    EXPECT_EQ(Coach.GivenAway()[0].Points, 0.0);
+    changes = 0;
+    Table.Provide(*Partial);
+    EXPECT_EQ(changes, 1) << "the coach says so when the table comes";
     const auto chance = std::ranges::find_if(choices, [](const TChoiceValue& c) {
         return c.Kind == TChoiceValue::TKind::Score && c.Line == ChanceLine;
     });
@@ -74,7 +75,7 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     Clock.AdvanceBy(2000 + 20000);
     ASSERT_EQ(S().CurrentPlayer, 1);
     HumanRoll({5, 5, 5, 5, 3});
-    const TChoiceValue best = EvaluateTurn(*Table, S().Scores[1][1], 1, {{5, 5, 5, 5, 3}}).front();
+    const TChoiceValue best = EvaluateTurn(*Partial, S().Scores[1][1], 1, {{5, 5, 5, 5, 3}}).front();
     if (best.Kind == TChoiceValue::TKind::Score) {
         Game.Score(best.Line);
     } else {
@@ -86,6 +87,33 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
         Game.Roll();
     }
     EXPECT_EQ(Coach.GivenAway()[0].Points, people[0].Points);
+}
+
+// Points are given away in a game: the count starts again at 0 in the next game of the series and
+// in a new series.
+TEST_F(CoachTest, ThePointsGivenAwayStartAgainInEveryGameAndEverySeries) {
+    Table.Provide(*Partial);
+    const auto giveAwayOnTheLastTurn = [this](int game) {
+        const int ann = S().Players[1].Name == "Ann" ? 1 : 2;
+        TGameState state = AtTurn(S(), game, TurnsPerGame, ann);
+        for (const int index : {1, 2}) {
+            state.Scores[index][game].Lines = {3, 6, 9, 12, 20, 18, 20, 0, 25, 30, 0, 0, NoValue};
+        }
+        Game.LoadPosition(state);
+        HumanRoll({1, 1, 1, 2, 1});
+        Game.Score(ChanceLine);  // six points, where rolling again is worth more
+        return Coach.GivenAway()[0].Points;
+    };
+    ASSERT_GT(giveAwayOnTheLastTurn(1), 0.0);
+    Dice.Add({6, 6, 6, 6, 6});
+    Clock.AdvanceBy(2000 + 1250 + 1000);  // Cy's last turn ends the game
+    ASSERT_TRUE(S().SummaryOpen);
+    EXPECT_EQ(Coach.GivenAway()[0].Points, 0.0) << "in game 2";
+
+    Game.SummaryClosed();
+    ASSERT_GT(giveAwayOnTheLastTurn(2), 0.0);
+    Game.StartSeries(SeriesOf({{"Ann"}}));
+    EXPECT_EQ(Coach.GivenAway()[0].Points, 0.0) << "in a new series";
 }
 
 }  // namespace

@@ -34,8 +34,7 @@ protected:
     ExpertPlayTest() {
         TBuildOptions options;
         options.MostOpenLines = 2;
-        Table = BuildOptimalTable(options);
-        Game.SetExpertTable([this]() -> const TOptimalTable* { return Ready ? &*Table : nullptr; });
+        Partial = BuildOptimalTable(options);
         TNewGameContents form = SeriesOf({{"Exa", true}});
         form.ExpertPlay = true;
         Game.StartSeries(form);
@@ -52,7 +51,7 @@ protected:
         for (int die = 1; die <= NoOfDice; ++die) {
             dice[die] = S().Dice[die].Value;
         }
-        Best = BestChoice(*Table, S().Scores[1][1], S().RollCount, dice);
+        Best = BestChoice(*Partial, S().Scores[1][1], S().RollCount, dice);
     }
     void ComputerRerolls(TDiceSet dice) override {
         EXPECT_EQ(Best.Kind, TChoiceValue::TKind::Reroll);
@@ -65,38 +64,37 @@ protected:
         ++Decisions;
     }
 
-    std::optional<TOptimalTable> Table;
-    bool Ready = true;
+    std::optional<TOptimalTable> Partial;
     TChoiceValue Best;
     int Decisions = 0;
 };
 
 TEST_F(ExpertPlayTest, TheExpertMakesTheBestChoiceAtEveryDecision) {
+    Table.Provide(*Partial);
     RollCompleted();
-    Game.SetEvents(this);
+    const TSubscription following = Game.Subscribe(*this);
     Dice.Add({5, 5, 5, 5, 5, 1, 2, 3, 4, 5, 6, 6, 6, 6, 6});
-    for (int step = 0; step < 100 && S().Phase == TPhase::Playing; ++step) {
-        if (S().Summary != TSummaryState::Closed) {
+    for (int step = 0; step < 100 && S().Phase() == TPhase::Playing; ++step) {
+        if (S().SummaryOpen) {
             Game.SummaryClosed();
         } else {
             Clock.RunNext();
         }
     }
-    EXPECT_EQ(S().Phase, TPhase::SeriesOver);
+    EXPECT_EQ(S().Phase(), TPhase::SeriesOver);
     EXPECT_GE(Decisions, 2);
-    Game.SetEvents(nullptr);
 }
 
 TEST_F(ExpertPlayTest, ADecisionDueBeforeTheTableIsReadyWaitsForIt) {
-    Ready = false;
     Clock.AdvanceBy(1000);
     EXPECT_EQ(S().Controls.PlayerMessage.Kind, TPlayerMessage::TKind::PreparingExpert);
-    EXPECT_EQ(Clock.DueAt() - Clock.Now(), 100) << "it looks again a tenth of a second later";
-    Clock.AdvanceBy(2000);
+    EXPECT_EQ(Game.Stage(), TTurnStage::WaitingForTable);
+    EXPECT_EQ(Table.Requests, 1);
+    EXPECT_FALSE(Clock.Pending()) << "nothing looks for the table on a timer";
+    Table.Advance(0.5);
     EXPECT_EQ(S().RollCount, 1) << "still waiting";
-    Ready = true;
     Dice.Add({5, 5, 5});
-    Clock.AdvanceBy(100);
+    Table.Provide(*Partial);
     EXPECT_EQ(S().Controls.PlayerMessage, YourTurn());
     Clock.AdvanceBy(500 + 750 + 1000 + 2000);
     EXPECT_EQ(S().Turn, 13) << "the turn went on once the table was ready";

@@ -10,6 +10,7 @@
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/support/series.h"
+#include "tests/support/table_providers.h"
 
 namespace quintix::testing {
 
@@ -36,10 +37,10 @@ inline TPlayerMessage WinnerIs(const std::string& name) {
     return {TPlayerMessage::TKind::Winner, name, false};
 }
 
-// A game on a virtual clock with scripted dice.
+// A game on a virtual clock with scripted dice; the solver's table comes when the test says so.
 class GameTest : public ::testing::Test {
 protected:
-    GameTest() : Game(View, Clock, Dice) { Game.WindowShown(); }
+    GameTest() : Game(View, Clock, Dice, Table) { Game.WindowShown(); }
     ~GameTest() override { EXPECT_FALSE(Dice.RanOut()) << "the dice script ran out"; }
 
     void StartSeries(std::initializer_list<TEntry> players, int games = 1) {
@@ -71,6 +72,7 @@ protected:
     TRecordingView View;
     TVirtualClock Clock;
     TScriptedRandom Dice;
+    TTableByHand Table;
     TQuintixGame Game;
 };
 

@@ -4,7 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "computer/expert_table.h"
 #include "game/delays.h"
 #include "scoring/line_value.h"
 
@@ -12,8 +11,8 @@ namespace quintix::testing {
 
 namespace {
 
-constexpr std::array<int, 6> KnownDelays{NextStepDelay,  DieFallDelay,      ComputerRerollDelay,
-                                         AfterRollDelay, BetweenTurnsDelay, ExpertWaitDelay};
+constexpr std::array<int, 5> KnownDelays{NextStepDelay, DieFallDelay, ComputerRerollDelay, AfterRollDelay,
+                                         BetweenTurnsDelay};
 
 std::int32_t At(const TGameScore& sheet, int line) {
     return sheet.Lines[static_cast<std::size_t>(line)];
@@ -22,11 +21,7 @@ std::int32_t At(const TGameScore& sheet, int line) {
 }  // namespace
 
 TCheckedGame::TCheckedGame(IRandomSource& dice, std::string name)
-    : Game(*this, *this, dice), Name(std::move(name)) {
-    // An expert decision finds the table ready, built on the spot the first time, so that a seed
-    // replays the same events whatever the machine's speed.
-    Game.SetExpertTable([] { return &ExpertTable().BuildNow(); });
-    Game.SetEvents(this);
+    : Game(*this, *this, dice, Table), Following(Game.Subscribe(*this)), Name(std::move(name)) {
     Game.WindowShown();
 }
 
@@ -37,7 +32,7 @@ void TCheckedGame::CloseSummary() {
 
 void TCheckedGame::Adopt(const TGameState& state) {
     Game.LoadPosition(state);
-    SummaryShown = state.Summary != TSummaryState::Closed;
+    SummaryShown = state.SummaryOpen;
 }
 
 void TCheckedGame::ShowSummary(const std::string& /*caption*/) {
@@ -63,7 +58,7 @@ void TCheckedGame::Check() {
     }
     const TGameState& s = State();
     const TControls& c = s.Controls;
-    const bool running = s.Phase == TPhase::RollForOrder || s.Phase == TPhase::Playing;
+    const bool running = s.Phase() == TPhase::RollForOrder || s.Phase() == TPhase::Playing;
     const bool person = running && !s.Players[s.CurrentPlayer].Computer;
     const bool pending = Clock.Pending();
     const int roll = s.RollCount;
@@ -78,24 +73,23 @@ void TCheckedGame::Check() {
     }
     const std::pair<bool, const char*> rules[] = {
         {shown, "a die shows no face or no picture"},
-        {roll >= 0 && roll <= MaxRolls && (s.Phase != TPhase::RollForOrder || roll == 0),
+        {roll >= 0 && roll <= MaxRolls && (s.Phase() != TPhase::RollForOrder || roll == 0),
          "the roll counter is off"},
         {c.ScoreEnabled == c.PossibleEnabled && (!c.ScoreEnabled || (person && roll >= 1)),
          "Score or Possibilities are on out of a person's turn"},
         {!c.RollEnabled || (person && roll < MaxRolls), "Roll Dice is on out of a person's turn"},
         // Once a roll of the turn has landed, Roll Dice rolls the marked dice and nothing else.
-        {!s.TurnRolled || c.RollEnabled == (landed == NoOfDice && s.SelectedCount > 0),
+        {!s.TurnRolled() || c.RollEnabled == (landed == NoOfDice && s.SelectedCount > 0),
          "Roll Dice is on with no die marked, or off with one"},
         {landed < NoOfDice || framed == s.SelectedCount, "the frames shown are not the dice marked"},
         {!s.ShowPossible || roll >= 1, "the possible values show before the first roll"},
-        {s.Phase != TPhase::Playing || roll != 0 ||
+        {s.Phase() != TPhase::Playing || roll != 0 ||
              (landed + framed == 0 && !c.ScoreEnabled && !s.ShowPossible),
          "dice, Score or the possible values are left on between turns"},
-        {SummaryShown == (s.Summary != TSummaryState::Closed), "the summary shows against the game"},
-        {s.Summary != TSummaryState::HoldingFlow || !pending,
-         "a step pends while the summary holds the flow"},
-        {s.Phase != TPhase::NoSeries || !pending, "a step pends without a series"},
-        {!running || s.Summary == TSummaryState::HoldingFlow || pending ||
+        {SummaryShown == s.SummaryOpen, "the summary shows against the game"},
+        {s.Stage != TTurnStage::AwaitingSummary || !pending, "a step pends while the summary holds the flow"},
+        {s.Phase() != TPhase::NoSeries || !pending, "a step pends without a series"},
+        {!running || s.Stage == TTurnStage::AwaitingSummary || pending ||
              (person && (c.RollEnabled || c.ScoreEnabled)),
          "the flow has stopped"},
     };
@@ -147,7 +141,7 @@ void TCheckedGame::CheckSheets() {
     if (!SeriesSeen || (!FullCheckDue && progress == Progress && s.Scores == Previous)) {
         return;
     }
-    Expect(s.Phase != TPhase::Playing || (s.Turn >= 1 && s.Turn <= TurnsPerGame), "turn ", s.Turn);
+    Expect(s.Phase() != TPhase::Playing || (s.Turn >= 1 && s.Turn <= TurnsPerGame), "turn ", s.Turn);
     for (int p = 1; p <= MaxPlayers; ++p) {
         for (int g = 1; g <= MaxGames; ++g) {
             const TGameScore& now = s.Scores[p][g];
@@ -182,7 +176,6 @@ void TCheckedGame::SeriesStarted() {
                "the new series kept a score");
     }
     Previous = State().Scores;
-    Also->SeriesStarted();
 }
 
 // The best of the last game plays first, Quintix bonus included; in game 1 the best roll for order.
@@ -199,7 +192,6 @@ void TCheckedGame::GameStarted() {
         Expect(key(pos) >= key(pos + 1), "game ", s.CurrentGame, " puts ", key(pos), " before ",
                key(pos + 1));
     }
-    Also->GameStarted();
 }
 
 void TCheckedGame::SeriesEnded() {
@@ -209,18 +201,15 @@ void TCheckedGame::SeriesEnded() {
         const std::int32_t next = Game.SeriesGrandTotal(s.Players[pos + 1].ScoreIndex);
         Expect(mine >= next, "the standings put ", mine, " before ", next);
     }
-    Also->SeriesEnded();
 }
 
 void TCheckedGame::RollCompleted() {
     Expect(State().SelectedCount == 0, "a completed roll leaves dice marked");
-    CompletedThisTurn = State().Phase == TPhase::Playing;
-    Also->RollCompleted();
+    CompletedThisTurn = State().Phase() == TPhase::Playing;
 }
 
 void TCheckedGame::ComputerRerolls(TDiceSet dice) {
     Expect(dice != 0 && dice <= AllDice && CompletedThisTurn, "the computer rerolls the set ", int{dice});
-    Also->ComputerRerolls(dice);
 }
 
 // A line is scored once, on the sheet of the player on turn in the current game, after a roll of
@@ -238,7 +227,6 @@ void TCheckedGame::LineScored(int line, std::int32_t value, std::int32_t bonus) 
                line, " was scored twice, or not as reported");
     }
     CompletedThisTurn = false;
-    Also->LineScored(line, value, bonus);
 }
 
 }  // namespace quintix::testing

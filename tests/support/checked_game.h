@@ -8,13 +8,13 @@
 
 #include "game/quintix_game.h"
 #include "game/virtual_clock.h"
+#include "tests/support/table_providers.h"
 
 namespace quintix::testing {
 
 // A game on a virtual clock that checks the invariants of a series after every step of its timer
 // and whenever Check is called: it is the game's view, timer and event sink at once. A broken
-// invariant goes to OnViolation and the game goes on. Events are passed on to Also once checked,
-// and AlsoCheck runs after every check.
+// invariant goes to OnViolation and the game goes on. AlsoCheck runs after every check.
 class TCheckedGame final : public TNullView, public IGameEvents, public IStepTimer {
 public:
     TCheckedGame(IRandomSource& dice, std::string name);
@@ -43,9 +43,8 @@ public:
     }
 
     TVirtualClock Clock;
+    TTableOnRequest Table;
     TQuintixGame Game;
-    IGameEvents NoEvents;
-    IGameEvents* Also = &NoEvents;
     std::function<void()> AlsoCheck = [] {};
     std::function<void(const std::string&)> OnViolation;
     std::int64_t Checks = 0;
@@ -62,6 +61,7 @@ public:
     void SeriesEnded() override;
 
 private:
+    TSubscription Following;
     bool CheckPlayers();
     void CheckSheets();
 

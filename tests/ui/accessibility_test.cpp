@@ -48,6 +48,7 @@ class AccessibilityTest : public QObject {
 
     TScriptedRandom Dice;
     TVirtualClock Clock;
+    TFixedTable NoTable{nullptr};
     TQuintixForm* Form = nullptr;
     QAccessibleInterface* Window = nullptr;
 
@@ -92,7 +93,7 @@ private slots:
     // As a screen reader's arrival would: until then no event reaches anyone.
     void initTestCase() { QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); }
     void init() {
-        Form = new TQuintixForm(&Dice, &Clock);
+        Form = new TQuintixForm(NoTable, &Dice, &Clock);
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));
         QAccessible::installUpdateHandler(RecordEvent);

@@ -23,9 +23,11 @@
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/support/series.h"
+#include "tests/support/table_providers.h"
 #include "ui/coach_form.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
+#include "ui/event_loop_post.h"
 #include "ui/help_system.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
@@ -80,7 +82,18 @@ class MainWindowTest : public QObject {
 
     TScriptedRandom* Dice = nullptr;
     TVirtualClock* Clock = nullptr;
+    TTableByHand* Table = nullptr;
     TQuintixForm* Form = nullptr;
+
+    // The end of a game: the last two turns only.
+    static const TOptimalTable& PartialTable() {
+        static const std::optional<TOptimalTable> table = [] {
+            TBuildOptions options;
+            options.MostOpenLines = 2;
+            return BuildOptimalTable(options);
+        }();
+        return *table;
+    }
 
     template <typename T = QPushButton>
     T* Child(const char* name) {
@@ -116,12 +129,14 @@ private slots:
     void init() {
         Dice = new TScriptedRandom;
         Clock = new TVirtualClock;
-        Form = new TQuintixForm(Dice, Clock);
+        Table = new TTableByHand;
+        Form = new TQuintixForm(*Table, Dice, Clock);
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));
     }
     void cleanup() {
         delete Form;
+        delete Table;
         delete Clock;
         QVERIFY(!Dice->RanOut());
         delete Dice;
@@ -259,7 +274,9 @@ private slots:
         QVERIFY(!Form->isVisible());
     }
 
-    // The coach's window opens once, beside the game and not modal, with the choices after every roll.
+    // The coach's window opens once, beside the game and not modal. It shows how far the table's
+    // building has come, and the choices after every roll once the table is there: told, not
+    // looked for on a timer.
     void theCoachButtonOpensOneWindowThatFollowsTheGame() {
         THelpSystem::Instance().SetShowWindows(false);
         TCoachForm& coach = Form->CoachForm();
@@ -269,24 +286,81 @@ private slots:
         QVERIFY(coach.isVisible() && !coach.isModal());
         QCOMPARE(Form->findChildren<TCoachForm*>().size(), 1);
         QVERIFY(coach.Status->text().startsWith("Start a new game"));
+        QVERIFY(Table->Requests >= 1);
+        Table->Advance(0.4);
+        QCOMPARE(coach.Progress->value(), 40);
 
-        ExpertTable().BuildNow();
         NewSeries({"Ann"});
+        TGameState state = AtTurn(S(), 1, 12);
+        state.Scores[1][1].Lines = {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue};
+        Form->Game().LoadPosition(state);
         QVERIFY(coach.Status->text().contains("after each roll"));
         Roll({6, 6, 6, 6, 6});
+        QVERIFY(coach.Status->text().contains("once the coach is ready"));
+        Table->Provide(PartialTable());
         QVERIFY(!coach.Progress->isVisible());
-        QCOMPARE(coach.Choices->rowCount(), 13 + 31);
-        QCOMPARE(coach.Choices->item(0, 0)->text(), QString("Score Quintix"));
+        QCOMPARE(coach.Choices->rowCount(), 2 + 31);
+        QCOMPARE(coach.Choices->item(0, 0)->text(), QString("Score Chance"));
         int marked = 0;
         for (int row = 0; row < coach.Choices->rowCount(); ++row) {
             marked += coach.Choices->item(row, 2)->text().isEmpty() ? 0 : 1;
         }
         QCOMPARE(marked, 1);  // the computer player's choice
         QCOMPARE(THelpSystem::FocusContext(coach.Choices), 1024);
-        // Scoring "Chance" with five sixes gives away what "Quintix" is worth more.
-        Form->Game().Score(ChanceLine);
+        // Scoring "Fives" with five sixes gives away what "Chance" is worth more.
+        Form->Game().Score(Fives);
         QCOMPARE(coach.GivenAway->rowCount(), 1);
         QVERIFY(coach.GivenAway->item(0, 1)->text().toDouble() > 10.0);
+    }
+
+    // The window goes in every phase of a series, with every dialog made, the coach open and the
+    // solver's table half built on its worker: nothing may reach the game, the coach or a window
+    // after it has gone (the sanitizers watch), and the build stops with its provider.
+    void closingInEveryPhaseLeavesNothingBehind() {
+        TNewGameContents expert = SeriesOf({{"Cy", true}});
+        expert.ExpertPlay = true;
+        const std::vector<std::pair<const char*, TNewGameContents>> phases{
+            {"no series", {}},
+            {"roll for order", SeriesOf({{"Ann"}, {"Bob"}})},
+            {"a person's turn", SeriesOf({{"Ann"}})},
+            {"an expert waiting for the table", expert},
+            {"the series over", SeriesOf({{"Ann"}})},
+        };
+        for (const auto& [phase, contents] : phases) {
+            TExpertTable table(PostTo(*qApp));
+            TScriptedRandom dice({6, 6, 6, 6, 6});
+            TVirtualClock clock;
+            auto* form = new TQuintixForm(table, &dice, &clock);
+            form->show();
+            form->NewGameForm();
+            form->PreviewForm();
+            form->CoachButtonClick();
+            if (contents.Rows[1].Name.empty()) {
+                QVERIFY(form->Game().Phase() == TPhase::NoSeries);
+            } else {
+                form->Game().StartSeries(contents);
+            }
+            if (std::string_view(phase) == "the series over") {
+                TGameState state = AtTurn(form->Game().State(), 1, TurnsPerGame);
+                state.Scores[1][1].Lines = {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, NoValue};
+                form->Game().LoadPosition(state);
+                form->Game().Roll();
+                clock.AdvanceBy(1250);
+                form->Game().Score(ChanceLine);
+                QVERIFY2(form->Game().Phase() == TPhase::SeriesOver && form->Game().SummaryOpen(), phase);
+            } else {
+                clock.AdvanceBy(1250 + 1000 + 1);
+            }
+            if (std::string_view(phase) == "an expert waiting for the table") {
+                QVERIFY2(form->Game().Stage() == TTurnStage::WaitingForTable || table.Peek() != nullptr,
+                         phase);
+            }
+            QApplication::processEvents();
+            TMessageBox::SetNextAnswer(true);
+            form->close();
+            delete form;
+            QApplication::processEvents();  // news of the build, for windows that have gone
+        }
     }
 
     void AtTwiceTheSizeTheDiceFillFourTimesThePixels() {

@@ -24,7 +24,8 @@ struct TSeries {
     TNullView View;
     TVirtualClock Clock;
     TSeededRandom Random{7};
-    TQuintixGame Game{View, Clock, Random};
+    TFixedTable NoTable{nullptr};
+    TQuintixGame Game{View, Clock, Random, NoTable};
 
     explicit TSeries(int players, int games = MaxGames) {
         TNewGameContents form;

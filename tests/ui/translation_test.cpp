@@ -52,7 +52,8 @@ QStringList Captions(const QWidget& window) {
 TCaptions WindowCaptions() {
     quintix::TScriptedRandom dice;
     TVirtualClock clock;
-    TQuintixForm form(&dice, &clock);
+    TFixedTable noTable(nullptr);
+    TQuintixForm form(noTable, &dice, &clock);
     const TProbTestForm probTest;
     const THelpWindow help;
     QStringList sheet;

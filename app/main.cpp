@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     // Built on a worker when an expert player or the coach first needs it; its news reaches the
     // windows through the application's event loop.
     quintix::TExpertTable table(quintix::PostTo(application));
-    quintix::TQuintixForm quintixForm(table);
+    quintix::TQuintixForm quintixForm({table, help, application.Messages()});
     // Made with the other windows and never shown by the program: a window for trying the
     // probability engine by hand.
     const quintix::TProbTestForm probTestForm;

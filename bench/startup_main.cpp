@@ -9,6 +9,7 @@
 #include "computer/expert_table.h"
 #include "ui/event_loop_post.h"
 #include "ui/help_system.h"
+#include "ui/message_box.h"
 #include "ui/quintix_form.h"
 #include "ui/translations.h"
 #endif
@@ -20,7 +21,8 @@ int main(int argc, char** argv) {
     quintix::InstallTranslations();
     quintix::THelpSystem help;
     quintix::TExpertTable table(quintix::PostTo(application));
-    quintix::TQuintixForm window(table);
+    quintix::TMessageBoxes messages;
+    quintix::TQuintixForm window({table, help, messages});
 #else
     QWidget window;
     window.setFixedSize(602, 412);

@@ -8,6 +8,7 @@
 
 #include "game/virtual_clock.h"
 #include "ui/draw_grid.h"
+#include "ui/message_box.h"
 #include "ui/quintix_form.h"
 
 namespace {
@@ -24,8 +25,10 @@ BENCHMARK(BM_BareWindowShow)->Unit(benchmark::kMicrosecond);
 
 void BM_MainWindowShow(benchmark::State& state) {
     quintix::TFixedTable noTable(nullptr);
+    quintix::THelpSystem help;
+    quintix::TMessageBoxes messages;
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
-        quintix::TQuintixForm form(noTable);
+        quintix::TQuintixForm form({noTable, help, messages});
         form.show();
         QApplication::processEvents();
     }
@@ -39,7 +42,9 @@ void BM_RepaintScoreGrids(benchmark::State& state) {
     TSeededRandom dice(7);
     TVirtualClock clock;
     TFixedTable noTable(nullptr);
-    TQuintixForm form(noTable, &dice, &clock);
+    THelpSystem help;
+    TMessageBoxes messages;
+    TQuintixForm form({noTable, help, messages}, &dice, &clock);
     form.show();
     form.resize(form.minimumSize() * static_cast<int>(state.range(0)) / 100);
     TNewGameContents contents;

@@ -20,6 +20,7 @@
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "ui/coach_form.h"
+#include "ui/message_box.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
 #include "ui/quintix_form.h"
@@ -108,7 +109,9 @@ int main(int argc, char** argv) {
     TScriptedRandom dice({4, 2, 5, 3, 6, 3, 3, 3, 5, 5});
     TVirtualClock clock;
     TExpertTable table;
-    TQuintixForm form(table, &dice, &clock);
+    THelpSystem help;
+    TMessageBoxes messages;
+    TQuintixForm form({table, help, messages}, &dice, &clock);
     form.show();
     form.resize((QSizeF(form.size()) * scale).toSize());
 

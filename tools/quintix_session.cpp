@@ -104,6 +104,18 @@ bool PersonActs(TQuintixForm& form, int& scored) {
     return true;
 }
 
+// Under valgrind nobody is there to answer: a question is answered Yes, an error goes to the
+// standard error.
+class TUnseenMessages final : public IMessages {
+public:
+    bool Confirm(QWidget* /*parent*/, const QString& /*title*/, const QString& /*text*/) override {
+        return true;
+    }
+    void Error(QWidget* /*parent*/, const QString& text) override {
+        std::fprintf(stderr, "quintix-session: %s\n", qPrintable(text));
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,12 +123,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quintix");
     THelpSystem help;
     help.SetShowWindows(false);
-    TMessageBox::SetQuiet(true);
+    TUnseenMessages messages;
 
     TSeededRandom dice(2026);
     TVirtualClock clock;
     TFixedTable noTable(nullptr);
-    TQuintixForm form(noTable, &dice, &clock);
+    TQuintixForm form({noTable, help, messages}, &dice, &clock);
     TProbTestForm probTest;
     form.show();
     QApplication::processEvents();

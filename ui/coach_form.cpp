@@ -93,7 +93,7 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
 
 }  // namespace
 
-TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, QWidget* parent)
+TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, QWidget* parent)
     : QWidget(parent, Qt::Window), Model(coach), TableProvider(table) {
     setObjectName("CoachForm");
     setWindowTitle(tr("Coach"));
@@ -123,7 +123,7 @@ TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, QWidget* parent)
         layout->addWidget(part);
     }
     for (QWidget* part : std::initializer_list<QWidget*>{Status, Dice, Choices, GivenAway}) {
-        THelpSystem::Instance().InstallWhatsThisMenu(part);
+        help.InstallWhatsThisMenu(part);
     }
     resize(400, 520);
 

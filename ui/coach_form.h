@@ -11,6 +11,7 @@ class QTableWidget;
 namespace quintix {
 
 class TCoachDice;
+class THelpSystem;
 
 // The coach's window: for the player on turn, after every roll, the choices best first with the
 // grand total each is expected to lead to; which dice the best choice rolls again; the choice the
@@ -22,7 +23,7 @@ class TCoachForm : public QWidget {
 public:
     // The coach follows the game through its events from the start; the window shows what it says,
     // and how far the building of the table has come. Both must outlive the window.
-    TCoachForm(TCoach& coach, ITableProvider& table, QWidget* parent = nullptr);
+    TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, QWidget* parent = nullptr);
     // Opens the window, or raises it when it is open; the table's building starts.
     void ShowCoach();
     // Shows what the coach says now.

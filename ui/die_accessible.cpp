@@ -62,11 +62,7 @@ QAccessibleInterface* DieFactory(const QString& /*className*/, QObject* object) 
 }  // namespace
 
 void InstallDieAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(DieFactory);
-        return true;
-    }();
-    static_cast<void>(installed);
+    QAccessible::installFactory(DieFactory);
 }
 
 void DieChanged(TDiePanel& panel) {

@@ -11,7 +11,7 @@ class TDiePanel;
 QString DieSpokenName(int number, int face, bool marked);
 
 // Makes every die panel a button to assistive technology, named as above, whose press action
-// clicks the die. Idempotent; the panel calls it when made.
+// clicks the die. See InstallAccessibility.
 void InstallDieAccessibility();
 
 // The die's face or mark changed: its name now reads differently.

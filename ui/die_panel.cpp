@@ -62,7 +62,6 @@ QRect Scaled(int inset, int size, double scale) {
 
 TDiePanel::TDiePanel(int number, QWidget* parent)
     : QFrame(parent), DieNumber(number), SelectFrame(new TSelectFrame(this)), DiePicture(new TDieFace(this)) {
-    InstallDieAccessibility();
     setObjectName(QStringLiteral("Panel%1").arg(number));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);

@@ -51,7 +51,6 @@ TDrawGrid::TDrawGrid(int colCount, int rowCount, int fixedCols, int fixedRows, Q
       FixedRowCount(std::clamp(fixedRows, 0, std::max(rowCount, 1) - 1)),
       CurrentCol(FixedColCount),
       CurrentRow(FixedRowCount) {
-    InstallGridAccessibility();
     // A Windows panel bevel is always 2 pixels wide, whatever the style, so the client is the
     // widget less 2 pixels on each side, which the owners' layout arithmetic relies on.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);

@@ -360,11 +360,7 @@ TGridAccessible* ListenedGrid(TDrawGrid& grid) {
 }  // namespace
 
 void InstallGridAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(GridFactory);
-        return true;
-    }();
-    static_cast<void>(installed);
+    QAccessible::installFactory(GridFactory);
 }
 
 void GridCellsChanged(TDrawGrid& grid) {

@@ -6,7 +6,7 @@ class TDrawGrid;
 
 // Makes every owner-drawn grid a table to assistive technology: its normal cells are the table's
 // cells, the texts of its fixed column their row headers and the titles of its columns their column
-// headers, all read through the grid's text callbacks. Idempotent; the grid calls it when made.
+// headers, all read through the grid's text callbacks. See InstallAccessibility.
 void InstallGridAccessibility();
 
 // The grid's cells were repainted: each cell, header included, whose text now differs from the last

@@ -18,8 +18,6 @@ const char* const ContextProperty = "helpContext";
 const char* const ContextFromProperty = "helpContextFrom";
 const char* const MenuInstalledProperty = "whatsThisMenuInstalled";
 
-THelpSystem* ApplicationHelp = nullptr;
-
 // The right-click menu of one window, shared by its controls as one menu serves many controls:
 // it remembers the control it was opened on and where.
 class THelpPopupMenu : public QMenu {
@@ -57,30 +55,17 @@ std::optional<THelpRequest> ApplicationHelpRule(THelpCommand& command, int& data
 }
 
 THelpSystem::THelpSystem(QObject* parent) : QObject(parent) {
-    if (ApplicationHelp == nullptr) {
-        ApplicationHelp = this;
-    }
     if (QCoreApplication* application = QCoreApplication::instance()) {
         application->installEventFilter(this);
     }
 }
 
 THelpSystem::~THelpSystem() {
-    if (ApplicationHelp == this) {
-        ApplicationHelp = nullptr;
-    }
     // Windows cannot be destroyed once the application object is gone; at that point the
     // process is ending anyway.
     if (QCoreApplication::instance() == nullptr) {
         [[maybe_unused]] THelpViewer* leftToExit = ViewerWindows.release();
     }
-}
-
-THelpSystem& THelpSystem::Instance() {
-    if (ApplicationHelp == nullptr) {
-        new THelpSystem(QCoreApplication::instance());
-    }
-    return *ApplicationHelp;
 }
 
 void THelpSystem::SetHook(THook hook, QObject* owner) {
@@ -194,10 +179,8 @@ THelpViewer& THelpSystem::Viewer() {
 }
 
 bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
-    // Only the application's help answers F1, and not while a popup (a menu, a help note) has
-    // the keyboard: the popup closes on the key instead.
-    if (event->type() == QEvent::KeyPress && ApplicationHelp == this &&
-        QApplication::activePopupWidget() == nullptr) {
+    // Not while a popup (a menu, a help note) has the keyboard: the popup closes on the key instead.
+    if (event->type() == QEvent::KeyPress && QApplication::activePopupWidget() == nullptr) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && HelpForFocus()) {
             return true;

@@ -39,14 +39,10 @@ class THelpSystem : public QObject {
 public:
     using THook = std::function<void(THelpCommand& command, int& data, bool& callHelp)>;
 
-    // The first help system constructed becomes the application's until it is destroyed. The
-    // program makes one after the application object and keeps it for the whole run.
+    // The program's entry makes one after the application object, keeps it for the whole run and
+    // hands it to the windows; it answers F1 wherever the focus is.
     explicit THelpSystem(QObject* parent = nullptr);
     ~THelpSystem() override;
-
-    // The application's help system; made on first use (owned by the application) when the
-    // program has not made one.
-    static THelpSystem& Instance();
 
     // The help file is kept as a name only: the pages come from the program's resources.
     void SetHelpFile(const QString& fileName) { FileName = fileName; }

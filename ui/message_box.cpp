@@ -6,13 +6,7 @@
 
 namespace quintix {
 
-bool TMessageBox::Confirm(QWidget* parent, const QString& title, const QString& text) {
-    Last = text;
-    if (NextAnswer) {
-        const bool answer = *NextAnswer;
-        NextAnswer.reset();
-        return answer;
-    }
+bool TMessageBoxes::Confirm(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
     box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
@@ -21,13 +15,9 @@ bool TMessageBox::Confirm(QWidget* parent, const QString& title, const QString& 
     return box.clickedButton() == yes;
 }
 
-void TMessageBox::Error(QWidget* parent, const QString& text) {
-    LastErrorText = text;
-    if (!Quiet) {
-        QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok,
-                        parent);
-        box.exec();
-    }
+void TMessageBoxes::Error(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 }  // namespace quintix

@@ -98,7 +98,7 @@ bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
+TNewGameForm::TNewGameForm(THelpSystem& help, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Start New Game"));
     setFont(WindowFont());
@@ -172,7 +172,7 @@ TNewGameForm::TNewGameForm(QWidget* parent) : QDialog(parent) {
     ExpertPlay->setGeometry(312, 72, 75, 17);
     ExpertPlay->resize(std::max(ExpertPlay->width(), ExpertPlay->sizeHint().width()), ExpertPlay->height());
     THelpSystem::SetHelpContext(ExpertPlay, 1025);
-    THelpSystem::Instance().InstallWhatsThisMenu(ExpertPlay);
+    help.InstallWhatsThisMenu(ExpertPlay);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

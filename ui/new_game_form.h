@@ -15,6 +15,10 @@ class QPushButton;
 class QToolButton;
 
 namespace quintix {
+class THelpSystem;
+}
+
+namespace quintix {
 
 // An up-down spinner bound to an edit box: two stacked arrow buttons that step a position within
 // its range, without wrapping, and write it into the edit. The Up and Down keys step it both on the
@@ -56,7 +60,8 @@ class TNewGameForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TNewGameForm(QWidget* parent = nullptr);
+    // The help gives the dialog's controls their "What's This?".
+    explicit TNewGameForm(THelpSystem& help, QWidget* parent = nullptr);
 
     // Row k shows the player in position k of the given contents; the spinner its number of games.
     void Fill(const TNewGameContents& contents);

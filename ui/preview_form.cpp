@@ -282,7 +282,7 @@ void TPreviewPage::paintEvent(QPaintEvent* /*event*/) {
     PaintPage(painter, *Page, ScaleFor(Zoom), TRuleFit::WholePixels);
 }
 
-TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent) {
+TPreviewForm::TPreviewForm(IMessages& messages, QWidget* parent) : QDialog(parent), Messages(messages) {
     setObjectName("PreviewForm");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -483,13 +483,13 @@ QString TPreviewForm::DefaultPdfPath() const {
 
 void TPreviewForm::PrintButtonClick() {
     if (QPrinterInfo::availablePrinters().isEmpty() || QPrinterInfo::defaultPrinter().isNull()) {
-        TMessageBox::Error(this, tr("No printer is available. Use Save PDF to keep the score sheets."));
+        Messages.Error(this, tr("No printer is available. Use Save PDF to keep the score sheets."));
         return;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     QString error;
     if (!PrintPages(Report, printer, &error)) {
-        TMessageBox::Error(this, error);
+        Messages.Error(this, error);
     }
 }
 
@@ -500,7 +500,7 @@ void TPreviewForm::SavePdfButtonClick() {
     }
     QString error;
     if (!SavePagesAsPdf(Report, path, &error)) {
-        TMessageBox::Error(this, error);
+        Messages.Error(this, error);
         return;
     }
     // A long path keeps its start and its file name; the tool tip holds all of it.

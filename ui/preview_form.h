@@ -17,6 +17,10 @@ class QScrollArea;
 class QTimer;
 
 namespace quintix {
+class IMessages;
+}
+
+namespace quintix {
 
 // The logical resolution, in dots per inch, of the device pictures are recorded on. Text replays
 // true to size only on a device of this resolution, so the printer and the PDF are set to it.
@@ -75,7 +79,8 @@ class TPreviewForm : public QDialog {
 public:
     enum TZoomEntry { Zoom25, Zoom50, Zoom75, Zoom100, Zoom150, Zoom200, FullPage, FitToWidth, ZoomEntries };
 
-    explicit TPreviewForm(QWidget* parent = nullptr);
+    // Errors of printing and saving are shown through `messages`.
+    explicit TPreviewForm(IMessages& messages, QWidget* parent = nullptr);
 
     // The preview hook: takes a copy of the freshly produced pages and shows them, maximised,
     // without blocking.
@@ -123,6 +128,7 @@ private:
     qreal FittingZoom(TZoomEntry entry) const;
     QString DefaultPdfPath() const;
 
+    IMessages& Messages;
     QTimer* StatusNotice;
     TReportPages Report;
     int PageNo = 0;

@@ -2,13 +2,14 @@
 
 #include <exception>
 
-#include "ui/message_box.h"
+#include "ui/accessibility.h"
 #include "ui/translations.h"
 
 namespace quintix {
 
 TQuintixApplication::TQuintixApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Quintix");
+    InstallAccessibility();
 }
 
 bool TQuintixApplication::notify(QObject* receiver, QEvent* event) {
@@ -22,12 +23,16 @@ bool TQuintixApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void TQuintixApplication::ShowError(std::exception_ptr error) {
+    auto* application = qobject_cast<TQuintixApplication*>(QCoreApplication::instance());
+    if (application == nullptr) {
+        std::rethrow_exception(error);
+    }
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& failure) {
-        TMessageBox::Error(activeWindow(), CoreText(failure.what()));
+        application->Messages().Error(activeWindow(), CoreText(failure.what()));
     } catch (...) {
-        TMessageBox::Error(activeWindow(), tr("An unexpected error occurred."));
+        application->Messages().Error(activeWindow(), tr("An unexpected error occurred."));
     }
 }
 

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <exception>
 
+#include "ui/message_box.h"
+
 namespace quintix {
 
-// The program's application object. It is the one top-level handler for errors: an exception that
-// escapes any event handler ends here, its message is shown in a message box ("Quintix"), and the
+// The program's application object. At start it sets up what the whole program shares once (its
+// name, the accessibility of its own widgets). It is the one top-level handler for errors: an
+// exception that escapes any event handler ends here, its message is shown ("Quintix"), and the
 // program, and the series with it, carries on. Window tests that need this handling run on it too.
 class TQuintixApplication : public QApplication {
     Q_OBJECT
@@ -16,8 +19,17 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Shows the message of an error in a message box captioned "Quintix".
+    // Where errors are shown: the message boxes unless a test hands its own, which must outlive
+    // the application object.
+    IMessages& Messages() { return *Shown; }
+    void SetMessages(IMessages& messages) { Shown = &messages; }
+
+    // Shows the message of an error through the program's application object, if it runs on one.
     static void ShowError(std::exception_ptr error);
+
+private:
+    TMessageBoxes Boxes;
+    IMessages* Shown = &Boxes;
 };
 
 // A handler for a signal that hands any error it raises to the top-level handler on the spot, so

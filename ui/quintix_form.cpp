@@ -1,6 +1,5 @@
 #include "ui/quintix_form.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -37,13 +36,6 @@ constexpr int ClientWidth = 602;
 constexpr int ClientHeight = 412;
 constexpr int GridColumns = 7;  // the labels, then games 1..6
 
-// A top-level plain widget reads as a mere pane to a screen reader, which then neither names the
-// window nor follows its activation.
-QAccessibleInterface* MainWindowAccessible(const QString& /*className*/, QObject* object) {
-    auto* form = qobject_cast<TQuintixForm*>(object);
-    return form != nullptr ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
-}
-
 // What italics and the highlight tell a sighted player about a score cell, in words.
 QString ScoreCellNote(const TCell& cell) {
     if (cell.Highlighted) {
@@ -54,11 +46,12 @@ QString ScoreCellNote(const TCell& cell) {
 
 }  // namespace
 
-TQuintixForm::TQuintixForm(ITableProvider& table, IRandomSource* random, IStepTimer* timer, QWidget* parent)
+TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, IStepTimer* timer,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      TableProvider(table),
+      Services(services),
       Layout(QSize(ClientWidth, ClientHeight), WindowFont().pixelSize()) {
     if (random == nullptr) {
         OwnRandom = std::make_unique<TSeededRandom>(MillisecondsSinceMidnight());
@@ -68,8 +61,7 @@ TQuintixForm::TQuintixForm(ITableProvider& table, IRandomSource* random, IStepTi
         OwnTimer = std::make_unique<TQtStepTimer>();
         timer = OwnTimer.get();
     }
-    GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random, TableProvider);
-    QAccessible::installFactory(MainWindowAccessible);
+    GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random, Services.Table);
 
     setObjectName("QuintixForm");
     setWindowTitle("Quintix 95 V1.00");
@@ -89,16 +81,16 @@ TQuintixForm::TQuintixForm(ITableProvider& table, IRandomSource* random, IStepTi
     SummaryDialog = new TSummaryForm(*GameObject, this);
     ScoreReport = new TScoreReportForm(*GameObject, this);
     ScoreReport->hide();
-    CoachModel = std::make_unique<TCoach>(*GameObject, TableProvider);
+    CoachModel = std::make_unique<TCoach>(*GameObject, Services.Table);
     ScoreReport->ShowPreview = [this](const TReportPages& pages) { PreviewForm().ShowPages(pages); };
     connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
     connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
     SummaryDialog->SetPlayers(GameObject->Players());
 
     // Every help request of the program passes through the window's hook.
-    THelpSystem::Instance().SetHook([this](THelpCommand& command, int& context,
-                                           bool& callHelp) { ApplicationHelp(command, context, callHelp); },
-                                    this);
+    Services.Help.SetHook([this](THelpCommand& command, int& context,
+                                 bool& callHelp) { ApplicationHelp(command, context, callHelp); },
+                          this);
 
     ControlsChanged();
     ShowDice();
@@ -106,7 +98,7 @@ TQuintixForm::TQuintixForm(ITableProvider& table, IRandomSource* random, IStepTi
 
 void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& callHelp) {
     if (const auto instead = ApplicationHelpRule(command, context, callHelp)) {
-        THelpSystem::Instance().HelpCommand(instead->Command, instead->Data);
+        Services.Help.HelpCommand(instead->Command, instead->Data);
     }
 }
 
@@ -219,7 +211,7 @@ void TQuintixForm::CreateControls() {
              PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
         control->installEventFilter(this);
     }
-    THelpSystem& help = THelpSystem::Instance();
+    THelpSystem& help = Services.Help;
     for (QWidget* control : std::initializer_list<QWidget*>{
              PlayerMessage, PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton,
              ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
@@ -274,7 +266,7 @@ bool TQuintixForm::SeriesInProgress() const {
 // does; with no series to lose it closes at once.
 void TQuintixForm::closeEvent(QCloseEvent* event) {
     if (!QuitConfirmed && SeriesInProgress() &&
-        !TMessageBox::Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
+        !Services.Messages.Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
         event->ignore();
         return;
     }
@@ -456,7 +448,7 @@ void TQuintixForm::SummaryButtonClick() {
 
 TNewGameForm& TQuintixForm::NewGameForm() {
     if (NewGameDialog == nullptr) {
-        NewGameDialog = new TNewGameForm(this);
+        NewGameDialog = new TNewGameForm(Services.Help, this);
         connect(NewGameDialog, &QDialog::accepted, this,
                 [this] { GameObject->StartSeries(NewGameDialog->Contents()); });
     }
@@ -465,14 +457,14 @@ TNewGameForm& TQuintixForm::NewGameForm() {
 
 TPreviewForm& TQuintixForm::PreviewForm() {
     if (Preview == nullptr) {
-        Preview = new TPreviewForm(this);
+        Preview = new TPreviewForm(Services.Messages, this);
     }
     return *Preview;
 }
 
 TCoachForm& TQuintixForm::CoachForm() {
     if (Coach == nullptr) {
-        Coach = new TCoachForm(*CoachModel, TableProvider, this);
+        Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, this);
     }
     return *Coach;
 }
@@ -502,11 +494,11 @@ void TQuintixForm::PrintButtonClick() {
 }
 
 void TQuintixForm::HelpButtonClick() {
-    THelpSystem::Instance().HelpCommand(THelpCommand::Contents, 0);
+    Services.Help.HelpCommand(THelpCommand::Contents, 0);
 }
 
 void TQuintixForm::ExitButtonClick() {
-    if (TMessageBox::Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
+    if (Services.Messages.Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
         QuitConfirmed = true;
         if (!close()) {
             QuitConfirmed = false;

@@ -12,6 +12,7 @@
 #include "ui/button_pictures.h"
 #include "ui/help_system.h"
 #include "ui/scaled_layout.h"
+#include "ui/services.h"
 
 class QComboBox;
 class QLabel;
@@ -36,11 +37,11 @@ class TQuintixForm : public QWidget, public IGameView {
     Q_OBJECT
 
 public:
-    // Expert players and the coach find the solver's table at `table`, which must outlive the
-    // window. Without a random source the dice are seeded from the time of day; without a timer a
-    // QTimer paces the game. Tests pass scripted dice and a virtual clock.
-    explicit TQuintixForm(ITableProvider& table, IRandomSource* random = nullptr, IStepTimer* timer = nullptr,
-                          QWidget* parent = nullptr);
+    // The services must outlive the window. Without a random source the dice are seeded from the
+    // time of day; without a timer a QTimer paces the game. Tests pass scripted dice and a virtual
+    // clock.
+    explicit TQuintixForm(const TServices& services, IRandomSource* random = nullptr,
+                          IStepTimer* timer = nullptr, QWidget* parent = nullptr);
     // The dialogs and the coach's window go first: they hold on to the game and the coach.
     ~TQuintixForm() override;
 
@@ -96,7 +97,7 @@ private:
                        const TCell& cell) const;
     bool FormKeyDown(const QKeyEvent& event);
 
-    ITableProvider& TableProvider;
+    TServices Services;
     std::unique_ptr<IRandomSource> OwnRandom;
     std::unique_ptr<IStepTimer> OwnTimer;
     std::unique_ptr<TQuintixGame> GameObject;

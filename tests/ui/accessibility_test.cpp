@@ -9,6 +9,8 @@
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/support/series.h"
+#include "tests/ui/scripted_messages.h"
+#include "ui/accessibility.h"
 #include "ui/draw_grid.h"
 #include "ui/quintix_form.h"
 #include "ui/summary_form.h"
@@ -49,6 +51,8 @@ class AccessibilityTest : public QObject {
     TScriptedRandom Dice;
     TVirtualClock Clock;
     TFixedTable NoTable{nullptr};
+    THelpSystem Help;
+    TScriptedMessages Messages;
     TQuintixForm* Form = nullptr;
     QAccessibleInterface* Window = nullptr;
 
@@ -91,9 +95,12 @@ class AccessibilityTest : public QObject {
 
 private slots:
     // As a screen reader's arrival would: until then no event reaches anyone.
-    void initTestCase() { QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); }
+    void initTestCase() {
+        InstallAccessibility();
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
     void init() {
-        Form = new TQuintixForm(NoTable, &Dice, &Clock);
+        Form = new TQuintixForm({NoTable, Help, Messages}, &Dice, &Clock);
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));
         QAccessible::installUpdateHandler(RecordEvent);

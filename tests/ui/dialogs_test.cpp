@@ -15,13 +15,22 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/message_box.h"
+#include "tests/ui/scripted_messages.h"
+#include "ui/help_system.h"
 #include "ui/new_game_form.h"
 #include "ui/prob_test_form.h"
 #include "ui/quintix_application.h"
 #include "ui/score_form.h"
 
 using namespace quintix;
+using quintix::testing::TScriptedMessages;
+
+namespace {
+
+// What the program's top-level error handling has shown.
+TScriptedMessages Shown;
+
+}  // namespace
 
 namespace {
 
@@ -41,7 +50,7 @@ QStringList TabOrder(const QWidget& window) {
 // Gives the result label and the message shown, if any.
 QString Calculate(TProbTestForm& form, const QString& rolled, const QString& groups, bool inclusive,
                   const QStringList& needed, const QStringList& possible) {
-    TMessageBox::Error(nullptr, {});
+    Shown.LastError.clear();
     form.Rolled->setText(rolled);
     form.NoOfGroups->setText(groups);
     form.RandomInclusive->setChecked(inclusive);
@@ -52,7 +61,7 @@ QString Calculate(TProbTestForm& form, const QString& rolled, const QString& gro
         form.PossibleValuesEdits[i]->setText(possible[i - 1]);
     }
     QTest::mouseClick(form.Button1, Qt::LeftButton);  // an error reaches the top-level handler
-    return form.Probability->text() + "|" + TMessageBox::LastError();
+    return form.Probability->text() + "|" + Shown.LastError;
 }
 
 }  // namespace
@@ -61,13 +70,13 @@ class TDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TMessageBox::SetQuiet(true); }
 
     // Alt and a row's number reach its name; Tab goes along the rows, and each group's boxes of the
     // probability test window follow one another. Every opening of the new game dialog starts on the
     // first name.
     void ControlsAreReachedByTheirLabelsAndInTabOrderFromTheFirstName() {
-        TNewGameForm form;
+        THelpSystem help;
+        TNewGameForm form(help);
         QStringList rows;
         QStringList groups{"Rolled", "NoOfGroups", "RandomInclusive"};
         for (int k = 1; k <= MaxPlayers; ++k) {
@@ -108,7 +117,8 @@ private slots:
         contents.Rows[6] = {"Zoë", true};
         contents.NoOfGames = 4;
         contents.ExpertPlay = true;
-        TNewGameForm form;
+        THelpSystem help;
+        TNewGameForm form(help);
         form.Fill(contents);
         QVERIFY(form.Contents() == contents);
         form.PlayerEdits[3]->setText("typed");
@@ -225,11 +235,11 @@ private slots:
                 throw clicks;
             });
             for (const int click : {1, 2}) {
-                TMessageBox::Error(nullptr, QString());
+                Shown.LastError.clear();
                 QTest::mouseClick(&button, Qt::LeftButton);
                 QCOMPARE(clicks, click);
-                QCOMPARE(TMessageBox::LastError(), standard ? QString("Too many dice in combination")
-                                                            : QString("An unexpected error occurred."));
+                QCOMPARE(Shown.LastError, standard ? QString("Too many dice in combination")
+                                                   : QString("An unexpected error occurred."));
             }
         }
     }
@@ -237,6 +247,7 @@ private slots:
 
 int main(int argc, char** argv) {
     TQuintixApplication application(argc, argv);
+    application.SetMessages(Shown);
     TDialogsTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -24,12 +24,12 @@
 #include "game/virtual_clock.h"
 #include "tests/support/series.h"
 #include "tests/support/table_providers.h"
+#include "tests/ui/scripted_messages.h"
 #include "ui/coach_form.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/event_loop_post.h"
 #include "ui/help_system.h"
-#include "ui/message_box.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
 #include "ui/quintix_form.h"
@@ -83,6 +83,8 @@ class MainWindowTest : public QObject {
     TScriptedRandom* Dice = nullptr;
     TVirtualClock* Clock = nullptr;
     TTableByHand* Table = nullptr;
+    THelpSystem Help;
+    TScriptedMessages Messages;
     TQuintixForm* Form = nullptr;
 
     // The end of a game: the last two turns only.
@@ -125,12 +127,11 @@ class MainWindowTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { TMessageBox::SetQuiet(true); }
     void init() {
         Dice = new TScriptedRandom;
         Clock = new TVirtualClock;
         Table = new TTableByHand;
-        Form = new TQuintixForm(*Table, Dice, Clock);
+        Form = new TQuintixForm({*Table, Help, Messages}, Dice, Clock);
         Form->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form));
     }
@@ -249,11 +250,11 @@ private slots:
         QVERIFY(Form->close());  // nothing to lose before the first series
         Form->show();
         QVERIFY(QTest::qWaitForWindowActive(Form));
-        TMessageBox::SetNextAnswer(false);
+        Messages.NextAnswer = false;
         QTest::mouseClick(Child("ExitButton"), Qt::LeftButton);
-        QCOMPARE(TMessageBox::LastQuestion(), QString("Are you sure you want to quit?"));
+        QCOMPARE(Messages.LastQuestion, QString("Are you sure you want to quit?"));
         QVERIFY(Form->isVisible());
-        THelpSystem& help = THelpSystem::Instance();
+        THelpSystem& help = Help;
         help.SetShowWindows(false);
         Child<TDrawGrid>("LowerScores")->setFocus();
         QTest::keyClick(Child<TDrawGrid>("LowerScores"), Qt::Key_F1);
@@ -267,9 +268,9 @@ private slots:
         QVERIFY(Form->PreviewForm().isVisible());
         QCOMPARE(Form->PreviewForm().PageCount(), 2);
         Form->PreviewForm().close();
-        TMessageBox::SetNextAnswer(false);
+        Messages.NextAnswer = false;
         QVERIFY(!Form->close());
-        TMessageBox::SetNextAnswer(true);
+        Messages.NextAnswer = true;
         QTest::mouseClick(Child("ExitButton"), Qt::LeftButton);
         QVERIFY(!Form->isVisible());
     }
@@ -278,7 +279,7 @@ private slots:
     // building has come, and the choices after every roll once the table is there: told, not
     // looked for on a timer.
     void theCoachButtonOpensOneWindowThatFollowsTheGame() {
-        THelpSystem::Instance().SetShowWindows(false);
+        Help.SetShowWindows(false);
         TCoachForm& coach = Form->CoachForm();
         QVERIFY(!coach.isVisible());
         QTest::mouseClick(Child("CoachButton"), Qt::LeftButton);
@@ -330,7 +331,7 @@ private slots:
             TExpertTable table(PostTo(*qApp));
             TScriptedRandom dice({6, 6, 6, 6, 6});
             TVirtualClock clock;
-            auto* form = new TQuintixForm(table, &dice, &clock);
+            auto* form = new TQuintixForm({table, Help, Messages}, &dice, &clock);
             form->show();
             form->NewGameForm();
             form->PreviewForm();
@@ -356,7 +357,7 @@ private slots:
                          phase);
             }
             QApplication::processEvents();
-            TMessageBox::SetNextAnswer(true);
+            Messages.NextAnswer = true;
             form->close();
             delete form;
             QApplication::processEvents();  // news of the build, for windows that have gone

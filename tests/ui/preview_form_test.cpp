@@ -25,7 +25,7 @@
 
 #include <sys/resource.h>
 
-#include "ui/message_box.h"
+#include "tests/ui/scripted_messages.h"
 #include "ui/preview_form.h"
 
 using namespace quintix;
@@ -92,13 +92,13 @@ void WhenShown(QObject* context, Step step) {
 class TPreviewFormTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { TMessageBox::SetQuiet(true); }
+    quintix::testing::TScriptedMessages Messages;
 
+private slots:
     // Each showing starts on page 1 at full page, whether the preview was closed in between or left
     // open on another page and zoom. The buttons page through, and do nothing at either end.
     void EveryShowingPagesFromPageOneAtFullPage() {
-        TPreviewForm form;
+        TPreviewForm form(Messages);
         for (int showing = 0; const int count : {3, 3, 1}) {
             form.ShowPages(BlankPages(count));
             QVERIFY(form.isVisible() && form.isMaximized());
@@ -124,7 +124,7 @@ private slots:
 
     // A zoom picked from the list, or another page, shows the page from its top-left corner.
     void FixedZoomsScaleThePageFromItsTopLeft() {
-        TPreviewForm form;
+        TPreviewForm form(Messages);
         form.ShowPages(BlankPages(3));
         emit form.NextButton->clicked();
         const std::array<std::pair<const char*, qreal>, 6> entries{
@@ -153,7 +153,7 @@ private slots:
     void FittingZoomsKeepFittingWhenResized() {
         for (const int entry : {int(TPreviewForm::FullPage), int(TPreviewForm::FitToWidth)}) {
             for (const QSize windowSize : {QSize(780, 360), QSize(420, 580)}) {
-                TPreviewForm form;
+                TPreviewForm form(Messages);
                 form.ShowPages(BlankPages(2));
                 form.ZoomList->setCurrentIndex(entry);
                 QCoreApplication::processEvents();
@@ -201,11 +201,11 @@ private slots:
         QVERIFY(!error.isEmpty());
 
         if (QPrinterInfo::availablePrinters().isEmpty()) {
-            TPreviewForm form;
+            TPreviewForm form(Messages);
             form.ShowPages(BlankPages(2));
-            TMessageBox::Error(nullptr, QString());
+            Messages.LastError.clear();
             QTest::mouseClick(form.PrintButton, Qt::LeftButton);
-            QCOMPARE(TMessageBox::LastError(),
+            QCOMPARE(Messages.LastError,
                      QString("No printer is available. Use Save PDF to keep the score sheets."));
             QVERIFY(form.isVisible());
         }
@@ -244,7 +244,7 @@ private slots:
         QTemporaryDir dir;
         const QByteArray old = "%PDF-1.4 the sheets saved before";
         QVERIFY(WriteOld(dir.filePath("kept.pdf"), old));
-        TPreviewForm form;
+        TPreviewForm form(Messages);
         form.ShowPages(BlankPages(2));
 
         // Types the name as a person would; selectFile() leaves a name field that has the focus alone.
@@ -278,12 +278,12 @@ private slots:
 
         QString chosen;
         form.ChoosePdfFile = [&chosen] { return chosen; };
-        TMessageBox::Error(nullptr, QString());
+        Messages.LastError.clear();
         QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-        QVERIFY(TMessageBox::LastError().isEmpty());
+        QVERIFY(Messages.LastError.isEmpty());
         chosen = dir.filePath("missing/kept.pdf");
         QTest::mouseClick(form.SavePdfButton, Qt::LeftButton);
-        QVERIFY(TMessageBox::LastError().contains(QDir::toNativeSeparators(chosen)));
+        QVERIFY(Messages.LastError.contains(QDir::toNativeSeparators(chosen)));
     }
 };
 

@@ -11,11 +11,13 @@
 #include "game/quintix_game.h"
 #include "game/random_source.h"
 #include "game/virtual_clock.h"
+#include "tests/ui/scripted_messages.h"
 #include "ui/band_report.h"
 #include "ui/preview_form.h"
 #include "ui/score_report_form.h"
 
 using namespace quintix;
+using quintix::testing::TScriptedMessages;
 
 namespace {
 
@@ -270,7 +272,8 @@ private slots:
              {std::pair(int(TPreviewForm::Zoom75), QSize()), std::pair(int(TPreviewForm::Zoom150), QSize()),
               std::pair(int(TPreviewForm::FullPage), QSize(700, 520)),
               std::pair(int(TPreviewForm::FitToWidth), QSize(700, 520))}) {
-            TPreviewForm preview;
+            TScriptedMessages messages;
+            TPreviewForm preview(messages);
             preview.ShowPages(report.BuildPages());
             if (!window.isEmpty()) {
                 preview.showNormal();

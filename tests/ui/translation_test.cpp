@@ -13,6 +13,7 @@
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "scoring/sheet_rows.h"
+#include "tests/ui/scripted_messages.h"
 #include "ui/coach_form.h"
 #include "ui/help_viewer.h"
 #include "ui/new_game_form.h"
@@ -24,6 +25,7 @@
 #include "ui/translations.h"
 
 using namespace quintix;
+using quintix::testing::TScriptedMessages;
 
 namespace {
 
@@ -53,7 +55,9 @@ TCaptions WindowCaptions() {
     quintix::TScriptedRandom dice;
     TVirtualClock clock;
     TFixedTable noTable(nullptr);
-    TQuintixForm form(noTable, &dice, &clock);
+    THelpSystem helpSystem;
+    TScriptedMessages messages;
+    TQuintixForm form({noTable, helpSystem, messages}, &dice, &clock);
     const TProbTestForm probTest;
     const THelpWindow help;
     QStringList sheet;

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace quintix {
+
+class ITableProvider;
+class IMessages;
+class THelpSystem;
+
+// The long-lived services the program's entry makes once and hands to its windows. Each outlives
+// every window it is handed to; tests and tools hand their own.
+struct TServices {
+    ITableProvider& Table;
+    THelpSystem& Help;
+    IMessages& Messages;
+};
+
+}  // namespace quintix

@@ -10,6 +10,7 @@
 #include "ui/prob_test_form.h"
 #include "ui/quintix_application.h"
 #include "ui/quintix_form.h"
+#include "ui/settings.h"
 #include "ui/translations.h"
 
 int main(int argc, char** argv) {
@@ -21,7 +22,8 @@ int main(int argc, char** argv) {
     // Built on a worker when an expert player or the coach first needs it; its news reaches the
     // windows through the application's event loop.
     quintix::TExpertTable table(quintix::PostTo(application));
-    quintix::TQuintixForm quintixForm({table, help, application.Messages()});
+    quintix::TSettings settings;
+    quintix::TQuintixForm quintixForm({table, help, application.Messages(), &settings});
     // Made with the other windows and never shown by the program: a window for trying the
     // probability engine by hand.
     const quintix::TProbTestForm probTestForm;

@@ -24,6 +24,7 @@
 #include "ui/qt_step_timer.h"
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
+#include "ui/settings.h"
 #include "ui/summary_form.h"
 #include "ui/translations.h"
 #include "ui/window_look.h"
@@ -94,6 +95,7 @@ TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, ISt
 
     ControlsChanged();
     ShowDice();
+    PlacedBySettings = Services.Settings != nullptr && Services.Settings->RestoreWindow(*this, "MainWindow");
 }
 
 void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& callHelp) {
@@ -270,13 +272,32 @@ void TQuintixForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    Remember();
     QWidget::closeEvent(event);
+}
+
+// Where the windows are and whether the coach is open, for the next run.
+void TQuintixForm::Remember() {
+    if (Services.Settings == nullptr) {
+        return;
+    }
+    Services.Settings->KeepWindow(*this, "MainWindow");
+    Services.Settings->SetCoachOpen(Coach != nullptr && Coach->isVisible());
+    if (Coach != nullptr) {
+        Services.Settings->KeepWindow(*Coach, "Coach");
+    }
+    Services.Settings->Sync();
 }
 
 void TQuintixForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    CentreOnScreen(*this);
+    if (!std::exchange(PlacedBySettings, false)) {
+        CentreOnScreen(*this);
+    }
     GameObject->WindowShown();
+    if (Services.Settings != nullptr && Services.Settings->CoachOpen() && Coach == nullptr) {
+        CoachButtonClick();
+    }
 }
 
 // A text too wide for its cell is drawn from the left and clipped, so its start stays readable.
@@ -411,8 +432,13 @@ void TQuintixForm::ShowSummary(const std::string& caption) {
     SummaryDialog->open();
 }
 
+// Before the first series of a run the dialog shows what was typed last time, if remembered.
 void TQuintixForm::StartButtonClick() {
-    NewGameForm().Fill(GameObject->OpenNewGame());
+    std::optional<TNewGameContents> remembered;
+    if (Services.Settings != nullptr && GameObject->NoOfPlayers() == 0) {
+        remembered = Services.Settings->NewGame();
+    }
+    NewGameForm().Fill(remembered.value_or(GameObject->OpenNewGame()));
     NewGameDialog->open();
 }
 
@@ -449,8 +475,14 @@ void TQuintixForm::SummaryButtonClick() {
 TNewGameForm& TQuintixForm::NewGameForm() {
     if (NewGameDialog == nullptr) {
         NewGameDialog = new TNewGameForm(Services.Help, this);
-        connect(NewGameDialog, &QDialog::accepted, this,
-                [this] { GameObject->StartSeries(NewGameDialog->Contents()); });
+        connect(NewGameDialog, &QDialog::accepted, this, [this] {
+            const TNewGameContents contents = NewGameDialog->Contents();
+            if (Services.Settings != nullptr) {
+                Services.Settings->SetNewGame(contents);
+                Services.Settings->Sync();
+            }
+            GameObject->StartSeries(contents);
+        });
     }
     return *NewGameDialog;
 }
@@ -465,6 +497,9 @@ TPreviewForm& TQuintixForm::PreviewForm() {
 TCoachForm& TQuintixForm::CoachForm() {
     if (Coach == nullptr) {
         Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, this);
+        if (Services.Settings != nullptr) {
+            Services.Settings->RestoreWindow(*Coach, "Coach");
+        }
     }
     return *Coach;
 }

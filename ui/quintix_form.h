@@ -92,6 +92,7 @@ private:
     QPushButton* AddButton(const char* name, const QString& caption, int top, TButtonPicture picture,
                            int iconSize, int helpContext, void (TQuintixForm::*click)());
     void ShowMessage();
+    void Remember();
     bool SeriesInProgress() const;
     void DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
                        const TCell& cell) const;
@@ -102,7 +103,8 @@ private:
     std::unique_ptr<IStepTimer> OwnTimer;
     std::unique_ptr<TQuintixGame> GameObject;
     TScaledLayout Layout;
-    bool QuitConfirmed = false;  // the Exit button has asked already
+    bool QuitConfirmed = false;     // the Exit button has asked already
+    bool PlacedBySettings = false;  // opens where it was left, not centred
 
     QLabel* Label3 = nullptr;
     QComboBox* PlayerList = nullptr;

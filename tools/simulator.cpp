@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "computer/expert_table.h"
@@ -10,6 +11,7 @@
 #include "game/play_until_idle.h"
 #include "game/quintix_game.h"
 #include "game/virtual_clock.h"
+#include "history/game_recorder.h"
 #include "scoring/line_value.h"
 
 namespace quintix {
@@ -83,17 +85,61 @@ private:
     std::FILE* Out;
 };
 
+// Passes every event to the trace and then the recorder, while the game takes only one listener.
+class TBothListeners : public IGameEvents {
+public:
+    TBothListeners(IGameEvents& first, IGameEvents& second) : First(first), Second(second) {}
+
+    void SeriesStarted() override {
+        First.SeriesStarted();
+        Second.SeriesStarted();
+    }
+    void GameStarted() override {
+        First.GameStarted();
+        Second.GameStarted();
+    }
+    void RollCompleted() override {
+        First.RollCompleted();
+        Second.RollCompleted();
+    }
+    void ComputerRerolls(TDiceSet dice) override {
+        First.ComputerRerolls(dice);
+        Second.ComputerRerolls(dice);
+    }
+    void PersonRerolls(TDiceSet dice) override {
+        First.PersonRerolls(dice);
+        Second.PersonRerolls(dice);
+    }
+    void LineScored(int line, std::int32_t value, std::int32_t bonus) override {
+        First.LineScored(line, value, bonus);
+        Second.LineScored(line, value, bonus);
+    }
+    void SeriesEnded() override {
+        First.SeriesEnded();
+        Second.SeriesEnded();
+    }
+
+private:
+    IGameEvents& First;
+    IGameEvents& Second;
+};
+
 }  // namespace
 
-TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
+TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace, THistoryStore* history) {
     TNullView view;
     TVirtualClock clock;
     TSeededRandom random(options.Seed);
     TQuintixGame game(view, clock, random);
     TTraceWriter writer(game, trace);
-    if (trace != nullptr) {
-        game.SetEvents(&writer);
+    IGameEvents none;
+    std::optional<TGameRecorder> recorder;
+    if (history != nullptr) {
+        recorder.emplace(game, *history);
     }
+    TBothListeners both(trace != nullptr ? static_cast<IGameEvents&>(writer) : none,
+                        recorder ? static_cast<IGameEvents&>(*recorder) : none);
+    game.SetEvents(&both);
 
     TNewGameContents form;
     for (int i = 1; i <= options.Players; ++i) {
@@ -133,7 +179,8 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
                 quintixes += s.Scores[p][g].Lines[QuintixLine] == QuintixScore ? 1 : 0;
             }
         }
-        if (trace != nullptr && std::ferror(trace) != 0) {
+        if ((trace != nullptr && std::ferror(trace) != 0) ||
+            (history != nullptr && !history->Error().empty())) {
             break;
         }
     }

@@ -92,10 +92,6 @@ std::optional<std::vector<TTurnDecisions>> DecodeDecisions(std::span<const std::
     std::array<bool, NoOfLines> scored{};
     while (!in.AtEnd()) {
         const std::string where = "turn " + std::to_string(turns.size() + 1) + ": ";
-        if (turns.size() == TurnsPerGame) {
-            error = where + "more turns than a game has";
-            return std::nullopt;
-        }
         std::uint8_t head = 0;
         in.Byte(head);
         const int rolls = head >> 4;

@@ -31,7 +31,7 @@ std::vector<std::uint8_t> EncodeDecisions(const std::vector<TTurnDecisions>& tur
 
 // Reads what EncodeDecisions wrote. Anything else (an unknown format, a cut-off turn, a face, a
 // line or a number of rolls out of range, a die that changed without being rolled, a line scored
-// twice, more than 13 turns) gives nullopt and says why in error.
+// twice) gives nullopt and says why in error.
 std::optional<std::vector<TTurnDecisions>> DecodeDecisions(std::span<const std::uint8_t> bytes,
                                                            std::string& error);
 

@@ -28,6 +28,8 @@ struct TSeat {
     std::int32_t Seat = 1;
     std::string Name;  // UTF-8, as the player typed it
     TPlayerKind Kind = TPlayerKind::Person;
+
+    bool operator==(const TSeat&) const = default;
 };
 
 // One player's finished sheet of one game of a series.

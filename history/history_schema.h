@@ -17,7 +17,7 @@ bool CreateHistorySchema(sqlite3* db);
 // transaction.
 bool UpgradeHistorySchema(sqlite3* db, int fromVersion);
 
-// Whether the tables and columns the program reads are all there; fills what is missing.
+// Whether the tables and columns that every version has are all there; fills what is missing.
 bool HistorySchemaComplete(sqlite3* db, std::string& missing);
 
 }  // namespace quintix

@@ -132,7 +132,8 @@ THistoryStore::TCheck THistoryStore::Prepare(TAccess access, std::string& why) {
     if (const int code = pragma("PRAGMA user_version"); code != SQLITE_OK) {
         return failed(code);
     }
-    if (std::stoi(value) > HistorySchemaVersion) {
+    const int version = std::stoi(value);
+    if (version > HistorySchemaVersion) {
         why = "schema " + value;
         return TCheck::Newer;
     }
@@ -143,23 +144,35 @@ THistoryStore::TCheck THistoryStore::Prepare(TAccess access, std::string& why) {
         why = value;
         return TCheck::Damaged;
     }
-    if (access != TAccess::ReadOnly) {
-        if (const int code = pragma("PRAGMA journal_mode = WAL"); code != SQLITE_OK) {
-            return failed(code);
-        }
-        if (value != "wal") {
-            why = "the journal cannot be kept in WAL mode";
-            return TCheck::Failed;
-        }
+    // All that is judged before the first change to the file, so that a file set aside is kept
+    // exactly as it was found.
+    if (const int code = pragma("SELECT count(*) FROM sqlite_schema"); code != SQLITE_OK) {
+        return failed(code);
+    }
+    const bool empty = value == "0";
+    std::string missing;
+    if (!empty && (version == 0 || !HistorySchemaComplete(Db, missing))) {
+        why = version == 0 ? "not a history file" : "missing " + missing;
+        return TCheck::Damaged;
+    }
+    if (access == TAccess::ReadOnly) {
+        why = empty ? "no games stored yet" : "an older history, which the game upgrades when it opens it";
+        return !empty && version == HistorySchemaVersion ? TCheck::Ready : TCheck::Failed;
+    }
+
+    if (const int code = pragma("PRAGMA journal_mode = WAL"); code != SQLITE_OK) {
+        return failed(code);
+    }
+    if (value != "wal") {
+        why = "the journal cannot be kept in WAL mode";
+        return TCheck::Failed;
     }
     // FULL makes every finished game durable at its commit, power cuts included.
     if (Execute(Db, "PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON") != SQLITE_OK) {
         return failed(sqlite3_extended_errcode(Db));
     }
-
-    bool damaged = false;
-    const auto setUp = [this, access, &why, &damaged] {
-        // Read again under the lock: another process may have set the file up meanwhile.
+    // Read again under the lock: another process may have set the file up meanwhile.
+    const auto setUp = [this, &why] {
         TStatement current(Db, "PRAGMA user_version");
         TStatement tables(Db, "SELECT count(*) FROM sqlite_schema");
         if (!current.Step() || !tables.Step()) {
@@ -167,39 +180,15 @@ THistoryStore::TCheck THistoryStore::Prepare(TAccess access, std::string& why) {
         }
         const int at = current.Int32(0);
         if (at == 0 && tables.Int(0) == 0) {
-            if (access == TAccess::ReadOnly) {
-                why = "no games stored yet";
-                return false;
-            }
             return CreateHistorySchema(Db);
         }
-        if (at > HistorySchemaVersion) {
-            why = "a newer version of Quintix has just taken the file over";
+        if (at == 0 || at > HistorySchemaVersion) {
+            why = "another program has just taken the file over";
             return false;
         }
-        if (at == 0 || (access == TAccess::ReadOnly && at != HistorySchemaVersion)) {
-            why = at == 0 ? "not a history file" : "an older history; the game upgrades it";
-            damaged = at == 0;
-            return false;
-        }
-        std::string missing;
-        if (!UpgradeHistorySchema(Db, at) || !HistorySchemaComplete(Db, missing)) {
-            why = missing.empty() ? SqliteMessage(Db) : "missing " + missing;
-            damaged = !missing.empty();
-            return false;
-        }
-        return true;
+        return UpgradeHistorySchema(Db, at);
     };
-    if (access == TAccess::ReadOnly) {
-        TStatement begin(Db, "BEGIN");
-        const bool ready = begin.Run() && setUp();
-        Execute(Db, "COMMIT");
-        return ready ? TCheck::Ready : damaged ? TCheck::Damaged : TCheck::Failed;
-    }
-    if (Transaction(setUp, why)) {
-        return TCheck::Ready;
-    }
-    return damaged ? TCheck::Damaged : TCheck::Failed;
+    return Transaction(setUp, why) ? TCheck::Ready : TCheck::Failed;
 }
 
 bool THistoryStore::Transaction(const std::function<bool()>& body, std::string& why) {

@@ -7,10 +7,12 @@
 namespace quintix {
 
 TGameRecorder::TGameRecorder(const TQuintixGame& game, THistoryStore& store, TClock now)
-    : Game(game),
-      Store(store),
-      Now(now ? std::move(now) : TClock(UnixSecondsNow)),
-      Ids(std::random_device{}()) {}
+    : Game(game), Store(store), Now(now ? std::move(now) : TClock(UnixSecondsNow)) {
+    // Seeded from more than 32 bits, so that two recorders almost never make the same ids.
+    std::random_device device;
+    std::seed_seq seed{device(), device(), device(), device(), static_cast<unsigned>(UnixSecondsNow())};
+    Ids.seed(seed);
+}
 
 int TGameRecorder::ScoreIndexOnTurn() const {
     return Game.PlayerOnTurn().ScoreIndex;

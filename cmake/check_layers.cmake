@@ -2,14 +2,15 @@ cmake_minimum_required(VERSION 3.25)
 # Folders import one way, from the ground up: a folder may include only from itself and the
 # folders below it. Run in script mode with SOURCE_DIR set; fails on the first include against
 # the direction. Tests, benchmarks and the fuzz and soak code may include anything.
-set(layers base scoring computer game ui tools app)
+set(layers base scoring computer game history ui tools app)
 set(allowed_base base)
 set(allowed_scoring base scoring)
 set(allowed_computer base scoring computer)
 set(allowed_game base scoring computer game)
-set(allowed_ui base scoring computer game ui)
-set(allowed_tools base scoring computer game ui tools)
-set(allowed_app base scoring computer game ui app)
+set(allowed_history base scoring computer game history)
+set(allowed_ui base scoring computer game history ui)
+set(allowed_tools base scoring computer game history ui tools)
+set(allowed_app base scoring computer game history ui app)
 
 set(faults "")
 foreach(layer IN LISTS layers)
@@ -28,7 +29,7 @@ endforeach()
 
 if(faults)
   message(FATAL_ERROR "Includes against the folders' direction (base, scoring, computer, game, "
-                      "then ui, tools, app):${faults}")
+                      "history, then ui, tools, app):${faults}")
 endif()
 if(STAMP)
   file(TOUCH "${STAMP}")

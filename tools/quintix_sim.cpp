@@ -4,10 +4,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "game/random_source.h"
+#include "history/history_store.h"
 #include "tools/command_line.h"
 #include "tools/simulator.h"
 
@@ -18,13 +20,15 @@ using quintix::ParseNumber;
 const char* const Tool = "quintix-sim";
 const char* const Usage =
     "usage: quintix-sim [--players N] [--games G] [--series S] [--seed X] [--strategy S] [--trace FILE]\n"
+    "                   [--record FILE]\n"
     "  --players N   computer players, 1..6 (default 1)\n"
     "  --games G     games per series, 1..6 (default 1)\n"
     "  --series S    series to play, at least 1 (default 1000)\n"
     "  --seed X      seed of the dice, 0..4294967295 (default: the time of day)\n"
     "  --strategy S  classic (default): the computer player of the original design;\n"
     "                expert: the best choice at every decision\n"
-    "  --trace FILE  write every event as JSON Lines to FILE ('-' for standard output)\n";
+    "  --trace FILE  write every event as JSON Lines to FILE ('-' for standard output)\n"
+    "  --record FILE store every finished game in the history FILE (created if missing)\n";
 
 int Fail(const std::string& message) {
     return quintix::FailUsage(Tool, message, Usage);
@@ -36,6 +40,7 @@ int main(int argc, char** argv) {
     quintix::TSimOptions options;
     options.Seed = quintix::MillisecondsSinceMidnight();
     std::string tracePath;
+    std::string recordPath;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
@@ -63,6 +68,9 @@ int main(int argc, char** argv) {
         } else if (option == "--trace") {
             tracePath = value;
             ok = !tracePath.empty();
+        } else if (option == "--record") {
+            recordPath = value;
+            ok = !recordPath.empty();
         } else {
             return Fail("unknown option '" + std::string(option) + "'");
         }
@@ -81,7 +89,23 @@ int main(int argc, char** argv) {
         }
     }
 
-    const quintix::TSimStats stats = quintix::RunSimulation(options, trace);
+    // The store says once what went wrong; the run then ends and fails as for the trace.
+    bool recordFailed = false;
+    std::optional<quintix::THistoryStore> history;
+    if (!recordPath.empty()) {
+        history.emplace(recordPath, [&recordFailed](const std::string& message) {
+            std::fprintf(stderr, "%s: %s\n", Tool, message.c_str());
+            recordFailed = true;
+        });
+        if (!history->IsOpen()) {
+            return quintix::WriteFailedStatus;
+        }
+    }
+
+    const quintix::TSimStats stats = quintix::RunSimulation(options, trace, history ? &*history : nullptr);
+    if (recordFailed) {
+        return quintix::WriteFailedStatus;
+    }
     // A run whose trace could not be written gives no figures: they would describe a cut-short run.
     if (trace != nullptr &&
         !quintix::CloseOutput(Tool, trace, trace == stdout ? "standard output" : "'" + tracePath + "'")) {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "computer/expert_table.h"
@@ -11,6 +12,7 @@
 #include "game/play_until_idle.h"
 #include "game/quintix_game.h"
 #include "game/virtual_clock.h"
+#include "history/game_recorder.h"
 #include "scoring/line_value.h"
 
 namespace quintix {
@@ -86,7 +88,7 @@ private:
 
 }  // namespace
 
-TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
+TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace, THistoryStore* history) {
     TNullView view;
     TVirtualClock clock;
     TSeededRandom random(options.Seed);
@@ -102,6 +104,12 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
     TSubscription tracing;
     if (trace != nullptr) {
         tracing = game.Subscribe(writer);
+    }
+    std::optional<TGameRecorder> recorder;
+    TSubscription recording;
+    if (history != nullptr) {
+        recorder.emplace(game, *history);
+        recording = game.Subscribe(*recorder);
     }
 
     TNewGameContents form;
@@ -140,7 +148,8 @@ TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace) {
                 quintixes += s.Scores[p][g].Lines[QuintixLine] == QuintixScore ? 1 : 0;
             }
         }
-        if (trace != nullptr && std::ferror(trace) != 0) {
+        if ((trace != nullptr && std::ferror(trace) != 0) ||
+            (history != nullptr && !history->Error().empty())) {
             break;
         }
     }

@@ -5,6 +5,8 @@
 
 namespace quintix {
 
+class THistoryStore;
+
 struct TSimOptions {
     int Players = 1;
     int Games = 1;
@@ -30,7 +32,8 @@ struct TSimStats {
 // Plays options.Series series of computer players on the real game object with a virtual clock,
 // and writes the trace (JSON Lines) to trace unless it is null. The same options give the same
 // games and the same trace, byte for byte. Once a write to the trace has failed, the run ends after
-// the series in progress; the error stays on the stream for the caller to report.
-TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace);
+// the series in progress; the error stays on the stream for the caller to report. Every finished
+// game goes to history unless it is null; once storing has failed, the run ends as for the trace.
+TSimStats RunSimulation(const TSimOptions& options, std::FILE* trace, THistoryStore* history = nullptr);
 
 }  // namespace quintix

@@ -1,0 +1,126 @@
+// What the store gives back: figures, every game in order, and games merged from another file.
+#include <sqlite3.h>
+
+#include "history/game_writer.h"
+#include "history/history_store.h"
+#include "history/sqlite_statement.h"
+
+namespace quintix {
+
+namespace {
+
+const char* const AllStats =
+    "SELECT count(*), avg(grand_total), max(grand_total), min(grand_total), avg(upper_bonus > 0), "
+    "avg(quintix = 50) FROM games";
+const char* const PlayerStats =
+    "SELECT count(*), avg(g.grand_total), max(g.grand_total), min(g.grand_total), avg(g.upper_bonus > 0), "
+    "avg(g.quintix = 50) FROM players p JOIN games g ON g.series = p.series AND g.seat = p.seat "
+    "WHERE p.name = ?1";
+
+const char* const AllGames =
+    "SELECT s.uid, s.started, s.games, s.players, s.ended, p.seat, p.name, p.kind, p.series_total, p.place, "
+    "g.game, g.ended, g.aces, g.twos, g.threes, g.fours, g.fives, g.sixes, g.three_of_a_kind, "
+    "g.four_of_a_kind, g.full_house, g.small_straight, g.large_straight, g.quintix, g.chance, g.upper_bonus, "
+    "g.quintix_bonus, g.grand_total, g.decisions "
+    "FROM games g JOIN series s ON s.id = g.series JOIN players p ON p.series = g.series AND p.seat = g.seat "
+    "ORDER BY g.ended, s.id, g.game, g.seat";
+
+TStoredGame ReadGame(const TStatement& row) {
+    TStoredGame stored;
+    stored.Series = {row.Text(0), row.Int(1), row.Int32(2), row.Int32(3)};
+    if (!row.IsNull(4)) {
+        stored.SeriesEnded = row.Int(4);
+    }
+    TGameRecord& game = stored.Record;
+    game.Player = {row.Int32(5), row.Text(6), static_cast<TPlayerKind>(row.Int32(7))};
+    if (!row.IsNull(8) && !row.IsNull(9)) {
+        stored.Standing = TStanding{game.Player.Seat, row.Int32(8), row.Int32(9)};
+    }
+    game.Game = row.Int32(10);
+    game.Ended = row.Int(11);
+    for (int line = 0; line < NoOfLines; ++line) {
+        game.Lines[static_cast<std::size_t>(line)] = row.Int32(12 + line);
+    }
+    game.UpperBonus = row.Int32(25);
+    game.QuintixBonus = row.Int32(26);
+    game.GrandTotal = row.Int32(27);
+    game.Decisions = row.Blob(28);
+    return stored;
+}
+
+}  // namespace
+
+std::optional<THistoryStats> THistoryStore::Stats(const std::optional<std::string>& player) {
+    if (Db == nullptr) {
+        Fail(LastError);
+        return std::nullopt;
+    }
+    TStatement query(Db, player ? PlayerStats : AllStats);
+    if (player) {
+        query.Bind(1, *player);
+    }
+    if (!query.Step()) {
+        Fail("cannot read " + FilePath + ": " + SqliteMessage(Db));
+        return std::nullopt;
+    }
+    return THistoryStats{query.Int(0),   query.Real(1), query.Int32(2),
+                         query.Int32(3), query.Real(4), query.Real(5)};
+}
+
+bool THistoryStore::ForEachGame(const std::function<void(const TStoredGame&)>& visit) {
+    if (Db == nullptr) {
+        return Fail(LastError);
+    }
+    TStatement query(Db, AllGames);
+    while (query.Step()) {
+        visit(ReadGame(query));
+    }
+    if (query.Status() != SQLITE_DONE) {
+        return Fail("cannot read " + FilePath + ": " + SqliteMessage(Db));
+    }
+    return true;
+}
+
+// The other file is read through a store of its own, opened read-only, so that it is checked as
+// ours is and never changed.
+std::optional<TImportCounts> THistoryStore::Import(const std::string& otherPath) {
+    if (Db == nullptr) {
+        Fail(LastError);
+        return std::nullopt;
+    }
+    THistoryStore other(otherPath, {}, TAccess::ReadOnly);
+    if (!other.IsOpen()) {
+        Fail(other.Error());
+        return std::nullopt;
+    }
+    TImportCounts counts;
+    std::string why;
+    const bool merged = Transaction(
+        [this, &other, &counts, &why] {
+            counts = {};
+            TGameWriter writer(Db);
+            bool ok = true;
+            const bool read = other.ForEachGame([&writer, &counts, &ok](const TStoredGame& stored) {
+                const std::optional<std::int64_t> id = ok ? writer.Series(stored.Series) : std::nullopt;
+                bool added = false;
+                ok = id && writer.Player(*id, stored.Record.Player) &&
+                     writer.Game(*id, stored.Record, true, &added) &&
+                     (!stored.SeriesEnded || writer.SeriesEnd(*id, *stored.SeriesEnded)) &&
+                     (!stored.Standing || writer.Standing(*id, *stored.Standing));
+                ++(added ? counts.Imported : counts.AlreadyThere);
+            });
+            if (!read) {
+                why = other.Error();
+            }
+            return read && ok;
+        },
+        why);
+    if (!merged) {
+        Fail("cannot import " + otherPath + " into " + FilePath + ": " + why);
+        return std::nullopt;
+    }
+    Succeeded();
+    return counts;
+}
+
+}  // namespace quintix

@@ -73,6 +73,7 @@ void TQuintixGame::RollNext() {
     if (playing) {
         S.Controls.PossibleEnabled = human;
         S.Controls.ScoreEnabled = human;
+        MarkSteady();
         Notify();
         Tell([](IGameEvents& e) { e.RollCompleted(); });
         if (!human) {
@@ -98,6 +99,7 @@ void TQuintixGame::ToggleDie(int die) {
     clicked.SelectShown = !clicked.SelectShown;
     S.SelectedCount += clicked.SelectShown ? 1 : -1;
     S.Controls.RollEnabled = S.SelectedCount > 0;
+    MarkSteady();
     View.ShowDice();
     Notify();
 }

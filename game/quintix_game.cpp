@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "game/delays.h"
 #include "scoring/line_value.h"
 #include "scoring/totals.h"
 
@@ -39,6 +40,57 @@ void TQuintixGame::LoadPosition(const TGameState& state) {
     ClearDice();
     View.SetSummaryPlayers(S.Players);
     StartRoll();
+}
+
+// The controls follow from the position; the summary the flow waited for opens again, one a
+// person had opened does not.
+void TQuintixGame::ResumePosition(const TGameState& kept) {
+    Timer.Stop();
+    TableWait.Cancel();
+    S = kept;
+    S.SummaryOpen = false;
+    S.ShowPossible = false;
+    S.Last.LastValid = false;
+    View.SetSummaryPlayers(S.Players);
+    FillPlayerList();
+    switch (S.Stage) {
+        case TTurnStage::AwaitingChoice:
+        case TTurnStage::ComputerDeciding: {
+            AnalyseDice();
+            const bool human = S.Stage == TTurnStage::AwaitingChoice;
+            S.Controls.PlayerListIndex = S.CurrentPlayer - 1;
+            S.Controls.RollText = std::to_string(S.RollCount);
+            S.Controls.RollEnabled = human && S.SelectedCount > 0 && S.RollCount < MaxRolls;
+            S.Controls.ScoreEnabled = human;
+            S.Controls.PossibleEnabled = human;
+            View.ShowDice();
+            View.RedrawScores();
+            ShowPlayerMessage();
+            if (!human) {
+                StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
+            }
+            break;
+        }
+        case TTurnStage::AwaitingSummary:
+            ClearDice();
+            View.RedrawScores();
+            ShowPlayerMessage();
+            RequestSummary();
+            break;
+        case TTurnStage::Idle:
+            ClearDice();
+            View.RedrawScores();
+            ShowPlayerMessage();
+            break;
+        case TTurnStage::AwaitingRoll:
+        case TTurnStage::DiceFalling:
+        case TTurnStage::WaitingForTable:
+        case TTurnStage::BetweenTurns:
+            ClearDice();
+            StartRoll();
+            break;
+    }
+    MarkSteady();
 }
 
 TGameScore* TQuintixGame::SheetOnTurn() {

@@ -68,6 +68,10 @@ public:
     // Puts the series into a given position and starts the turn of the player on turn there; for
     // tools and tests that begin mid-series.
     void LoadPosition(const TGameState& state);
+    // Puts back a position KeptPosition gave, in another run: a person's landed roll with its
+    // marks, a computer's landed roll (it decides again), the summary the flow waited for, or the
+    // start of a turn.
+    void ResumePosition(const TGameState& kept);
 
     // Where the game stands.
     TPhase Phase() const { return S.Phase(); }
@@ -81,6 +85,9 @@ public:
     bool SummaryOpen() const { return S.SummaryOpen; }
     // The whole position, for tools that record or check it.
     const TGameState& State() const { return S; }
+    // The position to keep if the program ends now: the last moment the flow rested at (a turn's
+    // start, a landed roll, a die marked, the summary), never dice in the air; for ResumePosition.
+    const TGameState& KeptPosition() const { return Steady; }
 
     // A cell of a grid for the sheets of scoreIndex; the printout passes noPossible.
     TCell Cell(TGrid grid, int scoreIndex, int column, int row, bool noPossible = false) const;
@@ -108,6 +115,7 @@ private:
     void ShowPlayerMessage();
     void RequestSummary();
     void StartTimer(int intervalMs, void (TQuintixGame::*step)());
+    void MarkSteady() { Steady = S; }
 
     // The dice.
     void PressRollButton();
@@ -148,6 +156,7 @@ private:
     TObservers<IGameEvents*> Listeners;
     TSubscription TableWait;  // while an expert decision waits for the table
     TGameState S;
+    TGameState Steady;  // see KeptPosition
 };
 
 }  // namespace quintix

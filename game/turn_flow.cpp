@@ -95,6 +95,7 @@ void TQuintixGame::NewSeries() {
     if (S.NoOfPlayers > 0) {
         Tell([](IGameEvents& e) { e.TurnStarted(); });
     }
+    MarkSteady();
     if (computerFirst) {
         PressRollButton();
     }
@@ -114,6 +115,7 @@ void TQuintixGame::StartRoll() {
     Notify();
     if (turnStarts) {
         Tell([](IGameEvents& e) { e.TurnStarted(); });
+        MarkSteady();
     }
     if (PlayerOnTurn().Computer && seriesOn) {
         PressRollButton();
@@ -157,6 +159,7 @@ void TQuintixGame::NextPlayer() {
         RequestSummary();
     } else {
         S.Stage = TTurnStage::BetweenTurns;
+        MarkSteady();
         StartTimer(S.Phase() == TPhase::Playing ? BetweenTurnsDelay : NextStepDelay,
                    &TQuintixGame::StartRoll);
     }
@@ -289,6 +292,7 @@ void TQuintixGame::OpenSummary() {
 void TQuintixGame::RequestSummary() {
     Timer.Stop();
     S.Stage = TTurnStage::AwaitingSummary;
+    MarkSteady();
     if (!S.SummaryOpen) {
         S.SummaryOpen = true;
         View.ShowSummary(S.SummaryCaption);
@@ -302,6 +306,7 @@ void TQuintixGame::SummaryClosed() {
     S.SummaryOpen = false;
     if (heldFlow) {
         S.Stage = TTurnStage::BetweenTurns;
+        MarkSteady();
         S.SummaryCaption = SeriesSummaryCaption;
         View.RedrawSummary();
         StartTimer(NextStepDelay, &TQuintixGame::StartRoll);

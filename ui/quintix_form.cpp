@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include "game/coach.h"
+#include "history/game_recorder.h"
 #include "ui/app_icon.h"
 #include "ui/button_pictures.h"
 #include "ui/coach_form.h"
@@ -83,6 +84,10 @@ TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, ISt
     ScoreReport = new TScoreReportForm(*GameObject, this);
     ScoreReport->hide();
     CoachModel = std::make_unique<TCoach>(*GameObject, Services.Table);
+    if (Services.History != nullptr) {
+        Recorder = std::make_unique<TGameRecorder>(*GameObject, *Services.History);
+        Recording = GameObject->Subscribe(*Recorder);
+    }
     ScoreReport->ShowPreview = [this](const TReportPages& pages) { PreviewForm().ShowPages(pages); };
     connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
     connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });

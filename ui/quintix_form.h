@@ -23,6 +23,7 @@ namespace quintix {
 
 class TCoach;
 class TCoachForm;
+class TGameRecorder;
 class TDiePanel;
 class TDrawGrid;
 class TNewGameForm;
@@ -131,8 +132,10 @@ private:
     TScoreReportForm* ScoreReport = nullptr;
     TPreviewForm* Preview = nullptr;
     TCoachForm* Coach = nullptr;
-    std::unique_ptr<TCoach> CoachModel;  // follows the game from the start, window or not
-    std::vector<int> OfferedLines;       // the line behind each item of the score dialog's list
+    std::unique_ptr<TCoach> CoachModel;       // follows the game from the start, window or not
+    std::unique_ptr<TGameRecorder> Recorder;  // stores every finished game in the history
+    TSubscription Recording;
+    std::vector<int> OfferedLines;  // the line behind each item of the score dialog's list
 };
 
 }  // namespace quintix

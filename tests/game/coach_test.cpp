@@ -21,11 +21,11 @@ protected:
         Table = BuildOptimalTable(options);
         Game.SetEvents(&Coach);
         StartSeries({{"Ann"}, {"Cy", true}}, 2);
-        TGameState state = AtTurn(S(), 1, 12);
+        TPositionBuilder position(S());
         for (const int index : {1, 2}) {
-            state.Scores[index][1].Lines = {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue};
+            position.Sheet(index, 1, {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue});
         }
-        Game.LoadPosition(state);
+        Game.LoadPosition(position.At(1, 12).Build());
     }
     ~CoachTest() override { Game.SetEvents(nullptr); }
 

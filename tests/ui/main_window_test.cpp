@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include "computer/expert_table.h"
+#include "game/position_builder.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/support/series.h"
@@ -212,10 +213,10 @@ private slots:
     void theSummaryTheFlowAsksForJoinsTheOneOpenedByItsButton() {
         Dice->Add({6, 6, 6, 6, 5, 6, 6, 6, 6, 6});
         NewSeries({"Cee"}, {true});
-        TGameState state = AtTurn(S(), 1, 13);
-        state.Scores[1][1].Lines.fill(0);
-        state.Scores[1][1].Lines[ChanceLine] = NoValue;
-        Form->Game().LoadPosition(state);
+        Form->Game().LoadPosition(TPositionBuilder(S())
+                                      .At(1, 13)
+                                      .Sheet(1, 1, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NoValue})
+                                      .Build());
         QTest::mouseClick(Child("SummaryButton"), Qt::LeftButton);
         QSignalSpy finished(&Form->SummaryForm(), &QDialog::finished);
         Clock->AdvanceBy(10000);

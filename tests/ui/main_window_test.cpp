@@ -4,14 +4,17 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -28,6 +31,7 @@
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"
+#include "ui/help_viewer.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
@@ -258,6 +262,40 @@ private slots:
         TMessageBox::SetNextAnswer(true);
         QTest::mouseClick(Child("ExitButton"), Qt::LeftButton);
         QVERIFY(!Form->isVisible());
+    }
+
+    // F1 on each of the nine buttons, and its "What's This?", show that button's own page as a note.
+    void everyButtonsHelpIsItsOwnPage() {
+        THelpSystem& help = THelpSystem::Instance();
+        help.SetShowWindows(false);
+        QVERIFY(QTest::qWaitForWindowActive(Form));
+        NewSeries({"Ann"});
+        Roll({1, 2, 3, 4, 6});
+        QTest::keyClick(Child("ExitButton"), Qt::Key_5);  // a die to roll again turns "Roll Dice" on
+        // Each button and the title of the page it opens.
+        const std::pair<const char*, const char*> pages[] = {
+            {"StartButton", "New Game"}, {"RollButton", "Roll Dice"},
+            {"ScoreButton", "Score"},    {"PossibleButton", "Possibilities"},
+            {"SummaryButton", "Series"}, {"PrintButton", "Print"},
+            {"HelpButton", "Help"},      {"ExitButton", "Exit"},
+            {"CoachButton", "Coach"}};
+        for (const auto& [name, title] : pages) {
+            QPushButton* button = Child(name);
+            button->setFocus();
+            help.ClearLastShown();
+            QTest::keyClick(button, Qt::Key_F1);
+            const std::optional<THelpRequest> f1 = help.LastShown();
+            help.ClearLastShown();
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                    button->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(button, &click);
+            auto* menu = Form->findChild<QMenu*>("HelpPopup");
+            menu->findChild<QAction*>("WhatsThisItem")->trigger();
+            menu->close();
+            QVERIFY2(f1 && f1->Command == THelpCommand::Popup && help.LastShown() == f1, name);
+            const QString page = THelpViewer::PageText(THelpViewer::PageName(f1->Data));
+            QCOMPARE(QRegularExpression("<title>(.*)</title>").match(page).captured(1), QString(title));
+        }
     }
 
     // The coach's window opens once, beside the game and not modal, with the choices after every roll.

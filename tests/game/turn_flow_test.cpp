@@ -106,6 +106,23 @@ TEST_F(GameTest, ClicksOnDiceWhileTheyFallAreIgnored) {
     EXPECT_FALSE(S().Dice[1].SelectShown);
 }
 
+// After the third roll the dice can only be scored: a click marks no die and "&Roll Dice" stays off.
+TEST_F(GameTest, NoDieCanBeMarkedAfterTheThirdRoll) {
+    StartSeries({{"Ann"}});
+    HumanRoll({1, 2, 3, 4, 5});
+    for (const int face : {6, 6}) {
+        Game.ToggleDie(1);
+        HumanRoll({face});
+    }
+    ASSERT_EQ(S().RollCount, 3);
+    for (int die = 1; die <= NoOfDice; ++die) {
+        Game.ToggleDie(die);
+        EXPECT_FALSE(S().Dice[die].SelectShown) << "die " << die;
+    }
+    EXPECT_EQ(S().SelectedCount, 0);
+    EXPECT_FALSE(S().Controls.RollEnabled);
+}
+
 // Everyone has played all but the last line of the game; the last player in play order is on turn
 // with "Chance" open and rolls 1-2-2-2-3 (10). Each sheet's total so far stands on "3 Of A Kind".
 class LastTurnTest : public GameTest {

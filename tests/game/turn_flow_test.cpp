@@ -157,14 +157,23 @@ TEST_F(LastTurnTest, TheNextGameIsPlayedInTheOrderOfTheLastGameWhileTheSummarySh
     EXPECT_EQ(View.SummaryShowings.back(), "Series Summary");
 }
 
+// At the end of the series the leader of the series' totals is the winner and goes first, whoever
+// won the last game.
 TEST_F(LastTurnTest, AfterTheLastGameTheLeaderOfTheSeriesIsTheWinner) {
-    StartSeries({{"A"}, {"B"}}, 1);
-    ScoreTheLastLine(1, {{100}, {95}});
-    EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
-    Game.SummaryClosed();
-    Clock.AdvanceBy(1);
-    Game.ViewSheetOf(2);
-    EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
+    // The games, the totals before B's 10 now, and the winner: B wins the one game; over two games A
+    // leads the series, 300 to 260, although B wins the last game, 160 to 100.
+    for (const auto& [games, totals, winner] :
+         {std::tuple(1, std::vector<std::vector<int>>{{100}, {95}}, "B"),
+          std::tuple(2, std::vector<std::vector<int>>{{200, 100}, {100, 150}}, "A")}) {
+        StartSeries({{"A"}, {"B"}}, games);
+        ScoreTheLastLine(games, totals);
+        EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs(winner));
+        EXPECT_EQ(Order().front(), winner);
+        Game.SummaryClosed();
+        Clock.AdvanceBy(1);
+        Game.ViewSheetOf(2);
+        EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs(winner));
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "game/position_builder.h"
 #include "game/virtual_clock.h"
 #include "ui/draw_grid.h"
 #include "ui/message_box.h"
@@ -53,14 +54,12 @@ void BM_RepaintScoreGrids(benchmark::State& state) {
     contents.Rows[3] = {"Cid", false};
     contents.NoOfGames = 6;
     form.Game().StartSeries(contents);
-    TGameState s = form.Game().State();
-    s.CurrentGame = 2;
-    s.Turn = 7;
-    for (std::size_t line = 0; line < NoOfLines; line += 2) {
-        s.Scores[1][1].Lines[line] = static_cast<std::int32_t>(line * 3);
-        s.Scores[1][2].Lines[line] = static_cast<std::int32_t>(line * 2);
+    TPositionBuilder position(form.Game().State());
+    position.At(2, 7);
+    for (int line = 0; line < NoOfLines; line += 2) {
+        position.Lines(1, 1, {{line, line * 3}}).Lines(1, 2, {{line, line * 2}});
     }
-    form.Game().LoadPosition(s);
+    form.Game().LoadPosition(position.Build());
     form.Game().Roll();
     clock.AdvanceBy(1250);
     form.Game().TogglePossibleValues();

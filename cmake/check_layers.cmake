@@ -1,7 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
 # Folders import one way, from the ground up: a folder may include only from itself and the
-# folders below it. Run in script mode with SOURCE_DIR set; fails on the first include against
-# the direction. Tests, benchmarks and the fuzz and soak code may include anything.
+# folders below it, and no folder of the program includes the tests, the benchmarks or the fuzz
+# and soak code. Run in script mode with SOURCE_DIR set; fails naming every include against the
+# direction. Quoted and angled includes count alike, and a path with "." or ".." in it is followed
+# from the including file's folder (an angled one from SOURCE_DIR), so that "../game/x.h" counts
+# as game. Tests, benchmarks and the fuzz and soak code may include anything.
 set(layers base scoring computer game history ui tools app)
 set(allowed_base base)
 set(allowed_scoring base scoring)
@@ -11,15 +14,29 @@ set(allowed_history base scoring computer game history)
 set(allowed_ui base scoring computer game history ui)
 set(allowed_tools base scoring computer game history ui tools)
 set(allowed_app base scoring computer game history ui app)
+set(outside_the_program tests bench fuzzing)
 
+set(include_pattern "^[ \t]*#[ \t]*include[ \t]*([<\"])([^>\"]+)[>\"]")
 set(faults "")
 foreach(layer IN LISTS layers)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
   foreach(source IN LISTS sources)
-    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"[^\"/]+/")
+    get_filename_component(here "${source}" DIRECTORY)
+    file(STRINGS "${source}" includes REGEX "${include_pattern}")
     foreach(line IN LISTS includes)
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"/]+)/.*$" "\\1" folder "${line}")
-      if(folder IN_LIST layers AND NOT folder IN_LIST allowed_${layer})
+      string(REGEX MATCH "${include_pattern}" matched "${line}")
+      set(quoted "${CMAKE_MATCH_1}")
+      set(path "${CMAKE_MATCH_2}")
+      if(path MATCHES "(^|/)\\.\\.?(/|$)")
+        set(from "${SOURCE_DIR}")
+        if(quoted STREQUAL "\"")
+          set(from "${here}")
+        endif()
+        get_filename_component(path "${from}/${path}" ABSOLUTE)
+        file(RELATIVE_PATH path "${SOURCE_DIR}" "${path}")
+      endif()
+      string(REGEX REPLACE "/.*$" "" folder "${path}")
+      if(folder IN_LIST outside_the_program OR (folder IN_LIST layers AND NOT folder IN_LIST allowed_${layer}))
         file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
         string(APPEND faults "\n  ${shown}: ${line}")
       endif()
@@ -28,8 +45,9 @@ foreach(layer IN LISTS layers)
 endforeach()
 
 if(faults)
-  message(FATAL_ERROR "Includes against the folders' direction (base, scoring, computer, game, "
-                      "history, then ui, tools, app):${faults}")
+  list(JOIN layers ", " order)
+  list(JOIN outside_the_program ", " outside)
+  message(FATAL_ERROR "Includes against the folders' direction (${order}), or of ${outside}:${faults}")
 endif()
 if(STAMP)
   file(TOUCH "${STAMP}")

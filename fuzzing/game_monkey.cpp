@@ -14,6 +14,7 @@
 #include "game/play_until_idle.h"
 #include "game/quintix_game.h"
 #include "game/random_source.h"
+#include "scoring/sheet_rows.h"
 #include "tests/support/checked_game.h"
 
 namespace quintix {
@@ -504,16 +505,16 @@ void TGameMonkey::TImpl::ExpectScored(std::int64_t linesBefore, const char* how)
 // turn is shown, a roll of this turn has landed and the line is open.
 void TGameMonkey::TImpl::AimedDblClick() {
     const TGameState& s = Main.State();
-    const bool upper = Pick(2) == 0;
-    const int row = upper ? 1 + Pick(6) : Pick(7);
-    const int line = upper ? row - 1 : row + ThreeOfAKind;
+    const TGrid grid = Pick(2) == 0 ? TGrid::Upper : TGrid::Lower;
+    const int row = grid == TGrid::Upper ? 1 + Pick(6) : Pick(7);
+    const int line = SheetRow(grid, row).Line;
     const TGameScore* sheet = SheetOnTurn(s);
     const bool person = s.NoOfPlayers > 0 && !s.Players[s.CurrentPlayer].Computer;
     const bool scores = sheet != nullptr && person && s.Controls.PlayerListIndex + 1 == s.CurrentPlayer &&
                         s.RollCount >= 1 && s.TurnRolled() && At(*sheet, line) == NoValue;
     const std::int64_t lines = Figures.LinesScored;
     Main.Doing("a double-click on a line of the current game");
-    Main.Game.ScoreCell(upper ? TGrid::Upper : TGrid::Lower, s.CurrentGame, row);
+    Main.Game.ScoreCell(grid, s.CurrentGame, row);
     if (scores) {
         ExpectScored(lines, "the double-clicked line");
     }

@@ -94,7 +94,7 @@ TCell SheetCell(const TSheetView& view, TGrid grid, int scoreIndex, int column, 
         return cell;
     }
     if (column == 0) {
-        cell.Text = std::string(RowLabels[static_cast<std::size_t>(content.Label)]);
+        cell.Text = std::string(content.Label);
         return cell;
     }
     cell.Text = ScoreText(view, content, scoreIndex, column, noPossible);

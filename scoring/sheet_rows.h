@@ -25,82 +25,93 @@ enum class TRowKind {
     GrandTotal,
 };
 
-constexpr int NoOfRowLabels = 20;
-
-// The row labels of the sheet in sheet order, shared by the three grids (column 0) and the printed
-// sheet, in English: the windows translate them as they show them. The upper section's three total
-// rows sit between "Sixes" and "3 Of A Kind".
-inline constexpr std::array<std::string_view, NoOfRowLabels> RowLabels{
-    Translatable("Core", "Aces"),           Translatable("Core", "Twos"),
-    Translatable("Core", "Threes"),         Translatable("Core", "Fours"),
-    Translatable("Core", "Fives"),          Translatable("Core", "Sixes"),
-    Translatable("Core", "Total"),          Translatable("Core", "Bonus"),
-    Translatable("Core", "Upper Total"),    Translatable("Core", "3 Of A Kind"),
-    Translatable("Core", "4 Of A Kind"),    Translatable("Core", "Full House"),
-    Translatable("Core", "Small Straight"), Translatable("Core", "Large Straight"),
-    Translatable("Core", "Quintix"),        Translatable("Core", "Chance"),
-    Translatable("Core", "Lower Total"),    Translatable("Core", "Game Total"),
-    Translatable("Core", "Quintix Bonus"),  Translatable("Core", "Grand Total"),
-};
-
 struct TSheetRow {
+    TGrid Grid = TGrid::Upper;
     TRowKind Kind = TRowKind::Header;
-    int Line = -1;   // for TRowKind::Line, the scoring line 0..12
-    int Label = -1;  // index into RowLabels; -1 for the header row, which has none
+    int Line = -1;           // for TRowKind::Line, the scoring line 0..12
+    std::string_view Label;  // column 0's text, in English: the windows translate it; none in the header
 };
+
+// A row of one grid, counted from 0 at its top.
+struct TGridRow {
+    TGrid Grid = TGrid::Upper;
+    int Row = 0;
+
+    bool operator==(const TGridRow&) const = default;
+};
+
+// The rows of the three grids, grid after grid, each from its top: the one table between the
+// grids' rows, the scoring lines and the labels. The grids, their double-click, the printout and
+// the tools all go through it, whichever way they look. The upper section's three total rows sit
+// between "Sixes" and "3 Of A Kind".
+inline constexpr std::array<TSheetRow, 21> SheetRows{{
+    {TGrid::Upper, TRowKind::Header, -1, {}},
+    {TGrid::Upper, TRowKind::Line, Aces, Translatable("Core", "Aces")},
+    {TGrid::Upper, TRowKind::Line, Twos, Translatable("Core", "Twos")},
+    {TGrid::Upper, TRowKind::Line, Threes, Translatable("Core", "Threes")},
+    {TGrid::Upper, TRowKind::Line, Fours, Translatable("Core", "Fours")},
+    {TGrid::Upper, TRowKind::Line, Fives, Translatable("Core", "Fives")},
+    {TGrid::Upper, TRowKind::Line, Sixes, Translatable("Core", "Sixes")},
+    {TGrid::Upper, TRowKind::UpperSum, -1, Translatable("Core", "Total")},
+    {TGrid::Upper, TRowKind::UpperBonus, -1, Translatable("Core", "Bonus")},
+    {TGrid::Upper, TRowKind::UpperTotal, -1, Translatable("Core", "Upper Total")},
+    {TGrid::Lower, TRowKind::Line, ThreeOfAKind, Translatable("Core", "3 Of A Kind")},
+    {TGrid::Lower, TRowKind::Line, FourOfAKind, Translatable("Core", "4 Of A Kind")},
+    {TGrid::Lower, TRowKind::Line, FullHouse, Translatable("Core", "Full House")},
+    {TGrid::Lower, TRowKind::Line, SmallStraight, Translatable("Core", "Small Straight")},
+    {TGrid::Lower, TRowKind::Line, LargeStraight, Translatable("Core", "Large Straight")},
+    {TGrid::Lower, TRowKind::Line, QuintixLine, Translatable("Core", "Quintix")},
+    {TGrid::Lower, TRowKind::Line, ChanceLine, Translatable("Core", "Chance")},
+    {TGrid::Lower, TRowKind::LowerTotal, -1, Translatable("Core", "Lower Total")},
+    {TGrid::Total, TRowKind::GameTotal, -1, Translatable("Core", "Game Total")},
+    {TGrid::Total, TRowKind::QuintixBonus, -1, Translatable("Core", "Quintix Bonus")},
+    {TGrid::Total, TRowKind::GrandTotal, -1, Translatable("Core", "Grand Total")},
+}};
 
 constexpr int RowCount(TGrid grid) {
-    switch (grid) {
-        case TGrid::Upper:
-            return 10;  // a header row, six lines, then "Total", "Bonus", "Upper Total"
-        case TGrid::Lower:
-            return 8;  // seven lines, then "Lower Total"
-        case TGrid::Total:
-            return 3;
+    int count = 0;
+    for (const TSheetRow& row : SheetRows) {
+        count += row.Grid == grid ? 1 : 0;
     }
-    return 0;
+    return count;
 }
 
-// The one mapping between grid rows and scoring lines; the grids, their double-click and the
-// printout all go through it. A row outside the grid reads as its header, which holds no line.
+// Where SheetRows[index] stands in its grid.
+constexpr TGridRow GridRowOf(std::size_t index) {
+    const TGrid grid = SheetRows[index].Grid;
+    int row = 0;
+    for (std::size_t above = index; above > 0 && SheetRows[above - 1].Grid == grid; --above) {
+        ++row;
+    }
+    return {grid, row};
+}
+
+// What a row of a grid holds. A row outside the grid reads as a header, which holds no line.
 constexpr TSheetRow SheetRow(TGrid grid, int row) {
     if (row < 0 || row >= RowCount(grid)) {
-        return {};
+        return {grid, TRowKind::Header, -1, {}};
     }
-    switch (grid) {
-        case TGrid::Upper:
-            if (row == 0) {
-                return {};
-            }
-            if (row <= 6) {
-                return {TRowKind::Line, row - 1, row - 1};
-            }
-            return {row == 7   ? TRowKind::UpperSum
-                    : row == 8 ? TRowKind::UpperBonus
-                               : TRowKind::UpperTotal,
-                    -1, row - 1};
-        case TGrid::Lower:
-            if (row <= 6) {
-                return {TRowKind::Line, row + ThreeOfAKind, row + 9};
-            }
-            return {TRowKind::LowerTotal, -1, row + 9};
-        case TGrid::Total:
-            return {row == 0   ? TRowKind::GameTotal
-                    : row == 1 ? TRowKind::QuintixBonus
-                               : TRowKind::GrandTotal,
-                    -1, row + 17};
+    std::size_t top = 0;
+    while (SheetRows[top].Grid != grid) {
+        ++top;
+    }
+    return SheetRows[top + static_cast<std::size_t>(row)];
+}
+
+// Where scoring line 0..12 stands; for any other number the upper grid's header, which holds none.
+constexpr TGridRow LineRow(int line) {
+    for (std::size_t index = 0; index < SheetRows.size(); ++index) {
+        if (SheetRows[index].Kind == TRowKind::Line && SheetRows[index].Line == line) {
+            return GridRowOf(index);
+        }
     }
     return {};
 }
 
 // The label of scoring line 0..12; empty for any other number.
 constexpr std::string_view LineLabel(int line) {
-    if (line < Aces || line > ChanceLine) {
-        return {};
-    }
-    const TSheetRow row =
-        line <= Sixes ? SheetRow(TGrid::Upper, line + 1) : SheetRow(TGrid::Lower, line - ThreeOfAKind);
-    return RowLabels[static_cast<std::size_t>(row.Label)];
+    const TGridRow at = LineRow(line);
+    return SheetRow(at.Grid, at.Row).Label;
 }
 
 }  // namespace quintix

@@ -17,6 +17,7 @@
 #include <QTextStream>
 
 #include "computer/expert_table.h"
+#include "game/position_builder.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "ui/coach_form.h"
@@ -123,22 +124,14 @@ int main(int argc, char** argv) {
     form.Game().StartSeries(contents);
 
     // Game 2 of 3, turn 6: Ann is on turn and has rolled twice.
-    TGameState state = form.Game().State();
-    state.CurrentGame = 2;
-    state.Turn = 6;
-    const int earlier[3][13] = {{3, 8, 9, 12, 20, 18, 24, 0, 25, 30, 40, 0, 22},
-                                {2, 6, 12, 16, 15, 24, 26, 21, 25, 30, 0, 50, 19},
-                                {1, 4, 6, 8, 10, 12, 20, 0, 0, 30, 40, 0, 17}};
-    for (int p = 1; p <= 3; ++p) {
-        for (std::size_t line = 0; line < NoOfLines; ++line) {
-            state.Scores[p][1].Lines[line] = earlier[p - 1][line];
-        }
-    }
-    for (const auto& [line, value] : {std::pair{Twos, 6}, std::pair{Fours, 12}, std::pair{Sixes, 24},
-                                      std::pair{FullHouse, 25}, std::pair{ChanceLine, 23}}) {
-        state.Scores[1][2].Lines[static_cast<std::size_t>(line)] = value;
-    }
-    form.Game().LoadPosition(state);
+    form.Game().LoadPosition(
+        TPositionBuilder(form.Game().State())
+            .At(2, 6)
+            .Sheet(1, 1, {3, 8, 9, 12, 20, 18, 24, 0, 25, 30, 40, 0, 22})
+            .Sheet(2, 1, {2, 6, 12, 16, 15, 24, 26, 21, 25, 30, 0, 50, 19})
+            .Sheet(3, 1, {1, 4, 6, 8, 10, 12, 20, 0, 0, 30, 40, 0, 17})
+            .Lines(1, 2, {{Twos, 6}, {Fours, 12}, {Sixes, 24}, {FullHouse, 25}, {ChanceLine, 23}})
+            .Build());
     form.Game().Roll();
     clock.AdvanceBy(1250);
     form.Game().ToggleDie(1);

@@ -19,6 +19,7 @@
 
 #include "game/random_source.h"
 #include "game/virtual_clock.h"
+#include "scoring/sheet_rows.h"
 #include "ui/draw_grid.h"
 #include "ui/help_system.h"
 #include "ui/message_box.h"
@@ -97,10 +98,9 @@ bool PersonActs(TQuintixForm& form, int& scored) {
         form.ScoreForm().ScoreButtonClick();
         return true;
     }
-    const int line = form.Game().OpenLines().front();
-    auto& grid = *form.findChild<TDrawGrid*>(line <= Sixes ? "UpperScores" : "LowerScores");
-    const int row = line <= Sixes ? line + 1 : line - ThreeOfAKind;
-    DoubleClick(grid, grid.CellRect(s.CurrentGame, row).center());
+    const TGridRow at = LineRow(form.Game().OpenLines().front());
+    auto& grid = *form.findChild<TDrawGrid*>(at.Grid == TGrid::Upper ? "UpperScores" : "LowerScores");
+    DoubleClick(grid, grid.CellRect(s.CurrentGame, at.Row).center());
     return true;
 }
 

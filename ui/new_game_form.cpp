@@ -2,16 +2,14 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 
+#include "ui/dialog_frame.h"
 #include "ui/help_system.h"
 #include "ui/window_look.h"
 
@@ -99,10 +97,7 @@ bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TNewGameForm::TNewGameForm(THelpSystem& help, QWidget* parent) : QDialog(parent) {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(tr("Start New Game"));
-    setFont(WindowFont());
-    setFixedSize(398, 241);
+    SetUpDialog(*this, tr("Start New Game"), QSize(398, 241));
 
     // Created first so that it lies beneath the rows it encloses.
     Bevel1 = new QFrame(this);
@@ -153,18 +148,9 @@ TNewGameForm::TNewGameForm(THelpSystem& help, QWidget* parent) : QDialog(parent)
     NoOfGames->SetPosition(MaxGames);
     NoOfGames->SetAssociate(NoOfGamesEdit);
 
-    const bool buttonIcons = style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0;
-    OkButton = new QPushButton(tr("OK"), this);
-    OkButton->setObjectName("OkButton");
-    OkButton->setGeometry(312, 8, 75, 25);
-    OkButton->setDefault(true);
-    CancelButton = new QPushButton(tr("Cancel"), this);
-    CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(312, 40, 75, 25);
-    if (buttonIcons) {
-        OkButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-        CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    }
+    OkButton = AddDialogButton(*this, TDialogButton::Accept, "OkButton", tr("OK"), QPoint(312, 8));
+    CancelButton =
+        AddDialogButton(*this, TDialogButton::Cancel, "CancelButton", tr("Cancel"), QPoint(312, 40));
     // After Cancel in the tab order, under it: every computer player of the series plays the best
     // possible game.
     ExpertPlay = new QCheckBox(tr("&Expert play"), this);

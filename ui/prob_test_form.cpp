@@ -9,9 +9,9 @@
 #include <limits>
 #include <stdexcept>
 
+#include "ui/dialog_frame.h"
 #include "ui/quintix_application.h"
 #include "ui/translations.h"
-#include "ui/window_look.h"
 
 namespace quintix {
 
@@ -87,9 +87,7 @@ QLineEdit* AddEdit(QWidget* parent, const QString& name, int left, int top, int 
 
 TProbTestForm::TProbTestForm(QWidget* parent) : QWidget(parent) {
     setObjectName("ProbTestForm");
-    setWindowFlags(Qt::Window);
-    setWindowTitle(tr("ProbTestForm"));
-    setFont(WindowFont());
+    SetUpWindow(*this, Qt::Window, tr("ProbTestForm"));
     setGeometry(200, 105, 435, 300);
 
     Label1 = AddLabel(this, "Label1", tr("Rolled"), 32, 16);

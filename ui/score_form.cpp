@@ -1,12 +1,10 @@
 #include "ui/score_form.h"
 
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
+#include "ui/dialog_frame.h"
 #include "ui/translations.h"
 #include "ui/window_look.h"
 
@@ -20,10 +18,7 @@ constexpr int ItemHeight = 13;
 }  // namespace
 
 TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(tr("Score"));
-    setFont(WindowFont());
-    setFixedSize(245, 218);
+    SetUpDialog(*this, tr("Score"), QSize(245, 218));
 
     GroupBox1 = new QGroupBox(tr("Scoring &Line"), this);
     GroupBox1->setObjectName("GroupBox1");
@@ -36,17 +31,9 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
     ScoringList->setUniformItemSizes(true);
     connect(ScoringList, &QListWidget::itemDoubleClicked, this, &TScoreForm::ScoringListDblClick);
 
-    ScoreButton = new QPushButton(tr("&Score"), this);
-    ScoreButton->setObjectName("ScoreButton");
-    ScoreButton->setGeometry(160, 8, 75, 25);
-    ScoreButton->setDefault(true);
-    CancelButton = new QPushButton(tr("Cancel"), this);
-    CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(160, 40, 75, 25);
-    if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0) {
-        ScoreButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-        CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    }
+    ScoreButton = AddDialogButton(*this, TDialogButton::Accept, "ScoreButton", tr("&Score"), QPoint(160, 8));
+    CancelButton =
+        AddDialogButton(*this, TDialogButton::Cancel, "CancelButton", tr("Cancel"), QPoint(160, 40));
     connect(ScoreButton, &QPushButton::clicked, this, &TScoreForm::ScoreButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -7,15 +7,13 @@
 
 #include "game/player.h"
 #include "game/quintix_game.h"
+#include "scoring/sheet_rows.h"
 #include "ui/band_report.h"
 #include "ui/translations.h"
 
 namespace quintix {
 
 namespace {
-
-constexpr int NoOfSections = 5;
-constexpr int NoOfGameColumns = 6;
 
 // The rules of a block span x = 8 .. 480; the vertical ones part the label column from the six
 // game columns, 56 units each.
@@ -37,8 +35,28 @@ constexpr int TextFontSize = 11;
 // Top and bottom of the paper are ours to choose; a block is far shorter than a column.
 constexpr double TopBottomMargin = 38;
 
-// The last row of each section, in the numbering of the row texts it is read with.
-constexpr std::array<int, NoOfSections> LastRowOfSection{6, 9, 6, 7, 2};
+// The printed sheet falls into sections, each closed by a rule: the runs of rows of one grid that
+// are all lines or all totals. The section of each row of the sheet, from 1; 0 for the grids'
+// header, which the block's own header stands for.
+constexpr std::array<int, SheetRows.size()> SectionOfRow = [] {
+    std::array<int, SheetRows.size()> sections{};
+    int section = 0;
+    std::size_t previous = SheetRows.size();
+    for (std::size_t i = 0; i < SheetRows.size(); ++i) {
+        const TSheetRow& row = SheetRows[i];
+        if (row.Kind == TRowKind::Header) {
+            continue;
+        }
+        if (previous == SheetRows.size() || SheetRows[previous].Grid != row.Grid ||
+            (SheetRows[previous].Kind == TRowKind::Line) != (row.Kind == TRowKind::Line)) {
+            ++section;
+        }
+        sections[i] = section;
+        previous = i;
+    }
+    return sections;
+}();
+constexpr int NoOfSections = SectionOfRow.back();
 
 // The value box of game c: 40 units wide, centred in its 56-unit column.
 QRectF GameBox(int game, double top) {
@@ -103,7 +121,7 @@ void TScoreReportForm::CreateHeader() {
                               VerticalRule(i, 40, HeaderHeight));
     }
     constexpr int firstNumberLabel = 7;
-    for (int c = 1; c <= NoOfGameColumns; ++c) {
+    for (int c = 1; c <= MaxGames; ++c) {
         GameNumberLabels[c] =
             UpperHeader->AddLabel(QString("QRLabel%1").arg(firstNumberLabel + c - 1), QString::number(c),
                                   GameBox(c, 48), ReportFont(TextFontSize, true), Qt::AlignHCenter);
@@ -119,7 +137,7 @@ void TScoreReportForm::CreateDetail() {
     }
     UpperLabel =
         UpperDetail->AddLabel("UpperLabel", QString(), QPointF(16, 6), ReportFont(TextFontSize, true));
-    for (int c = 1; c <= NoOfGameColumns; ++c) {
+    for (int c = 1; c <= MaxGames; ++c) {
         UpperValues[c] = UpperDetail->AddLabel(QString("Upper%1").arg(c), QString(), GameBox(c, 6),
                                                ReportFont(TextFontSize, false), Qt::AlignHCenter);
     }
@@ -151,7 +169,7 @@ void TScoreReportForm::SetVertLinesHeight(double height) {
 void TScoreReportForm::ScoreSheetReportBeforePrint() {
     Section = 0;
     PlayerNo = 0;
-    RowNo = 1;
+    RowIndex = 0;
 }
 
 void TScoreReportForm::ScoreSheetReportNeedData(bool& moreData) {
@@ -161,37 +179,33 @@ void TScoreReportForm::ScoreSheetReportNeedData(bool& moreData) {
         PlayerLabel->SetCaption(QString::fromStdString(Game.Players()[PlayerNo].Name));
     }
     Section = 0;
+    RowIndex = 0;
     SetVertLinesHeight(OpenFooterVert);
 }
 
 void TScoreReportForm::UpperSectionNeedData(bool& moreData) {
     ++Section;
-    moreData = Section < NoOfSections + 1;
-    // Sections 2 and 4 carry on the row numbering of the section before them.
-    if (Section == 1) {
-        RowNo = 1;
-    } else if (Section == 3 || Section == 5) {
-        RowNo = 0;
-    }
+    moreData = Section <= NoOfSections;
 }
 
 void TScoreReportForm::SectionDetailNeedData(bool& moreData) {
+    while (RowIndex < SheetRows.size() && SectionOfRow[RowIndex] < Section) {
+        ++RowIndex;
+    }
+    moreData = Section >= 1 && RowIndex < SheetRows.size() && SectionOfRow[RowIndex] == Section;
+    if (!moreData) {
+        if (Section == NoOfSections) {
+            SetVertLinesHeight(ClosingFooterVert);
+        }
+        return;
+    }
     const int scoreIndex = PlayerNo >= 1 && PlayerNo <= MaxPlayers ? Game.Players()[PlayerNo].ScoreIndex : 0;
-    // The labels are filled even by the call that ends the section; those texts never print.
-    const TGrid grid = Section <= 2 ? TGrid::Upper : Section <= 4 ? TGrid::Lower : TGrid::Total;
-    for (int c = 0; c <= NoOfGameColumns; ++c) {
-        const TCell cell = Game.Cell(grid, scoreIndex, c, RowNo, /*noPossible=*/true);
+    const TGridRow at = GridRowOf(RowIndex++);
+    for (int c = 0; c <= MaxGames; ++c) {
+        const TCell cell = Game.Cell(at.Grid, scoreIndex, c, at.Row, /*noPossible=*/true);
         // The labels of column 0 come from the core in English.
         (c == 0 ? UpperLabel : UpperValues[c])
             ->SetCaption(c == 0 ? CoreText(cell.Text) : QString::fromStdString(cell.Text));
-    }
-    moreData = Section >= 1 && Section <= NoOfSections &&
-               RowNo <= LastRowOfSection[static_cast<std::size_t>(Section - 1)];
-    if (!moreData && Section == NoOfSections) {
-        SetVertLinesHeight(ClosingFooterVert);
-    }
-    if (moreData) {
-        ++RowNo;
     }
 }
 

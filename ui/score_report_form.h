@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
 #include <functional>
 
 #include "base/one_based.h"
+#include "base/types.h"
 #include "ui/report_pages.h"
 
 namespace quintix {
@@ -23,7 +25,8 @@ class TScoreReportForm : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int NoOfVertLines = 8;
+    // The left edge, then a rule after the label column and after each game column.
+    static constexpr int NoOfVertLines = MaxGames + 2;
 
     explicit TScoreReportForm(const TQuintixGame& game, QWidget* parent = nullptr);
 
@@ -42,13 +45,13 @@ public:
     TReportBand* UpperDetail = nullptr;
     TReportBand* UpperFooter = nullptr;
     TReportLabel* PlayerLabel = nullptr;
-    OneBased<TReportLabel*, 6> GameNumberLabels{};  // QRLabel7 .. QRLabel12
+    OneBased<TReportLabel*, MaxGames> GameNumberLabels{};  // QRLabel7 .. QRLabel12
     TReportLabel* UpperLabel = nullptr;
-    OneBased<TReportLabel*, 6> UpperValues{};  // Upper1 .. Upper6
+    OneBased<TReportLabel*, MaxGames> UpperValues{};  // Upper1 .. Upper6
 
     int PlayerNo = 0;
     int Section = 0;
-    int RowNo = 1;
+    std::size_t RowIndex = 0;                       // the next row of the sheet to print
     OneBased<TReportShape*, NoOfVertLines> Vert{};  // the footer's Vert1 .. Vert8
 
     void ScoreSheetReportBeforePrint();

@@ -1,14 +1,12 @@
 #include "ui/summary_form.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <array>
 
 #include "game/quintix_game.h"
+#include "ui/dialog_frame.h"
 #include "ui/draw_grid.h"
 #include "ui/window_look.h"
 
@@ -24,10 +22,7 @@ constexpr int RowHeight = 15;
 }  // namespace
 
 TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(parent), Game(game) {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(tr("Series Summary"));
-    setFont(WindowFont());
-    setFixedSize(451, 197);
+    SetUpDialog(*this, tr("Series Summary"), QSize(451, 197));
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName("Bevel1");
@@ -47,13 +42,7 @@ TSummaryForm::TSummaryForm(const TQuintixGame& game, QWidget* parent) : QDialog(
     SeriesSummary->SetCellText([this](int col, int row) { return CellText(col, row); });
     SeriesSummary->setAccessibleName(tr("Standings"));
 
-    OKButton = new QPushButton(tr("OK"), this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setGeometry(188, 156, 75, 25);
-    OKButton->setDefault(true);
-    if (style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons) != 0) {
-        OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    }
+    OKButton = AddDialogButton(*this, TDialogButton::Accept, "OKButton", tr("OK"), QPoint(188, 156));
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -1,6 +1,9 @@
 #include "ui/whole_file.h"
 
 #include <QSaveFile>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace quintix {
 
@@ -15,11 +18,20 @@ bool WriteWholeFile(const QString& path, const QByteArray& contents, QString* re
         written = step > 0;
         done += step;
     }
-    if (written && file.commit()) {
+    // QSaveFile syncs before it renames, but goes on when the sync fails: the bytes the disk did not
+    // take would replace the old file. So the sync is made here first, where its failure counts.
+    QString failure;
+    if (!written) {
+        failure = file.errorString();
+    } else if (fdatasync(file.handle()) != 0) {
+        failure = qt_error_string(errno);
+    } else if (file.commit()) {
         return true;
+    } else {
+        failure = file.errorString();
     }
     if (reason != nullptr) {
-        *reason = file.errorString();
+        *reason = failure;
     }
     file.cancelWriting();
     return false;

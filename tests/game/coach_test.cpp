@@ -20,11 +20,11 @@ protected:
         options.MostOpenLines = 2;
         Partial = BuildOptimalTable(options);
         StartSeries({{"Ann"}, {"Cy", true}}, 2);
-        TGameState state = AtTurn(S(), 1, 12);
+        TPositionBuilder position(S());
         for (const int index : {1, 2}) {
-            state.Scores[index][1].Lines = {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue};
+            position.Sheet(index, 1, {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue});
         }
-        Game.LoadPosition(state);
+        Game.LoadPosition(position.At(1, 12).Build());
     }
 
     std::optional<TOptimalTable> Partial;
@@ -95,11 +95,13 @@ TEST_F(CoachTest, ThePointsGivenAwayStartAgainInEveryGameAndEverySeries) {
     Table.Provide(*Partial);
     const auto giveAwayOnTheLastTurn = [this](int game) {
         const int ann = S().Players[1].Name == "Ann" ? 1 : 2;
-        TGameState state = AtTurn(S(), game, TurnsPerGame, ann);
-        for (const int index : {1, 2}) {
-            state.Scores[index][game].Lines = {3, 6, 9, 12, 20, 18, 20, 0, 25, 30, 0, 0, NoValue};
-        }
-        Game.LoadPosition(state);
+        const std::array<std::int32_t, NoOfLines> chanceOpen{3, 6,  9,  12, 20, 18,     20,
+                                                             0, 25, 30, 0,  0,  NoValue};
+        Game.LoadPosition(TPositionBuilder(S())
+                              .At(game, TurnsPerGame, ann)
+                              .Sheet(1, game, chanceOpen)
+                              .Sheet(2, game, chanceOpen)
+                              .Build());
         HumanRoll({1, 1, 1, 2, 1});
         Game.Score(ChanceLine);  // six points, where rolling again is worth more
         return Coach.GivenAway()[0].Points;

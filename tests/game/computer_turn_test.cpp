@@ -38,11 +38,11 @@ protected:
         TNewGameContents form = SeriesOf({{"Exa", true}});
         form.ExpertPlay = true;
         Game.StartSeries(form);
-        TGameState state = S();
-        state.Turn = 12;
-        state.Scores[1][1].Lines = {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 50, NoValue};
         Dice.Add({5, 5, 2, 2, 6});
-        Game.LoadPosition(state);
+        Game.LoadPosition(TPositionBuilder(S())
+                              .At(1, 12)
+                              .Sheet(1, 1, {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 50, NoValue})
+                              .Build());
         Clock.AdvanceBy(1250);  // the first roll has landed; the decision falls due 1000 ms later
     }
 

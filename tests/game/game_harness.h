@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/position_builder.h"
 #include "game/quintix_game.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"

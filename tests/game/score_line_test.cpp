@@ -12,7 +12,7 @@ class ScoreLineTest : public GameTest {
 protected:
     ScoreLineTest() {
         StartSeries({{"Ann"}, {"Bob"}}, 3);
-        Position = AtTurn(S(), 2, 5, 2);
+        Position = TPositionBuilder(S()).At(2, 5, 2).Build();
         Position.Players[1].ScoreIndex = 2;
         Position.Players[2].ScoreIndex = 1;
     }

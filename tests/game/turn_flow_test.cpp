@@ -57,9 +57,7 @@ TEST_F(GameTest, TheMessageAndTheRollLabelFollowTheSheetShown) {
 
 TEST_F(GameTest, ADoubleClickScoresOnlyALineOfThePlayerOnTurnInTheCurrentGame) {
     StartSeries({{"Ann"}, {"Bob"}}, 2);
-    TGameState state = AtTurn(S(), 2, 4);
-    state.Scores[1][2].Lines[Twos] = 4;
-    Game.LoadPosition(state);
+    Game.LoadPosition(TPositionBuilder(S()).At(2, 4).Lines(1, 2, {{Twos, 4}}).Build());
     HumanRoll({2, 2, 2, 5, 5});
     // Header, Total, Upper Total, another game, a scored line, Lower Total, another game.
     for (const auto& [grid, column, row] :
@@ -81,7 +79,7 @@ TEST_F(GameTest, ADoubleClickScoresOnlyALineOfThePlayerOnTurnInTheCurrentGame) {
 // person cannot score on a computer player's turn.
 TEST_F(GameTest, TheEndOfATurnLeavesNoRollOrScoreToAnyoneElse) {
     StartSeries({{"Ann"}, {"Cee", true}});
-    Game.LoadPosition(AtTurn(S(), 1, 1));
+    Game.LoadPosition(TPositionBuilder(S()).At(1, 1).Build());
     HumanRoll({1, 2, 3, 4, 5});
     Game.ToggleDie(1);
     Game.Score(LargeStraight);
@@ -108,14 +106,29 @@ TEST_F(GameTest, ClicksOnDiceWhileTheyFallAreIgnored) {
     EXPECT_FALSE(S().Dice[1].SelectShown);
 }
 
+// After the third roll the dice can only be scored: a click marks no die and "&Roll Dice" stays off.
+TEST_F(GameTest, NoDieCanBeMarkedAfterTheThirdRoll) {
+    StartSeries({{"Ann"}});
+    HumanRoll({1, 2, 3, 4, 5});
+    for (const int face : {6, 6}) {
+        Game.ToggleDie(1);
+        HumanRoll({face});
+    }
+    ASSERT_EQ(S().RollCount, 3);
+    for (int die = 1; die <= NoOfDice; ++die) {
+        Game.ToggleDie(die);
+        EXPECT_FALSE(S().Dice[die].SelectShown) << "die " << die;
+    }
+    EXPECT_EQ(S().SelectedCount, 0);
+    EXPECT_FALSE(S().Controls.RollEnabled);
+}
+
 // Everyone has played all but the last line of the game; the last player in play order is on turn
 // with "Chance" open and rolls 1-2-2-2-3 (10). Each sheet's total so far stands on "3 Of A Kind".
 class LastTurnTest : public GameTest {
 protected:
-    void ScoreTheLastLine(int games, int game, const std::vector<std::vector<int>>& totals,
-                          int bonusOfA = 0) {
-        TGameState state = AtTurn(S(), game, 13, S().NoOfPlayers);
-        state.NoOfGames = games;
+    void ScoreTheLastLine(int game, const std::vector<std::vector<int>>& totals, int bonusOfA = 0) {
+        TGameState state = TPositionBuilder(S()).At(game, 13, S().NoOfPlayers).Build();
         for (int p = 1; p <= state.NoOfPlayers; ++p) {
             for (int g = 1; g <= game; ++g) {
                 state.Scores[p][g].Lines.fill(0);
@@ -137,21 +150,30 @@ protected:
 TEST_F(LastTurnTest, TheNextGameIsPlayedInTheOrderOfTheLastGameWhileTheSummaryShowsTheSeries) {
     StartSeries({{"A"}, {"B"}, {"C"}}, 3);
     // Game 1: A 200, B 100, C 150. Game 2: A 50 and a bonus of 100, B 120, C 100 + the 10 scored now.
-    ScoreTheLastLine(3, 2, {{200, 0}, {100, 120}, {150, 100}}, 100);
+    ScoreTheLastLine(2, {{200, 0}, {100, 120}, {150, 100}}, 100);
     const TPlayers& summary = View.SummaryPlayers;
     EXPECT_EQ(summary[1].Name + summary[2].Name + summary[3].Name, "ACB");  // 350, 260, 220
     EXPECT_THAT(Order(), ElementsAre("A", "B", "C"));                       // 150, 120, 110
     EXPECT_EQ(View.SummaryShowings.back(), "Series Summary");
 }
 
+// At the end of the series the leader of the series' totals is the winner and goes first, whoever
+// won the last game.
 TEST_F(LastTurnTest, AfterTheLastGameTheLeaderOfTheSeriesIsTheWinner) {
-    StartSeries({{"A"}, {"B"}}, 1);
-    ScoreTheLastLine(1, 1, {{100}, {95}});
-    EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
-    Game.SummaryClosed();
-    Clock.AdvanceBy(1);
-    Game.ViewSheetOf(2);
-    EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs("B"));
+    // The games, the totals before B's 10 now, and the winner: B wins the one game; over two games A
+    // leads the series, 300 to 260, although B wins the last game, 160 to 100.
+    for (const auto& [games, totals, winner] :
+         {std::tuple(1, std::vector<std::vector<int>>{{100}, {95}}, "B"),
+          std::tuple(2, std::vector<std::vector<int>>{{200, 100}, {100, 150}}, "A")}) {
+        StartSeries({{"A"}, {"B"}}, games);
+        ScoreTheLastLine(games, totals);
+        EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs(winner));
+        EXPECT_EQ(Order().front(), winner);
+        Game.SummaryClosed();
+        Clock.AdvanceBy(1);
+        Game.ViewSheetOf(2);
+        EXPECT_EQ(S().Controls.PlayerMessage, WinnerIs(winner));
+    }
 }
 
 }  // namespace

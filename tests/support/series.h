@@ -23,13 +23,4 @@ inline TNewGameContents SeriesOf(std::initializer_list<TEntry> players, int game
     return form;
 }
 
-// A position for LoadPosition: state's series and sheets at a game and turn, with the player in
-// `position` on turn.
-inline TGameState AtTurn(TGameState state, int game, int turn, int position = 1) {
-    state.CurrentGame = game;
-    state.Turn = turn;
-    state.CurrentPlayer = position;
-    return state;
-}
-
 }  // namespace quintix::testing

@@ -4,14 +4,17 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -20,6 +23,7 @@
 #include <QTest>
 
 #include "computer/expert_table.h"
+#include "game/position_builder.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/support/series.h"
@@ -30,6 +34,7 @@
 #include "ui/draw_grid.h"
 #include "ui/event_loop_post.h"
 #include "ui/help_system.h"
+#include "ui/help_viewer.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
 #include "ui/quintix_form.h"
@@ -228,10 +233,10 @@ private slots:
     void theSummaryTheFlowAsksForJoinsTheOneOpenedByItsButton() {
         Dice->Add({6, 6, 6, 6, 5, 6, 6, 6, 6, 6});
         NewSeries({"Cee"}, {true});
-        TGameState state = AtTurn(S(), 1, 13);
-        state.Scores[1][1].Lines.fill(0);
-        state.Scores[1][1].Lines[ChanceLine] = NoValue;
-        Form->Game().LoadPosition(state);
+        Form->Game().LoadPosition(TPositionBuilder(S())
+                                      .At(1, 13)
+                                      .Sheet(1, 1, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NoValue})
+                                      .Build());
         QTest::mouseClick(Child("SummaryButton"), Qt::LeftButton);
         QSignalSpy finished(&Form->SummaryForm(), &QDialog::finished);
         Clock->AdvanceBy(10000);
@@ -275,6 +280,40 @@ private slots:
         QVERIFY(!Form->isVisible());
     }
 
+    // F1 on each of the nine buttons, and its "What's This?", show that button's own page as a note.
+    void everyButtonsHelpIsItsOwnPage() {
+        THelpSystem& help = Help;
+        help.SetShowWindows(false);
+        QVERIFY(QTest::qWaitForWindowActive(Form));
+        NewSeries({"Ann"});
+        Roll({1, 2, 3, 4, 6});
+        QTest::keyClick(Child("ExitButton"), Qt::Key_5);  // a die to roll again turns "Roll Dice" on
+        // Each button and the title of the page it opens.
+        const std::pair<const char*, const char*> pages[] = {
+            {"StartButton", "New Game"}, {"RollButton", "Roll Dice"},
+            {"ScoreButton", "Score"},    {"PossibleButton", "Possibilities"},
+            {"SummaryButton", "Series"}, {"PrintButton", "Print"},
+            {"HelpButton", "Help"},      {"ExitButton", "Exit"},
+            {"CoachButton", "Coach"}};
+        for (const auto& [name, title] : pages) {
+            QPushButton* button = Child(name);
+            button->setFocus();
+            help.ClearLastShown();
+            QTest::keyClick(button, Qt::Key_F1);
+            const std::optional<THelpRequest> f1 = help.LastShown();
+            help.ClearLastShown();
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                    button->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(button, &click);
+            auto* menu = Form->findChild<QMenu*>("HelpPopup");
+            menu->findChild<QAction*>("WhatsThisItem")->trigger();
+            menu->close();
+            QVERIFY2(f1 && f1->Command == THelpCommand::Popup && help.LastShown() == f1, name);
+            const QString page = THelpViewer::PageText(THelpViewer::PageName(f1->Data));
+            QCOMPARE(QRegularExpression("<title>(.*)</title>").match(page).captured(1), QString(title));
+        }
+    }
+
     // The coach's window opens once, beside the game and not modal. It shows how far the table's
     // building has come, and the choices after every roll once the table is there: told, not
     // looked for on a timer.
@@ -292,9 +331,10 @@ private slots:
         QCOMPARE(coach.Progress->value(), 40);
 
         NewSeries({"Ann"});
-        TGameState state = AtTurn(S(), 1, 12);
-        state.Scores[1][1].Lines = {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue};
-        Form->Game().LoadPosition(state);
+        Form->Game().LoadPosition(TPositionBuilder(S())
+                                      .At(1, 12)
+                                      .Sheet(1, 1, {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue})
+                                      .Build());
         QVERIFY(coach.Status->text().contains("after each roll"));
         Roll({6, 6, 6, 6, 6});
         QVERIFY(coach.Status->text().contains("once the coach is ready"));
@@ -342,9 +382,11 @@ private slots:
                 form->Game().StartSeries(contents);
             }
             if (std::string_view(phase) == "the series over") {
-                TGameState state = AtTurn(form->Game().State(), 1, TurnsPerGame);
-                state.Scores[1][1].Lines = {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, NoValue};
-                form->Game().LoadPosition(state);
+                form->Game().LoadPosition(
+                    TPositionBuilder(form->Game().State())
+                        .At(1, TurnsPerGame)
+                        .Sheet(1, 1, {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, NoValue})
+                        .Build());
                 form->Game().Roll();
                 clock.AdvanceBy(1250);
                 form->Game().Score(ChanceLine);

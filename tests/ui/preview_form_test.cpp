@@ -25,10 +25,13 @@
 
 #include <sys/resource.h>
 
+#include "tests/ui/failing_file_calls.h"
 #include "tests/ui/scripted_messages.h"
 #include "ui/preview_form.h"
 
 using namespace quintix;
+using quintix::testing::FailFileStep;
+using quintix::testing::TFileStep;
 
 namespace {
 
@@ -61,18 +64,24 @@ bool WriteOld(const QString& path, const QByteArray& old) {
     return file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush();
 }
 
-// Saves three pages as on a disk where no file may grow beyond `bytes`. The signal that would end
-// the process at the limit is ignored, so the write fails instead.
-bool SaveOnDiskOf(rlim_t bytes, const QString& path, QString* error) {
+// Saves through the preview as on a disk where no file may grow beyond `bytes`, with `failing` the
+// step of the write that fails; returns the preview's error message, empty when it showed none. The
+// signal that would end the process at the limit is ignored, so the write fails instead.
+QString SaveThrough(TPreviewForm& form, quintix::testing::TScriptedMessages& messages, const QString& path,
+                    rlim_t bytes, TFileStep failing) {
+    form.ChoosePdfFile = [path] { return path; };
+    messages.LastError.clear();
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const rlimit limit{bytes, saved.rlim_max};
     const auto handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &limit);
-    const bool ok = SavePagesAsPdf(BlankPages(3), path, error);
+    FailFileStep(failing);
+    form.SavePdfButton->click();
+    FailFileStep(TFileStep::None);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, handler);
-    return ok;
+    return messages.LastError;
 }
 
 // Runs `step` on the next modal window of type T as soon as it shows, as long as `context` lives.
@@ -211,29 +220,40 @@ private slots:
         }
     }
 
-    // A failed save leaves any old file as it was and nothing half-written beside it, and says which
-    // file and why.
+    // A failed save leaves any old file as it was and nothing half-written beside it, and the preview
+    // says which file and why: a full disk, a missing folder, and a failure of the very last steps,
+    // the sync to disk or the naming, once every byte was written.
     void SavingReplacesTheFileWholeOrNotAtAll() {
-        // The file, whether there is one already, whether the disk is full, and why the save fails.
-        for (const auto& [name, oldFile, diskFull, reason] :
-             {std::tuple("new.pdf", false, false, 0), std::tuple("old.pdf", true, false, 0),
-              std::tuple("old.pdf", true, true, EFBIG),
-              std::tuple("missing/new.pdf", false, false, ENOENT)}) {
+        TPreviewForm form(Messages);
+        form.ShowPages(BlankPages(3));
+        const auto* status = form.findChild<QLabel*>("StatusLabel");
+        // The file, whether there is one already, whether the disk is full, the step that fails, and
+        // why the save fails.
+        for (const auto& [name, oldFile, diskFull, failing, reason] :
+             {std::tuple("new.pdf", false, false, TFileStep::None, 0),
+              std::tuple("old.pdf", true, false, TFileStep::None, 0),
+              std::tuple("old.pdf", true, true, TFileStep::None, EFBIG),
+              std::tuple("missing/new.pdf", false, false, TFileStep::None, ENOENT),
+              std::tuple("old.pdf", true, false, TFileStep::Sync, EIO),
+              std::tuple("old.pdf", true, false, TFileStep::Naming, EIO),
+              std::tuple("new.pdf", false, false, TFileStep::Naming, EIO)}) {
             QTemporaryDir dir;
             const QString path = dir.filePath(name);
             const QByteArray old = "%PDF-1.4 the sheets saved before";
             QVERIFY(!oldFile || WriteOld(path, old));
-            const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-            QString error;
-            const bool saved = SaveOnDiskOf(diskFull ? 256 : RLIM_INFINITY, path, &error);
-            QVERIFY2(saved == (reason == 0), qPrintable(error));
-            if (saved) {
+            const auto files = [&dir] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); };
+            const QStringList before = files();
+            const QString error = SaveThrough(form, Messages, path, diskFull ? 256 : RLIM_INFINITY, failing);
+            const bool savedHere = status->toolTip() == "Saved to " + QDir::toNativeSeparators(path);
+            QVERIFY2(error.isEmpty() == (reason == 0) && savedHere == (reason == 0),
+                     qPrintable(QString("%1, step %2: %3").arg(name).arg(int(failing)).arg(error)));
+            if (reason == 0) {
                 QCOMPARE(ReadPdf(path).first, 3);
                 continue;
             }
             QVERIFY2(error.contains(QDir::toNativeSeparators(path)) && error.contains(std::strerror(reason)),
                      qPrintable(error));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+            QCOMPARE(files(), before);
             QCOMPARE(Contents(path), oldFile ? old : QByteArray());
         }
     }

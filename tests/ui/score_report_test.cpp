@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "game/position_builder.h"
 #include "game/quintix_game.h"
 #include "game/random_source.h"
 #include "game/virtual_clock.h"
@@ -207,15 +208,14 @@ private slots:
     // two blocks a page, each whole in its column, no possible values.
     void BlocksFollowThePlayOrderAndShowNoPossibleValues() {
         TSeries series(3, 3);
-        TGameState state = series.Game.State();
-        state.CurrentGame = 2;
+        TGameState state = TPositionBuilder(series.Game.State())
+                               .At(2, 1)
+                               .Sheet(3, 1, {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 50, 22}, 100)
+                               .Lines(3, 2, {{Aces, 3}, {ChanceLine, 20}})
+                               .Build();
         state.Players[1] = {"Carol", false, 3, 0};
         state.Players[2] = {"Alice", false, 1, 0};
         state.Players[3] = {"Bob", false, 2, 0};
-        state.Scores[3][1].Lines = {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 50, 22};
-        state.Scores[3][1].Bonus = 100;
-        state.Scores[3][2].Lines[Aces] = 3;
-        state.Scores[3][2].Lines[ChanceLine] = 20;
         series.Game.LoadPosition(state);
         series.Game.Roll();
         series.Clock.AdvanceBy(1250);

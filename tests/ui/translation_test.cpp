@@ -61,8 +61,10 @@ TCaptions WindowCaptions() {
     const TProbTestForm probTest;
     const THelpWindow help;
     QStringList sheet;
-    for (const std::string_view label : RowLabels) {
-        sheet << CoreText(label);
+    for (const TSheetRow& row : SheetRows) {
+        if (!row.Label.empty()) {
+            sheet << CoreText(row.Label);
+        }
     }
     return {{"main window", Captions(form)},
             {"new game", Captions(form.NewGameForm())},

@@ -1,5 +1,6 @@
 #include "history/game_recorder.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "history/utc_time.h"
@@ -12,6 +13,27 @@ TGameRecorder::TGameRecorder(const TQuintixGame& game, THistoryStore& store, TCl
     std::random_device device;
     std::seed_seq seed{device(), device(), device(), device(), static_cast<unsigned>(UnixSecondsNow())};
     Ids.seed(seed);
+}
+
+std::optional<TGameRecorder::TRecording> TGameRecorder::Kept(int rolls) const {
+    if (!Recording) {
+        return std::nullopt;
+    }
+    TRecording kept{*Recording, Turns, Turn};
+    const auto count = static_cast<std::size_t>(std::max(rolls, 0));
+    if (kept.Turn.Rolls.size() > count) {
+        kept.Turn.Rolls.resize(count);
+    }
+    if (kept.Turn.Rerolls.size() + 1 > count) {
+        kept.Turn.Rerolls.resize(count > 0 ? count - 1 : 0);
+    }
+    return kept;
+}
+
+void TGameRecorder::Continue(TRecording recording) {
+    Recording = std::move(recording.Series);
+    Turns = std::move(recording.Turns);
+    Turn = std::move(recording.Turn);
 }
 
 int TGameRecorder::ScoreIndexOnTurn() const {

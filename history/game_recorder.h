@@ -25,6 +25,14 @@ class TGameRecorder : public IGameEvents {
 public:
     using TClock = std::function<std::int64_t()>;  // Unix seconds
 
+    // What is recorded of the series so far and not yet stored: its turns in the current game, by
+    // ScoreIndex, and the turn in progress.
+    struct TRecording {
+        TSeriesInfo Series;
+        OneBased<std::vector<TTurnDecisions>, MaxPlayers> Turns;
+        TTurnDecisions Turn;
+    };
+
     TGameRecorder(const TQuintixGame& game, THistoryStore& store, TClock now = {});
 
     void SeriesStarted() override;
@@ -38,6 +46,12 @@ public:
 
     // The series being recorded; unset before the first one.
     const std::optional<TSeriesInfo>& Series() const { return Recording; }
+    // For a series kept when the program closes: what to give Continue in the next run, with the
+    // turn in progress cut back to its first `rolls` rolls (the position kept may be earlier than
+    // the last roll). Unset while no series is recorded.
+    std::optional<TRecording> Kept(int rolls) const;
+    // Goes on recording a kept series, which the game has just resumed.
+    void Continue(TRecording recording);
 
 private:
     int ScoreIndexOnTurn() const;

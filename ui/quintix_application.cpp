@@ -22,6 +22,12 @@ bool TQuintixApplication::notify(QObject* receiver, QEvent* event) {
     return true;
 }
 
+void TQuintixApplication::HistoryProblemLater(const QString& why) {
+    const QString text = tr("The history of games could not be kept: %1").arg(why);
+    QMetaObject::invokeMethod(
+        this, [this, text] { Messages().Error(activeWindow(), text); }, Qt::QueuedConnection);
+}
+
 void TQuintixApplication::ShowError(std::exception_ptr error) {
     auto* application = qobject_cast<TQuintixApplication*>(QCoreApplication::instance());
     if (application == nullptr) {

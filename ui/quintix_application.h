@@ -24,6 +24,9 @@ public:
     IMessages& Messages() { return *Shown; }
     void SetMessages(IMessages& messages) { Shown = &messages; }
 
+    // Tells the player, once the event loop runs, that the history could not be kept and why.
+    void HistoryProblemLater(const QString& why);
+
     // Shows the message of an error through the program's application object, if it runs on one.
     static void ShowError(std::exception_ptr error);
 

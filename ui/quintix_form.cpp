@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 #include "game/coach.h"
 #include "history/game_recorder.h"
@@ -25,6 +26,7 @@
 #include "ui/qt_step_timer.h"
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
+#include "ui/series_keeper.h"
 #include "ui/settings.h"
 #include "ui/summary_form.h"
 #include "ui/translations.h"
@@ -88,6 +90,10 @@ TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, ISt
         Recorder = std::make_unique<TGameRecorder>(*GameObject, *Services.History);
         Recording = GameObject->Subscribe(*Recorder);
     }
+    if (Services.KeptSeries != nullptr) {
+        Keeper =
+            new TSeriesKeeper(*GameObject, Recorder.get(), *Services.KeptSeries, Services.Messages, this);
+    }
     ScoreReport->ShowPreview = [this](const TReportPages& pages) { PreviewForm().ShowPages(pages); };
     connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
     connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
@@ -110,6 +116,7 @@ void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& ca
 }
 
 TQuintixForm::~TQuintixForm() {
+    delete Keeper;
     for (QWidget* window : std::initializer_list<QWidget*>{NewGameDialog, ScoreDialog, SummaryDialog,
                                                            ScoreReport, Preview, Coach}) {
         delete window;
@@ -277,6 +284,9 @@ void TQuintixForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (Keeper != nullptr && SeriesInProgress()) {
+        Keeper->Keep();
+    }
     Remember();
     QWidget::closeEvent(event);
 }
@@ -300,8 +310,15 @@ void TQuintixForm::showEvent(QShowEvent* event) {
         CentreOnScreen(*this);
     }
     GameObject->WindowShown();
-    if (Services.Settings != nullptr && Services.Settings->CoachOpen() && Coach == nullptr) {
+    if (std::exchange(Shown, true)) {
+        return;
+    }
+    if (Services.Settings != nullptr && Services.Settings->CoachOpen()) {
         CoachButtonClick();
+    }
+    if (Keeper != nullptr) {
+        // Asked once the window is on the screen, as its own question.
+        QTimer::singleShot(0, Keeper, [this] { Keeper->Offer(this); });
     }
 }
 

@@ -24,6 +24,7 @@ namespace quintix {
 class TCoach;
 class TCoachForm;
 class TGameRecorder;
+class TSeriesKeeper;
 class TDiePanel;
 class TDrawGrid;
 class TNewGameForm;
@@ -106,6 +107,7 @@ private:
     TScaledLayout Layout;
     bool QuitConfirmed = false;     // the Exit button has asked already
     bool PlacedBySettings = false;  // opens where it was left, not centred
+    bool Shown = false;             // the window has been shown once
 
     QLabel* Label3 = nullptr;
     QComboBox* PlayerList = nullptr;
@@ -135,7 +137,8 @@ private:
     std::unique_ptr<TCoach> CoachModel;       // follows the game from the start, window or not
     std::unique_ptr<TGameRecorder> Recorder;  // stores every finished game in the history
     TSubscription Recording;
-    std::vector<int> OfferedLines;  // the line behind each item of the score dialog's list
+    TSeriesKeeper* Keeper = nullptr;  // keeps the series when the window closes, offers it at start
+    std::vector<int> OfferedLines;    // the line behind each item of the score dialog's list
 };
 
 }  // namespace quintix

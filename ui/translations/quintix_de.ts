@@ -463,6 +463,10 @@
         <source>An unexpected error occurred.</source>
         <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
+    <message>
+        <source>The history of games could not be kept: %1</source>
+        <translation>Der Verlauf der Spiele konnte nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>quintix::TQuintixForm</name>
@@ -595,6 +599,32 @@
     <message>
         <source>Player:</source>
         <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TSeriesFile</name>
+    <message>
+        <source>The series kept from the last time cannot be continued (%1). It was moved to %2.</source>
+        <translation>Die beim letzten Mal aufbewahrte Serie kann nicht fortgesetzt werden (%1). Sie wurde nach %2 verschoben.</translation>
+    </message>
+    <message>
+        <source>The series kept from the last time cannot be continued (%1).</source>
+        <translation>Die beim letzten Mal aufbewahrte Serie kann nicht fortgesetzt werden (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TSeriesKeeper</name>
+    <message>
+        <source>The series could not be kept in %1: %2</source>
+        <translation>Die Serie konnte nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>Continue the series you left on %1?</source>
+        <translation>Die am %1 verlassene Serie fortsetzen?</translation>
+    </message>
+    <message>
+        <source>Continue Series</source>
+        <translation>Serie fortsetzen</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <thread>
 
 #include "computer/expert_table.h"
 #include "history/history_store.h"
@@ -31,10 +32,12 @@ int main(int argc, char** argv) {
     // The history and the kept series live in the platform's data folder. A problem with the
     // history is told once, when the window is there to show it; the game goes on without it.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    quintix::THistoryStore history(QDir(data).filePath("history.sqlite").toStdString(),
-                                   [&application](const std::string& problem) {
-                                       application.HistoryProblemLater(QString::fromStdString(problem));
-                                   });
+    quintix::THistoryStore history(
+        QDir(data).filePath("history.sqlite").toStdString(),
+        [&application](const std::string& problem) {
+            application.HistoryProblemLater(QString::fromStdString(problem));
+        },
+        quintix::THistoryStore::TAccess::ReadWrite, quintix::THistoryStore::TOpening::Later);
     quintix::TSeriesFile keptSeries(QDir(data).filePath("series.json"));
     quintix::TQuintixForm quintixForm(
         {table, help, application.Messages(), &settings, &history, &keptSeries});
@@ -42,5 +45,8 @@ int main(int argc, char** argv) {
     // probability engine by hand.
     const quintix::TProbTestForm probTestForm;
     quintixForm.show();
+    // Checking a large history takes longer than showing the window; it is done meanwhile, and the
+    // first game to end waits for it. The thread goes before the history it opens.
+    const std::jthread openingHistory([&history] { history.OpenNow(); });
     return QApplication::exec();
 }

@@ -51,6 +51,7 @@ TStoredGame ReadGame(const TStatement& row) {
 }  // namespace
 
 std::optional<THistoryStats> THistoryStore::Stats(const std::optional<std::string>& player) {
+    OpenNow();
     if (Db == nullptr) {
         Fail(LastError);
         return std::nullopt;
@@ -68,6 +69,7 @@ std::optional<THistoryStats> THistoryStore::Stats(const std::optional<std::strin
 }
 
 bool THistoryStore::ForEachGame(const std::function<void(const TStoredGame&)>& visit) {
+    OpenNow();
     if (Db == nullptr) {
         return Fail(LastError);
     }
@@ -84,6 +86,7 @@ bool THistoryStore::ForEachGame(const std::function<void(const TStoredGame&)>& v
 // The other file is read through a store of its own, opened read-only, so that it is checked as
 // ours is and never changed.
 std::optional<TImportCounts> THistoryStore::Import(const std::string& otherPath) {
+    OpenNow();
     if (Db == nullptr) {
         Fail(LastError);
         return std::nullopt;

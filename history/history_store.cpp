@@ -33,9 +33,15 @@ bool IsBusy(int code) {
 
 }  // namespace
 
-THistoryStore::THistoryStore(std::string path, TReport report, TAccess access)
-    : FilePath(std::move(path)), Report(std::move(report)) {
-    Open(access);
+THistoryStore::THistoryStore(std::string path, TReport report, TAccess access, TOpening opening)
+    : FilePath(std::move(path)), Report(std::move(report)), Access(access) {
+    if (opening == TOpening::Now) {
+        OpenNow();
+    }
+}
+
+void THistoryStore::OpenNow() {
+    std::call_once(Opened, [this] { Open(Access); });
 }
 
 THistoryStore::~THistoryStore() {
@@ -212,6 +218,7 @@ bool THistoryStore::Transaction(const std::function<bool()>& body, std::string& 
 }
 
 bool THistoryStore::RecordGames(const TSeriesInfo& series, const std::vector<TGameRecord>& games) {
+    OpenNow();
     if (Db == nullptr) {
         return Fail(LastError);
     }
@@ -244,6 +251,7 @@ bool THistoryStore::RecordGames(const TSeriesInfo& series, const std::vector<TGa
 
 bool THistoryStore::RecordSeriesEnd(const std::string& seriesId, std::int64_t ended,
                                     const std::vector<TStanding>& standings) {
+    OpenNow();
     if (Db == nullptr) {
         return Fail(LastError);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,12 +46,24 @@ public:
         ReadWriteNoSetAside,
     };
 
-    explicit THistoryStore(std::string path, TReport report = {}, TAccess access = TAccess::ReadWrite);
+    // When the file is opened and checked: at once, or on the first use or OpenNow, whichever
+    // comes first. Checking a large history takes a while; the game does it on a worker thread
+    // while its window opens.
+    enum class TOpening { Now, Later };
+
+    explicit THistoryStore(std::string path, TReport report = {}, TAccess access = TAccess::ReadWrite,
+                           TOpening opening = TOpening::Now);
     ~THistoryStore();
     THistoryStore(const THistoryStore&) = delete;
     THistoryStore& operator=(const THistoryStore&) = delete;
 
-    bool IsOpen() const { return Db != nullptr; }
+    // Opens and checks the file unless that is done; safe to call from another thread while
+    // the store is otherwise untouched, and the first use waits for it.
+    void OpenNow();
+    bool IsOpen() {
+        OpenNow();
+        return Db != nullptr;
+    }
     const std::string& Path() const { return FilePath; }
     // Why the store is closed or the last call failed; empty after a success.
     const std::string& Error() const { return LastError; }
@@ -88,6 +101,8 @@ private:
 
     std::string FilePath;
     TReport Report;
+    TAccess Access;
+    std::once_flag Opened;
     sqlite3* Db = nullptr;
     std::string LastError;
     bool FailureReported = false;

@@ -57,7 +57,8 @@ bool OnSomeScreen(const QRect& frame) {
 // Named outright, so that the file is ~/.config/Quintix/Quintix.conf on Linux whatever the
 // application's organisation.
 TSettings::TSettings()
-    : Store(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Quintix", "Quintix")) {}
+    : Store(
+          std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Quintix", "Quintix")) {}
 
 TSettings::TSettings(const QString& iniFile)
     : Store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}

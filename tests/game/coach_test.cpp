@@ -49,6 +49,23 @@ TEST_F(CoachTest, AfterEveryRollItListsTheChoicesBestFirstAndMarksTheComputersCh
               classic.Kind == TComputerDecision::TKind::Roll ? int{classic.Dice} : classic.Line);
 }
 
+// The turn passes two seconds after a score with no roll yet: a window that waited for the next
+// roll would name the player who has just scored until then.
+TEST_F(CoachTest, ItSaysSoTheMomentTheTurnPasses) {
+    HumanRoll({5, 5, 5, 2, 1});
+    Game.Score(ChanceLine);
+    int changes = 0;
+    const TSubscription watching = Coach.OnChange([&changes] { ++changes; });
+    Dice.Add({6, 6, 6, 6, 6});
+    Clock.AdvanceBy(1999);
+    EXPECT_EQ(changes, 0);
+    Clock.AdvanceBy(1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Coach.Advice().Player, "Cy");
+    EXPECT_EQ(Coach.Advice().State, TCoachAdvice::TState::BeforeRoll);
+    Clock.AdvanceBy(1250);
+}
+
 // A person's choice gives away what the best one is worth more.
 TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     HumanRoll({5, 5, 5, 2, 1});

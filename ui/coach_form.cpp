@@ -164,10 +164,10 @@ void TCoachForm::Refresh() {
             Status->setText(tr("%1 has rolled. The choices show once the coach is ready.").arg(player));
             break;
         case TCoachAdvice::TState::Choices:
-            Status->setText(tr("%1, after roll %2 of 3. Grand total so far: %3.")
-                                .arg(player)
-                                .arg(advice.Roll)
-                                .arg(advice.GrandTotal));
+            // One arg() for all: a name may itself hold "%2" or "%3".
+            Status->setText(
+                tr("%1, after roll %2 of 3. Grand total so far: %3.")
+                    .arg(player, QString::number(advice.Roll), QString::number(advice.GrandTotal)));
             break;
         case TCoachAdvice::TState::SeriesOver:
             Status->setText(tr("The series is over."));

@@ -417,7 +417,8 @@ void TPreviewForm::ShowPageInfo() {
     NextButton->setEnabled(PageNo < PageCount());
     PrintButton->setEnabled(PageCount() > 0);
     SavePdfButton->setEnabled(PageCount() > 0);
-    setWindowTitle(tr("Print Preview - %1   Page %2 of %3").arg(Report.Title).arg(PageNo).arg(PageCount()));
+    setWindowTitle(tr("Print Preview - %1   Page %2 of %3")
+                       .arg(Report.Title, QString::number(PageNo), QString::number(PageCount())));
 }
 
 void TPreviewForm::PrevButtonClick() {

@@ -291,7 +291,7 @@ private slots:
         Table->Advance(0.4);
         QCOMPARE(coach.Progress->value(), 40);
 
-        NewSeries({"Ann"});
+        NewSeries({"Tom %3"});  // a typed name is text, never a place for a number
         TGameState state = AtTurn(S(), 1, 12);
         state.Scores[1][1].Lines = {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue};
         Form->Game().LoadPosition(state);
@@ -299,6 +299,7 @@ private slots:
         Roll({6, 6, 6, 6, 6});
         QVERIFY(coach.Status->text().contains("once the coach is ready"));
         Table->Provide(PartialTable());
+        QCOMPARE(coach.Status->text(), QString("Tom %3, after roll 1 of 3. Grand total so far: 123."));
         QVERIFY(!coach.Progress->isVisible());
         QCOMPARE(coach.Choices->rowCount(), 2 + 31);
         QCOMPARE(coach.Choices->item(0, 0)->text(), QString("Score Chance"));

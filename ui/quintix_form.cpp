@@ -45,6 +45,11 @@ QString ScoreCellNote(const TCell& cell) {
     return cell.Italic && !cell.Text.empty() ? TQuintixForm::tr("possible value") : QString();
 }
 
+// The labels of column 0 come from the core in English; seen or heard, they are translated.
+QString ShownText(int col, const TCell& cell) {
+    return col == 0 ? CoreText(cell.Text) : QString::fromStdString(cell.Text);
+}
+
 }  // namespace
 
 TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, IStepTimer* timer,
@@ -164,7 +169,7 @@ void TQuintixForm::CreateControls() {
             DrawScoreCell(painter, *grid, col, row, rect, GameObject->ShownCell(which, col, row));
         });
         grid->SetCellText([this, which](int col, int row) {
-            return QString::fromStdString(GameObject->ShownCell(which, col, row).Text);
+            return ShownText(col, GameObject->ShownCell(which, col, row));
         });
         grid->SetCellNote([this, which](int col, int row) {
             return ScoreCellNote(GameObject->ShownCell(which, col, row));
@@ -303,8 +308,7 @@ void TQuintixForm::showEvent(QShowEvent* event) {
 // A text too wide for its cell is drawn from the left and clipped, so its start stays readable.
 void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row,
                                  const QRect& rect, const TCell& cell) const {
-    // The labels of column 0 come from the core in English.
-    const QString text = col == 0 ? CoreText(cell.Text) : QString::fromStdString(cell.Text);
+    const QString text = ShownText(col, cell);
     painter.save();
     const QFontMetrics metrics(grid.font());
     const int width = metrics.horizontalAdvance(text);

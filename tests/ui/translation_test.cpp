@@ -12,9 +12,9 @@
 
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
-#include "scoring/sheet_rows.h"
 #include "tests/ui/scripted_messages.h"
 #include "ui/coach_form.h"
+#include "ui/draw_grid.h"
 #include "ui/help_viewer.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
@@ -60,9 +60,12 @@ TCaptions WindowCaptions() {
     TQuintixForm form({noTable, helpSystem, messages}, &dice, &clock);
     const TProbTestForm probTest;
     const THelpWindow help;
+    // The sheet's labels as a screen reader hears them.
     QStringList sheet;
-    for (const std::string_view label : RowLabels) {
-        sheet << CoreText(label);
+    for (const TDrawGrid* grid : form.findChildren<TDrawGrid*>(Qt::FindDirectChildrenOnly)) {
+        for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+            sheet << grid->CellText(0, row);
+        }
     }
     return {{"main window", Captions(form)},
             {"new game", Captions(form.NewGameForm())},

@@ -373,15 +373,34 @@ private slots:
         QVERIFY2(ratio > 3.6 && ratio < 4.4, qPrintable(QString("ratio %1").arg(ratio)));
     }
 
-    void NoCaptionIsCutAtAnySize() {
-        for (const double scale : {1.0, 1.5, 2.0, 3.0}) {
-            Form->resize((QSizeF(Form->minimumSize()) * scale).toSize());
+    // Sizes in between included: the font grows in whole pixels while the controls and the grids'
+    // columns grow exactly, so a size that rounds the font up must not cut a caption or a label.
+    void NoTextIsCutAtAnySize() {
+        const QSize natural = Form->minimumSize();
+        std::vector<QSize> sizes{{800, 548}, {700, 900}, {1366, 768}, {1920, 1080}};
+        for (int width = natural.width(); width <= 4 * natural.width(); width += 7) {
+            sizes.emplace_back(width, width * natural.height() / natural.width());
+        }
+        for (const QSize size : sizes) {
+            Form->resize(size);
+            const QString at = QString(" at %1 x %2").arg(size.width()).arg(size.height());
             for (const QWidget* control : Form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if ((qobject_cast<const QLabel*>(control) != nullptr &&
                      control->objectName() != "PlayerMessage") ||
                     qobject_cast<const QAbstractButton*>(control) != nullptr) {
-                    QVERIFY2(TextFits(*control),
-                             qPrintable(control->objectName() + QString(" at %1").arg(scale)));
+                    QVERIFY2(TextFits(*control), qPrintable(control->objectName() + at));
+                }
+            }
+            // A label is drawn a margin in from its cell's left edge and clipped at the right.
+            const double scale =
+                std::min(size.width() / double(natural.width()), size.height() / double(natural.height()));
+            const int margin = static_cast<int>(std::lround(2 * scale));
+            for (const TDrawGrid* grid : Form->findChildren<TDrawGrid*>(Qt::FindDirectChildrenOnly)) {
+                const QFontMetrics metrics(grid->font());
+                for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+                    const QString label = grid->CellText(0, row);
+                    QVERIFY2(margin + metrics.horizontalAdvance(label) <= grid->ColWidth(0),
+                             qPrintable(label + at));
                 }
             }
         }

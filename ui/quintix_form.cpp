@@ -270,7 +270,8 @@ bool TQuintixForm::SeriesInProgress() const {
 }
 
 // Closing the window from its title bar would lose a series in progress, so it asks as "E&xit"
-// does; with no series to lose it closes at once.
+// does; with no series to lose it closes at once. The program ends with this window: every other
+// window of it closes too, the help window included, which would otherwise keep it running.
 void TQuintixForm::closeEvent(QCloseEvent* event) {
     if (!QuitConfirmed && SeriesInProgress() &&
         !Services.Messages.Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
@@ -278,6 +279,11 @@ void TQuintixForm::closeEvent(QCloseEvent* event) {
         return;
     }
     Remember();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
     QWidget::closeEvent(event);
 }
 

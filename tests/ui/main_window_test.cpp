@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "computer/expert_table.h"
 #include "game/scripted_random.h"
@@ -30,6 +31,7 @@
 #include "ui/draw_grid.h"
 #include "ui/event_loop_post.h"
 #include "ui/help_system.h"
+#include "ui/help_viewer.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
 #include "ui/quintix_form.h"
@@ -273,6 +275,24 @@ private slots:
         Messages.NextAnswer = true;
         QTest::mouseClick(Child("ExitButton"), Qt::LeftButton);
         QVERIFY(!Form->isVisible());
+    }
+
+    // The program ends when its last window closes: closing the main window must leave none open,
+    // not the help window, nor the coach, nor a preview.
+    void closingTheWindowLeavesNoWindowOfTheProgramOpen() {
+        Help.SetShowWindows(true);
+        Help.HelpCommand(THelpCommand::Contents, 0);
+        Form->CoachButtonClick();
+        Form->PrintButtonClick();
+        QVERIFY(Help.Viewer().TopicWindow().isVisible());
+        QVERIFY(Form->close());
+        QStringList open;
+        for (const QWindow* window : QGuiApplication::topLevelWindows()) {
+            if (window->isVisible()) {
+                open << window->objectName();
+            }
+        }
+        QCOMPARE(open, QStringList());
     }
 
     // The coach's window opens once, beside the game and not modal. It shows how far the table's

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "game/delays.h"
 #include "scoring/line_value.h"
 #include "scoring/totals.h"
 
@@ -28,6 +29,10 @@ TSubscription TQuintixGame::Subscribe(IGameEvents& listener) {
 
 void TQuintixGame::StartTimer(int intervalMs, void (TQuintixGame::*step)()) {
     Timer.Start(intervalMs, [this, step] { (this->*step)(); });
+}
+
+int TQuintixGame::Pace(int delayMs, bool computers) const {
+    return PaceOf(delayMs, computers && S.QuickComputerTurns);
 }
 
 // The phase follows from the position's game number, so a tool sets up the sheets and the turn

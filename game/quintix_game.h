@@ -24,12 +24,13 @@ struct TNewGameRow {
     bool operator==(const TNewGameRow&) const = default;
 };
 
-// What the new game dialog shows and gives back: six rows, the number of games, and whether the
-// computer players play the best possible game.
+// What the new game dialog shows and gives back: six rows, the number of games, whether the
+// computer players play the best possible game, and whether their turns go quicker.
 struct TNewGameContents {
     OneBased<TNewGameRow, MaxPlayers> Rows;
     std::int32_t NoOfGames = 1;
     bool ExpertPlay = false;
+    bool QuickComputerTurns = false;
 
     bool operator==(const TNewGameContents&) const = default;
 };
@@ -108,6 +109,8 @@ private:
     void ShowPlayerMessage();
     void RequestSummary();
     void StartTimer(int intervalMs, void (TQuintixGame::*step)());
+    // A pause of the design, shortened when it is a computer player's and its turns go quicker.
+    int Pace(int delayMs, bool computers) const;
 
     // The dice.
     void PressRollButton();

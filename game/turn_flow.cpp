@@ -37,6 +37,7 @@ TNewGameContents TQuintixGame::OpenNewGame() {
     }
     form.NoOfGames = S.NoOfGames;
     form.ExpertPlay = S.ExpertPlay;
+    form.QuickComputerTurns = S.QuickComputerTurns;
     return form;
 }
 
@@ -48,6 +49,7 @@ void TQuintixGame::StartSeries(const TNewGameContents& form) {
 void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
     S.NoOfGames = std::clamp(form.NoOfGames, 1, MaxGames);
     S.ExpertPlay = form.ExpertPlay;
+    S.QuickComputerTurns = form.QuickComputerTurns;
     S.NoOfPlayers = 0;
     S.Players = TGameState::EmptyPlayers();
     for (const TNewGameRow& row : form.Rows) {
@@ -141,7 +143,9 @@ void TQuintixGame::EndRoll() {
     }
 }
 
+// The pause after a score belongs to the player who scored.
 void TQuintixGame::NextPlayer() {
+    const bool computerScored = PlayerOnTurn().Computer;
     bool gameOver = false;
     if (++S.CurrentPlayer > S.NoOfPlayers) {
         S.CurrentPlayer = 1;
@@ -157,7 +161,7 @@ void TQuintixGame::NextPlayer() {
         RequestSummary();
     } else {
         S.Stage = TTurnStage::BetweenTurns;
-        StartTimer(S.Phase() == TPhase::Playing ? BetweenTurnsDelay : NextStepDelay,
+        StartTimer(S.Phase() == TPhase::Playing ? Pace(BetweenTurnsDelay, computerScored) : NextStepDelay,
                    &TQuintixGame::StartRoll);
     }
 }

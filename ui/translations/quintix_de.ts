@@ -325,6 +325,10 @@
         <source>&amp;Expert play</source>
         <translation>&amp;Experte</translation>
     </message>
+    <message>
+        <source>&amp;Quick computer turns</source>
+        <translation>&amp;Schnelle Computerzüge</translation>
+    </message>
 </context>
 <context>
     <name>quintix::TPreviewForm</name>

@@ -22,6 +22,7 @@ void TQuintixGame::Roll() {
 
 // What "&Roll Dice" does; StartRoll presses it for a computer player.
 void TQuintixGame::PressRollButton() {
+    BeforeScore.reset();
     S.Controls.RollEnabled = false;
     if (S.Phase() == TPhase::Playing) {
         ++S.RollCount;

@@ -40,6 +40,7 @@ int TQuintixGame::Pace(int delayMs, bool computers) const {
 void TQuintixGame::LoadPosition(const TGameState& state) {
     Timer.Stop();
     TableWait.Cancel();
+    BeforeScore.reset();
     S = state;
     ClearDice();
     View.SetSummaryPlayers(S.Players);
@@ -101,6 +102,11 @@ bool TQuintixGame::ScoreLine(int line) {
     TGameScore* sheet = SheetOnTurn();
     if (S.RollCount <= 0 || !S.TurnRolled() || sheet == nullptr || LineScored(line)) {
         return false;
+    }
+    // A person's score can be taken back to the landed dice it was made on; one made while the dice
+    // of a later roll fell has ended that roll, which cannot be resumed.
+    if (!PlayerOnTurn().Computer && S.Stage == TTurnStage::AwaitingChoice) {
+        BeforeScore = S;
     }
     const bool hadUpperBonus = quintix::UpperBonus(*sheet) > 0;
     const std::int32_t oldBonus = sheet->Bonus;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,8 +64,12 @@ public:
     void Score(int line);                             // a person scores the dice on a line
     void ScoreCell(TGrid grid, int column, int row);  // a double-click on the sheet on display
     void TogglePossibleValues();                      // "&Possibilities"
-    void ViewSheetOf(int position);                   // shows the sheets of the player in that position
-    void OpenSummary();                               // "S&eries"
+    // Takes back a person's last score while nobody has rolled since and the game goes on: the
+    // sheet, the bonuses, the turn and the dice are again as they were just before it.
+    void UndoScore();
+    bool CanUndo() const;
+    void ViewSheetOf(int position);  // shows the sheets of the player in that position
+    void OpenSummary();              // "S&eries"
     void SummaryClosed();
     // Puts the series into a given position and starts the turn of the player on turn there; for
     // tools and tests that begin mid-series.
@@ -151,6 +156,7 @@ private:
     TObservers<IGameEvents*> Listeners;
     TSubscription TableWait;  // while an expert decision waits for the table
     TGameState S;
+    std::optional<TGameState> BeforeScore;  // a person's last score can be undone back to this
 };
 
 }  // namespace quintix

@@ -66,6 +66,7 @@ void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
 void TQuintixGame::NewSeries() {
     Timer.Stop();
     TableWait.Cancel();
+    BeforeScore.reset();
     // A summary the flow was waiting for stays open, but the new series does not wait for it.
     S.Stage = S.NoOfPlayers > 0 ? TTurnStage::AwaitingRoll : TTurnStage::Idle;
     if (S.NoOfPlayers > 1) {
@@ -169,6 +170,7 @@ void TQuintixGame::NextPlayer() {
 // The roll for order or a game is over: the standings go to the summary, and the next game is
 // played in the order of the last one, its winner first.
 void TQuintixGame::EndGame() {
+    BeforeScore.reset();
     const bool afterOrderRolls = S.Phase() == TPhase::RollForOrder;
     S.Turn = 1;
     ++S.CurrentGame;

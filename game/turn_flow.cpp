@@ -157,11 +157,14 @@ void TQuintixGame::NextPlayer() {
         EndGame();
     }
     ClearDice();
+    // The window learns of the pause with the rest, as a score in it can be taken back.
+    if (!gameOver) {
+        S.Stage = TTurnStage::BetweenTurns;
+    }
     Notify();
     if (gameOver) {
         RequestSummary();
     } else {
-        S.Stage = TTurnStage::BetweenTurns;
         StartTimer(S.Phase() == TPhase::Playing ? Pace(BetweenTurnsDelay, computerScored) : NextStepDelay,
                    &TQuintixGame::StartRoll);
     }

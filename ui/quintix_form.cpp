@@ -1,5 +1,6 @@
 #include "ui/quintix_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -212,6 +213,16 @@ void TQuintixForm::CreateControls() {
 
     connect(PlayerList, qOverload<int>(&QComboBox::activated), this, &TQuintixForm::PlayerListChange);
 
+    // Ctrl+Z anywhere in the window, and the first entry of the sheet's right-click menu.
+    UndoAction = new QAction(tr("&Undo"), this);
+    UndoAction->setObjectName("UndoAction");
+    UndoAction->setShortcut(QKeySequence::Undo);
+    UndoAction->setShortcutVisibleInContextMenu(true);
+    connect(UndoAction, &QAction::triggered, this, &TQuintixForm::UndoClick);
+    for (QWidget* control : std::initializer_list<QWidget*>{this, UpperScores, LowerScores, TotalScores}) {
+        control->addAction(UndoAction);
+    }
+
     // The digit keys click the dice whichever of these has the focus, except the Help button.
     for (QWidget* control : std::initializer_list<QWidget*>{
              PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton, ScoreButton,
@@ -382,6 +393,7 @@ void TQuintixForm::ControlsChanged() {
     RollButton->setEnabled(s.RollEnabled);
     ScoreButton->setEnabled(s.ScoreEnabled);
     PossibleButton->setEnabled(s.PossibleEnabled);
+    UndoAction->setEnabled(GameObject->CanUndo());
 }
 
 namespace {
@@ -532,6 +544,10 @@ void TQuintixForm::LowerScoresDblClick(int col, int row) {
 
 void TQuintixForm::PlayerListChange(int index) {
     GameObject->ViewSheetOf(index + 1);
+}
+
+void TQuintixForm::UndoClick() {
+    GameObject->UndoScore();
 }
 
 void TQuintixForm::PrintButtonClick() {

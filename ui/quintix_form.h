@@ -14,6 +14,7 @@
 #include "ui/scaled_layout.h"
 #include "ui/services.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPainter;
@@ -76,6 +77,7 @@ public:
     void UpperScoresDblClick(int col, int row);
     void LowerScoresDblClick(int col, int row);
     void PlayerListChange(int index);
+    void UndoClick();  // Ctrl+Z, or "&Undo" in the sheet's menu
     // The application's help hook: a topic of a main-window control opens as a popup.
     void ApplicationHelp(THelpCommand& command, int& context, bool& callHelp);
 
@@ -123,6 +125,7 @@ private:
     QPushButton* HelpButton = nullptr;
     QPushButton* ExitButton = nullptr;
     QPushButton* CoachButton = nullptr;
+    QAction* UndoAction = nullptr;
     OneBased<TDiePanel*, NoOfDice> Panels{};
 
     TNewGameForm* NewGameDialog = nullptr;

@@ -4,11 +4,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -211,6 +213,49 @@ private slots:
         }
         QCOMPARE(S().Scores[1][1].Lines[FullHouse], 25);
         QCOMPARE(S().Scores[1][1].Lines[ChanceLine], NoValue);
+    }
+
+    // A slip of the double-click is taken back with Ctrl+Z, or with "Undo" in the sheet's menu, which
+    // is off once nothing can be taken back.
+    void ctrlZAndTheSheetsMenuTakeBackTheLastScore() {
+        NewSeries({"Ann", "Bob"});
+        Roll({1, 1, 1, 1, 1});
+        Clock->AdvanceBy(1001);
+        Roll({6, 6, 6, 6, 6});
+        Clock->AdvanceBy(1000);
+        Form->SummaryForm().accept();
+        Clock->AdvanceBy(1);
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form));
+        auto* grid = Child<TDrawGrid>("UpperScores");
+        const auto slip = [&] {
+            Roll({6, 6, 6, 2, 2});
+            QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(1, 1).center());
+            QTest::mouseDClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(1, 1).center());
+            QCOMPARE(S().Scores[S().Players[1].ScoreIndex][1].Lines[Aces], 0);
+        };
+        slip();
+        QTest::keyClick(Child<QComboBox>("PlayerList"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(S().Scores[S().Players[1].ScoreIndex][1].Lines[Aces], NoValue);
+        QVERIFY(Child("ScoreButton")->isEnabled());
+
+        QTest::mouseDClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(1, 1).center());
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), grid->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(grid, &event);
+        auto* menu = Form->findChild<QMenu*>("HelpPopup");
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->actions().front()->text(), QString("&Undo"));
+        QVERIFY(menu->actions().front()->isEnabled());
+        menu->actions().front()->trigger();
+        menu->close();
+        QCOMPARE(S().Scores[S().Players[1].ScoreIndex][1].Lines[Aces], NoValue);
+
+        QTest::keyClick(Child<QComboBox>("PlayerList"), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY2(!Form->findChild<QAction*>("UndoAction")->isEnabled(), "nothing to take back");
+        QTest::mouseDClick(grid, Qt::LeftButton, Qt::NoModifier, grid->CellRect(1, 6).center());
+        Clock->AdvanceBy(2000);
+        Roll({1, 2, 3, 4, 5});
+        QVERIFY2(!Form->findChild<QAction*>("UndoAction")->isEnabled(), "the next player has rolled");
     }
 
     void theNewGameDialogIsRefilledInEntryOrderAndCancelChangesNothing() {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 #include <map>
@@ -67,7 +68,16 @@ TCaptions WindowCaptions() {
             sheet << grid->CellText(0, row);
         }
     }
+    // The sheet's right-click menu: the grids' own entries, then the help's.
+    QStringList sheetMenu;
+    for (const QAction* action : form.findChild<TDrawGrid*>("UpperScores")->actions()) {
+        sheetMenu << action->text();
+    }
+    for (const QAction* action : form.findChild<QMenu*>("HelpPopup")->actions()) {
+        sheetMenu << action->text();
+    }
     return {{"main window", Captions(form)},
+            {"sheet's menu", sheetMenu},
             {"new game", Captions(form.NewGameForm())},
             {"score", Captions(form.ScoreForm())},
             {"summary", Captions(form.SummaryForm())},

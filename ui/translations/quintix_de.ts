@@ -570,6 +570,10 @@
         <source>Totals</source>
         <translation>Summen</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
 </context>
 <context>
     <name>quintix::TScoreForm</name>

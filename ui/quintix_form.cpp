@@ -519,6 +519,7 @@ TPreviewForm& TQuintixForm::PreviewForm() {
 TCoachForm& TQuintixForm::CoachForm() {
     if (Coach == nullptr) {
         Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, this);
+        Coach->PassKeysTo([this](const QKeyEvent& key) { return CoachKeyDown(key); });
         if (Services.Settings != nullptr) {
             Services.Settings->RestoreWindow(*Coach, "Coach");
         }
@@ -576,6 +577,32 @@ bool TQuintixForm::FormKeyDown(const QKeyEvent& event) {
     }
     DiceClick(key - Qt::Key_1 + 1);
     return true;
+}
+
+// A key pressed in the coach's window does what it does here: the digits, Ctrl+Z, and Alt with the
+// underlined letter of a button. Where the platform lets this window's shortcuts work from its
+// tool window, they take Ctrl+Z and Alt before the coach sees them.
+bool TQuintixForm::CoachKeyDown(const QKeyEvent& event) {
+    if (FormKeyDown(event)) {
+        return true;
+    }
+    if (event.matches(QKeySequence::Undo)) {
+        UndoClick();
+        return true;
+    }
+    if (event.modifiers() != Qt::AltModifier) {
+        return false;
+    }
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(event.key())));
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        if (QKeySequence::mnemonic(button->text()) == pressed) {
+            if (button->isEnabled()) {
+                button->click();
+            }
+            return true;
+        }
+    }
+    return false;
 }
 
 void TQuintixForm::keyPressEvent(QKeyEvent* event) {

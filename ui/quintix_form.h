@@ -99,6 +99,7 @@ private:
     void DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
                        const TCell& cell) const;
     bool FormKeyDown(const QKeyEvent& event);
+    bool CoachKeyDown(const QKeyEvent& event);
 
     TServices Services;
     std::unique_ptr<IRandomSource> OwnRandom;

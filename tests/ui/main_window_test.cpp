@@ -366,8 +366,23 @@ private slots:
         Table->Provide(PartialTable());
         QCOMPARE(coach.Status->text(), QString("Tom %3, after roll 1 of 3. Grand total so far: 123."));
         QVERIFY(!coach.Progress->isVisible());
-        QCOMPARE(coach.Choices->rowCount(), 2 + 31);
+        // Every reroll of five sixes keeps only sixes: one row for each number kept.
+        QCOMPARE(coach.Choices->rowCount(), 2 + 5);
         QCOMPARE(coach.Choices->item(0, 0)->text(), QString("Score Chance"));
+        QStringList rows;
+        for (int row = 0; row < coach.Choices->rowCount(); ++row) {
+            rows << coach.Choices->item(row, 0)->text();
+        }
+        QStringList kept{"Score Chance",
+                         "Score Fives",
+                         "Keep 6, roll four dice",
+                         "Keep 6 6, roll three dice",
+                         "Keep 6 6 6, roll two dice",
+                         "Keep 6 6 6 6, roll one die",
+                         "Roll all five dice again"};
+        rows.sort();
+        kept.sort();
+        QCOMPARE(rows, kept);
         int marked = 0;
         for (int row = 0; row < coach.Choices->rowCount(); ++row) {
             marked += coach.Choices->item(row, 2)->text().isEmpty() ? 0 : 1;
@@ -378,6 +393,37 @@ private slots:
         Form->Game().Score(Fives);
         QCOMPARE(coach.GivenAway->rowCount(), 1);
         QVERIFY(coach.GivenAway->item(0, 1)->text().toDouble() > 10.0);
+        QCOMPARE(
+            coach.LastChoice->text(),
+            QString("Tom %3: Score Fives – gave away %1 points.").arg(coach.GivenAway->item(0, 1)->text()));
+        Clock->AdvanceBy(2000);
+        QVERIFY(
+            coach.Status->text().startsWith("Tom %3 is on turn. With the best play from here the game is "
+                                            "expected to reach "));
+    }
+
+    // The coach is a tool window of the main window: above it and no other program's, opening without
+    // taking the keyboard. Keys pressed in it do what they do in the main window.
+    void theCoachStaysAboveTheWindowAndPassesItsKeysOn() {
+        Help.SetShowWindows(false);
+        NewSeries({"Ann"});
+        Form->CoachButtonClick();
+        TCoachForm& coach = Form->CoachForm();
+        QCOMPARE(coach.windowType(), Qt::Tool);
+        QCOMPARE(coach.windowHandle()->transientParent(), Form->windowHandle());
+        QVERIFY(coach.testAttribute(Qt::WA_ShowWithoutActivating));
+        Dice->Add({3, 3, 3, 5, 5});
+        coach.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&coach));
+        coach.Choices->setFocus();
+        QTest::keyClick(coach.Choices, Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(S().RollCount, 1);  // a button pressed by its key comes up a moment later
+        Clock->AdvanceBy(1250);
+        QTest::keyClick(coach.GivenAway, Qt::Key_4);
+        QVERIFY(S().Dice[4].SelectShown);
+        Form->Game().Score(FullHouse);
+        QTest::keyClick(coach.Choices, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(S().Scores[1][1].Lines[FullHouse], NoValue);
     }
 
     // The window goes in every phase of a series, with every dialog made, the coach open and the

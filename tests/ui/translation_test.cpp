@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QTableWidget>
 #include <QTest>
 #include <map>
 
+#include "computer/optimal_table.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/ui/scripted_messages.h"
@@ -147,6 +150,42 @@ private slots:
                 QVERIFY2(translated[i] != captions[i] || shared.contains(captions[i]),
                          qPrintable(window + ": " + captions[i]));
             }
+        }
+    }
+
+    // The coach's choices at its natural size, in the program's language, every one whole: two long
+    // line labels open and five different faces, so that every way of keeping dice is listed.
+    void TheCoachsChoicesAreNeverCut() {
+        TBuildOptions options;
+        options.MostOpenLines = 2;
+        const std::optional<TOptimalTable> table = BuildOptimalTable(options);
+        TFixedTable provider(&*table);
+        quintix::TScriptedRandom dice({1, 2, 3, 4, 6});
+        TVirtualClock clock;
+        THelpSystem help;
+        TScriptedMessages messages;
+        TQuintixForm form({provider, help, messages}, &dice, &clock);
+        TNewGameContents contents;
+        contents.Rows[1].Name = "Ann";
+        form.Game().StartSeries(contents);
+        TGameState state = form.Game().State();
+        state.Turn = TurnsPerGame - 1;
+        state.Scores[1][1].Lines = {1, 2, 3, 4, 5, 6, 20, NoValue, 25, NoValue, 40, 0, 20};
+        form.Game().LoadPosition(state);
+        form.Game().Roll();
+        clock.AdvanceBy(1250);
+        form.CoachButtonClick();
+        TCoachForm& coach = form.CoachForm();
+        QVERIFY(QTest::qWaitForWindowExposed(&coach));
+        QCOMPARE(coach.Choices->rowCount(), 2 + 31);
+        // An item view keeps this much free on either side of a cell's text.
+        const int margin =
+            coach.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, coach.Choices) + 1;
+        const QFontMetrics metrics(coach.Choices->font());
+        for (int row = 0; row < coach.Choices->rowCount(); ++row) {
+            const QString text = coach.Choices->item(row, 0)->text();
+            QVERIFY2(metrics.horizontalAdvance(text) + 2 * margin <= coach.Choices->columnWidth(0),
+                     qPrintable(text));
         }
     }
 

@@ -162,14 +162,6 @@
         <translation>%1 eintragen</translation>
     </message>
     <message>
-        <source>Roll die %1 again</source>
-        <translation>Würfel %1 neu werfen</translation>
-    </message>
-    <message>
-        <source>Roll dice %1 and %2 again</source>
-        <translation>Würfel %1 und %2 neu werfen</translation>
-    </message>
-    <message>
         <source>Coach</source>
         <translation>Trainer</translation>
     </message>
@@ -232,6 +224,42 @@
     <message>
         <source>Best: %1.</source>
         <translation>Am besten: %1.</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll one die</source>
+        <translation>%1 behalten, einen neu werfen</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll two dice</source>
+        <translation>%1 behalten, zwei neu werfen</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll three dice</source>
+        <translation>%1 behalten, drei neu werfen</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll four dice</source>
+        <translation>%1 behalten, vier neu werfen</translation>
+    </message>
+    <message>
+        <source>Roll all five dice again</source>
+        <translation>Alle fünf neu werfen</translation>
+    </message>
+    <message>
+        <source>%1 is on turn. With the best play from here the game is expected to reach %2. The choices show after each roll.</source>
+        <translation>%1 ist am Zug. Bei bestem Spiel von hier an ist eine Endsumme von %2 zu erwarten. Die Möglichkeiten erscheinen nach jedem Wurf.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – valued once the coach is ready.</source>
+        <translation>%1: %2 – wird bewertet, sobald der Trainer bereit ist.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – the best choice.</source>
+        <translation>%1: %2 – die beste Wahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – gave away %3 points.</source>
+        <translation>%1: %2 – %3 Punkte verschenkt.</translation>
     </message>
 </context>
 <context>

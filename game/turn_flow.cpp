@@ -91,6 +91,12 @@ void TQuintixGame::NewSeries() {
     const bool computerFirst = S.NoOfPlayers > 0 && S.Players[1].Computer;
     S.Controls.RollEnabled = S.NoOfPlayers > 0 && !computerFirst;
     Notify();
+    // The experts' first decision needs the solver's table: its building starts with the series,
+    // so that it is mostly done by then.
+    if (S.ExpertPlay && std::any_of(S.Players.begin(), S.Players.begin() + S.NoOfPlayers,
+                                    [](const TPlayer& player) { return player.Computer; })) {
+        Table.Request();
+    }
     Tell([](IGameEvents& e) { e.SeriesStarted(); });
     if (S.Phase() == TPhase::Playing) {
         Tell([](IGameEvents& e) { e.GameStarted(); });

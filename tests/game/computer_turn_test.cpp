@@ -56,6 +56,20 @@ TEST_F(GameTest, AComputersPausesAreAQuarterAsLongWithQuickTurnsAndAPersonsStay)
     }
 }
 
+// The table's building starts with a series that has expert computer players, not later.
+TEST_F(GameTest, AnExpertSeriesStartsBuildingTheTableAtOnce) {
+    for (const auto& [expert, players, requested] :
+         {std::tuple(true, SeriesOf({{"Ann"}, {"Cy", true}}), true),
+          std::tuple(true, SeriesOf({{"Ann"}}), false),
+          std::tuple(false, SeriesOf({{"Ann"}, {"Cy", true}}), false)}) {
+        TNewGameContents form = players;
+        form.ExpertPlay = expert;
+        const int before = Table.Requests;
+        Game.StartSeries(form);
+        EXPECT_EQ(Table.Requests - before, requested ? 1 : 0) << expert << " " << players.Rows[2].Name;
+    }
+}
+
 // The end of a game: one expert computer player with Fives and Chance open, on a table that
 // holds the last two turns only. After every roll the fixture works out the best choice.
 class ExpertPlayTest : public GameTest, public IGameEvents {
@@ -118,7 +132,7 @@ TEST_F(ExpertPlayTest, ADecisionDueBeforeTheTableIsReadyWaitsForIt) {
     Clock.AdvanceBy(1000);
     EXPECT_EQ(S().Controls.PlayerMessage.Kind, TPlayerMessage::TKind::PreparingExpert);
     EXPECT_EQ(Game.Stage(), TTurnStage::WaitingForTable);
-    EXPECT_EQ(Table.Requests, 1);
+    EXPECT_EQ(Table.Requests, 2) << "when the series started, and now";
     EXPECT_FALSE(Clock.Pending()) << "nothing looks for the table on a timer";
     Table.Advance(0.5);
     EXPECT_EQ(S().RollCount, 1) << "still waiting";

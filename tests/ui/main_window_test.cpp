@@ -28,6 +28,7 @@
 #include "tests/support/series.h"
 #include "tests/support/table_providers.h"
 #include "tests/ui/scripted_messages.h"
+#include "tests/ui/text_fits.h"
 #include "ui/coach_form.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
@@ -60,23 +61,6 @@ qsizetype RedPixels(const QString& scale) {
         }
     }
     return red;
-}
-
-// A caption is whole when its text, and a button's picture, fit inside the control's contents.
-bool TextFits(const QWidget& control) {
-    const QFontMetrics metrics(control.font());
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        return metrics.horizontalAdvance(QString(label->text()).remove('&')) <= label->contentsRect().width();
-    }
-    const auto* button = qobject_cast<const QPushButton*>(&control);
-    if (button == nullptr) {
-        return true;
-    }
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    return metrics.horizontalAdvance(QString(button->text()).remove('&')) + button->iconSize().width() + 4 <=
-           contents.width();
 }
 
 }  // namespace

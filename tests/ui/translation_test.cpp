@@ -17,6 +17,7 @@
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
 #include "tests/ui/scripted_messages.h"
+#include "tests/ui/text_fits.h"
 #include "ui/coach_form.h"
 #include "ui/draw_grid.h"
 #include "ui/help_viewer.h"
@@ -151,6 +152,33 @@ private slots:
                          qPrintable(window + ": " + captions[i]));
             }
         }
+    }
+
+    // Every window at its natural size in the program's language: no caption is cut.
+    void NoCaptionIsCutAtTheNaturalSize() {
+        quintix::TScriptedRandom dice;
+        TVirtualClock clock;
+        TFixedTable noTable(nullptr);
+        THelpSystem help;
+        TScriptedMessages messages;
+        TQuintixForm form({noTable, help, messages}, &dice, &clock);
+        TProbTestForm probTest;
+        THelpWindow helpWindow;
+        QStringList cut;
+        for (QWidget* window : std::initializer_list<QWidget*>{&form, &form.NewGameForm(), &form.ScoreForm(),
+                                                               &form.SummaryForm(), &form.PreviewForm(),
+                                                               &form.CoachForm(), &probTest, &helpWindow}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            for (const QWidget* control : window->findChildren<QWidget*>()) {
+                if (control->window() == window && control->isVisible() &&
+                    !quintix::testing::TextFits(*control)) {
+                    cut << window->windowTitle() + ": " + control->objectName();
+                }
+            }
+            window->hide();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     }
 
     // The coach's choices at its natural size, in the program's language, every one whole: two long

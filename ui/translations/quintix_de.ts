@@ -5,7 +5,7 @@
     <name>Core</name>
     <message>
         <source>The number of outcomes is too large to count in 32-bit integers</source>
-        <translation>Die Zahl der Ausgänge ist zu groß, um sie in 32-Bit-Ganzzahlen zu zählen</translation>
+        <translation>Die Zahl der möglichen Ergebnisse ist zu groß für 32-Bit-Ganzzahlen</translation>
     </message>
     <message>
         <source>The factorial of a number above 12 does not fit in 32-bit integers</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Dice needed by a group must not be negative</source>
-        <translation>Die Würfel, die eine Gruppe braucht, dürfen nicht negativ sein</translation>
+        <translation>Die Zahl der Würfel, die eine Gruppe braucht, darf nicht negativ sein</translation>
     </message>
     <message>
         <source>Too many dice in combination</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>There are no pages to print.</source>
-        <translation>Es gibt keine Seiten zu drucken.</translation>
+        <translation>Es gibt keine Seiten zum Drucken.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be opened.</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>There are no pages to save.</source>
-        <translation>Es gibt keine Seiten zu speichern.</translation>
+        <translation>Es gibt keine Seiten zum Speichern.</translation>
     </message>
     <message>
         <source>the pages could not be made into a PDF</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Expected total</source>
-        <translation>Erwartete Summe</translation>
+        <translation>Erwartete Endsumme</translation>
     </message>
     <message>
         <source>Computer</source>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>%1, after roll %2 of 3. Grand total so far: %3.</source>
-        <translation>%1, nach Wurf %2 von 3. Punkte bisher: %3.</translation>
+        <translation>%1, nach Wurf %2 von 3. Endsumme bisher: %3.</translation>
     </message>
     <message>
         <source>The series is over.</source>
@@ -327,7 +327,7 @@
     <name>quintix::TNewGameForm</name>
     <message>
         <source>Start New Game</source>
-        <translation>Neue Serie beginnen</translation>
+        <translation>Neue Serie</translation>
     </message>
     <message>
         <source>Player &amp;%1</source>
@@ -414,11 +414,11 @@
     </message>
     <message>
         <source>Save P&amp;DF...</source>
-        <translation>Als &amp;PDF...</translation>
+        <translation>Als &amp;PDF …</translation>
     </message>
     <message>
         <source>Save PDF</source>
-        <translation>Als PDF speichern</translation>
+        <translation>Speichern als PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>Print Preview - %1   Page %2 of %3</source>
-        <translation>Druckvorschau - %1   Seite %2 von %3</translation>
+        <translation>Druckvorschau – %1   Seite %2 von %3</translation>
     </message>
     <message>
         <source>Quintix Score Sheet</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>No printer is available. Use Save PDF to keep the score sheets.</source>
-        <translation>Es ist kein Drucker verfügbar. Mit „Als PDF“ lassen sich die Punkteblätter aufbewahren.</translation>
+        <translation>Es ist kein Drucker verfügbar. Mit „Als PDF …“ lassen sich die Punkteblätter als PDF-Datei speichern.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
@@ -520,7 +520,7 @@
     </message>
     <message>
         <source>&amp;Possibilities</source>
-        <translation>&amp;Vorschau</translation>
+        <translation>&amp;Punktwerte</translation>
     </message>
     <message>
         <source>S&amp;eries</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Confirm</source>
-        <translation>Bestätigen</translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>Are you sure you want to quit?</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
         <source>Preparing expert play...</source>
-        <translation>Expertenspiel wird vorbereitet...</translation>
+        <translation>Der Experte wird vorbereitet …</translation>
     </message>
     <message>
         <source>just scored</source>
@@ -607,7 +607,7 @@
     <name>quintix::TScoreForm</name>
     <message>
         <source>Score</source>
-        <translation>Punkte eintragen</translation>
+        <translation>Wertung</translation>
     </message>
     <message>
         <source>Scoring &amp;Line</source>
@@ -649,7 +649,7 @@
     </message>
     <message>
         <source>Bonus Total</source>
-        <translation>Bonussumme</translation>
+        <translation>Quintix-Bonus</translation>
     </message>
     <message>
         <source>Grand Total</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>Standings</source>
-        <translation>Tabelle</translation>
+        <translation>Stand der Serie</translation>
     </message>
 </context>
 </TS>

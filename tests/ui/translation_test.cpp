@@ -97,6 +97,15 @@ QString FileText(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The languages the program ships a translation for ("de", ...).
+QStringList ShippedLanguages() {
+    QStringList languages;
+    for (const QString& file : QDir(":/i18n").entryList({"quintix_*.qm"}, QDir::Files)) {
+        languages << file.section('_', 1).section('.', 0, 0);
+    }
+    return languages;
+}
+
 }  // namespace
 
 class TTranslationTest : public QObject {
@@ -214,6 +223,26 @@ private slots:
             const QString text = coach.Choices->item(row, 0)->text();
             QVERIFY2(metrics.horizontalAdvance(text) + 2 * margin <= coach.Choices->columnWidth(0),
                      qPrintable(text));
+        }
+    }
+
+    // The menu entry and the software centre's description speak every language the program does:
+    // each text of the metadata has a copy in each language.
+    void TheMenuEntryAndTheMetadataSpeakEveryLanguage() {
+        const QString desktop = FileText(QUINTIX_PACKAGING "/net.quintix.Quintix.desktop");
+        const QString metainfo = FileText(QUINTIX_PACKAGING "/net.quintix.Quintix.metainfo.xml");
+        QVERIFY(!desktop.isEmpty() && !metainfo.isEmpty());
+        QVERIFY(!ShippedLanguages().isEmpty());
+        for (const QString& language : ShippedLanguages()) {
+            for (const QString key : {"Name", "GenericName", "Comment", "Keywords"}) {
+                QVERIFY2(desktop.contains(QString("\n%1[%2]=").arg(key, language)),
+                         qPrintable(key + language));
+            }
+            for (const QString element : {"summary", "p", "li", "caption"}) {
+                QVERIFY2(metainfo.count(QString("<%1 xml:lang=\"%2\">").arg(element, language)) ==
+                             metainfo.count(QString("<%1>").arg(element)),
+                         qPrintable(element + " " + language));
+            }
         }
     }
 

@@ -1,18 +1,32 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 
 namespace quintix::testing {
 
 // A caption is whole when its text, and a button's picture, fit inside the control's contents;
-// a label that wraps its words always does.
+// a label that wraps its words always does. Every entry of a drop-down list fits its field.
 inline bool TextFits(const QWidget& control) {
     const QFontMetrics metrics(control.font());
+    if (const auto* list = qobject_cast<const QComboBox*>(&control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        for (int i = 0; i < list->count(); ++i) {
+            if (metrics.horizontalAdvance(list->itemText(i)) > field.width()) {
+                return false;
+            }
+        }
+        return true;
+    }
     if (const auto* label = qobject_cast<const QLabel*>(&control)) {
         return label->wordWrap() || label->textFormat() == Qt::RichText ||
                metrics.horizontalAdvance(QString(label->text()).remove('&')) <= label->contentsRect().width();

@@ -1,6 +1,8 @@
-// The windows in English and in German: the system's language picks the translation, every window's
-// accelerators stay unique in both languages, no caption is left in English, and the help has a
-// German copy of every page. CTest runs this in English and under LANGUAGE=de and LC_ALL=de_DE.UTF-8.
+// The windows in English and in every language the program ships: the system's language picks the
+// translation, every window's accelerators stay unique, no caption is left in English or cut at the
+// natural size, the coach's choices are whole, the help has a copy of every page in each language,
+// and the menu entry and the metadata speak each of them. Every run checks every language; CTest
+// runs this in English and under LANGUAGE and LC_ALL for each shipped language.
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,8 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
+#include <algorithm>
 #include <map>
 
 #include "computer/optimal_table.h"
@@ -18,6 +22,7 @@
 #include "game/virtual_clock.h"
 #include "tests/ui/scripted_messages.h"
 #include "tests/ui/text_fits.h"
+#include "ui/band_report.h"
 #include "ui/coach_form.h"
 #include "ui/draw_grid.h"
 #include "ui/help_viewer.h"
@@ -26,6 +31,7 @@
 #include "ui/prob_test_form.h"
 #include "ui/quintix_form.h"
 #include "ui/score_form.h"
+#include "ui/score_report_form.h"
 #include "ui/summary_form.h"
 #include "ui/translations.h"
 
@@ -106,38 +112,191 @@ QStringList ShippedLanguages() {
     return languages;
 }
 
+// One shipped language put before the one installed, while it lives.
+class TLanguage {
+public:
+    explicit TLanguage(const QString& language) {
+        if (Translator.load(":/i18n/quintix_" + language)) {
+            QCoreApplication::installTranslator(&Translator);
+        }
+    }
+    ~TLanguage() { QCoreApplication::removeTranslator(&Translator); }
+    TLanguage(const TLanguage&) = delete;
+    TLanguage& operator=(const TLanguage&) = delete;
+
+private:
+    QTranslator Translator;
+};
+
+// The controls a label's text runs into: a label grown to its text must not cover its neighbours.
+// A frame around the label is no neighbour.
+QStringList Overrun(const QLabel& label) {
+    if (label.text().isEmpty() || label.wordWrap() || label.parentWidget() == nullptr) {
+        return {};
+    }
+    const QRect contents = label.contentsRect().translated(label.pos());
+    const QRect text(
+        contents.topLeft(),
+        QSize(label.fontMetrics().horizontalAdvance(QString(label.text()).remove('&')), contents.height()));
+    QStringList covered;
+    for (const QWidget* other : label.parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != &label && other->isVisible() && other->geometry().intersects(text) &&
+            !other->geometry().contains(label.geometry())) {
+            covered << label.objectName() + " covers " + other->objectName();
+        }
+    }
+    return covered;
+}
+
+// Every window shown at its natural size: the controls whose caption is cut or runs into another,
+// and the sheet's labels that do not fit their column.
+QStringList CutCaptions() {
+    quintix::TScriptedRandom dice;
+    TVirtualClock clock;
+    TFixedTable noTable(nullptr);
+    THelpSystem help;
+    TScriptedMessages messages;
+    TQuintixForm form({noTable, help, messages}, &dice, &clock);
+    TProbTestForm probTest;
+    THelpWindow helpWindow;
+    QStringList cut;
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&form, &form.NewGameForm(), &form.ScoreForm(), &form.SummaryForm(),
+                                         &form.PreviewForm(), &form.CoachForm(), &probTest, &helpWindow}) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window)) {
+            cut << window->windowTitle() + " never showed";
+        }
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->window() != window || !control->isVisible()) {
+                continue;
+            }
+            if (!quintix::testing::TextFits(*control)) {
+                cut << window->windowTitle() + ": " + control->objectName();
+            }
+            if (const auto* label = qobject_cast<const QLabel*>(control)) {
+                cut << Overrun(*label);
+            }
+        }
+        window->hide();
+    }
+    // The printout's heading: the name after its caption.
+    const auto* playerTitle = form.ScoreReportForm().findChild<TReportLabel*>("PlayerTitle");
+    const auto* playerName = form.ScoreReportForm().findChild<TReportLabel*>("PlayerLabel");
+    if (playerTitle->Geometry().right() >= playerName->Geometry().left()) {
+        cut << "printout: " + playerTitle->Caption();
+    }
+    // A label is drawn two pixels in from its cell's left edge.
+    for (const TDrawGrid* grid : form.findChildren<TDrawGrid*>(Qt::FindDirectChildrenOnly)) {
+        for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+            const QString label = grid->CellText(0, row);
+            if (2 + QFontMetrics(grid->font()).horizontalAdvance(label) > grid->ColWidth(0)) {
+                cut << "sheet: " + label;
+            }
+        }
+    }
+    return cut;
+}
+
+// The coach's choices at its natural size that do not fit their column: with two long line labels
+// open and five different faces, every way of keeping dice is listed.
+QStringList CutChoices(const TOptimalTable& table) {
+    TFixedTable provider(&table);
+    quintix::TScriptedRandom dice({1, 2, 3, 4, 6});
+    TVirtualClock clock;
+    THelpSystem help;
+    TScriptedMessages messages;
+    TQuintixForm form({provider, help, messages}, &dice, &clock);
+    TNewGameContents contents;
+    contents.Rows[1].Name = "Ann";
+    form.Game().StartSeries(contents);
+    TGameState state = form.Game().State();
+    state.Turn = TurnsPerGame - 1;
+    state.Scores[1][1].Lines = {1, 2, 3, 4, 5, 6, 20, NoValue, 25, NoValue, 40, 0, 20};
+    form.Game().LoadPosition(state);
+    form.Game().Roll();
+    clock.AdvanceBy(1250);
+    form.CoachButtonClick();
+    TCoachForm& coach = form.CoachForm();
+    if (!QTest::qWaitForWindowExposed(&coach) || coach.Choices->rowCount() != 2 + 31) {
+        return {"the coach lists no choices"};
+    }
+    // An item view keeps this much free on either side of a cell's text.
+    const int margin = coach.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, coach.Choices) + 1;
+    const QFontMetrics metrics(coach.Choices->font());
+    QStringList cut;
+    for (int row = 0; row < coach.Choices->rowCount(); ++row) {
+        const QString text = coach.Choices->item(row, 0)->text();
+        if (metrics.horizontalAdvance(text) + 2 * margin > coach.Choices->columnWidth(0)) {
+            cut << text;
+        }
+    }
+    return cut;
+}
+
 }  // namespace
 
 class TTranslationTest : public QObject {
     Q_OBJECT
 
-    TCaptions English;
-    TCaptions German;  // empty when the system asks for no German
+    // By language, English as "en".
+    std::map<QString, TCaptions> Captions;
+    std::map<QString, QStringList> Cut;
+    std::map<QString, QStringList> CutCoach;
+    bool Installed = false;
+
+    static bool Whole(const std::map<QString, QStringList>& cut) {
+        return std::all_of(cut.begin(), cut.end(), [](const auto& entry) { return entry.second.isEmpty(); });
+    }
+    static QString Listed(const std::map<QString, QStringList>& cut) {
+        QStringList lines;
+        for (const auto& [language, texts] : cut) {
+            if (!texts.isEmpty()) {
+                lines << language + ": " + texts.join(", ");
+            }
+        }
+        return lines.join("; ");
+    }
+
+    void Collect(const QString& language, const TOptimalTable& table) {
+        Captions[language] = WindowCaptions();
+        Cut[language] = CutCaptions();
+        CutCoach[language] = CutChoices(table);
+    }
 
 private slots:
     void initTestCase() {
-        English = WindowCaptions();
-        if (InstallTranslations()) {
-            German = WindowCaptions();
+        TBuildOptions options;
+        options.MostOpenLines = 2;
+        const std::optional<TOptimalTable> table = BuildOptimalTable(options);
+        Collect("en", *table);
+        Installed = InstallTranslations();
+        QVERIFY(!ShippedLanguages().isEmpty());
+        for (const QString& language : ShippedLanguages()) {
+            const TLanguage shown(language);
+            Collect(language, *table);
         }
     }
 
+    // LANGUAGE first, then LC_ALL, as the system reads them.
     void TheSystemsLanguagePicksTheTranslation() {
-        const bool asked = qEnvironmentVariable("LANGUAGE").startsWith("de") ||
-                           qEnvironmentVariable("LC_ALL").startsWith("de");
-        QCOMPARE(!German.empty(), asked);
-        QCOMPARE(TranslationLanguage(), asked ? QString("de") : QString());
+        const QString language = qEnvironmentVariable("LANGUAGE");
+        const QString asked = (language.isEmpty() ? qEnvironmentVariable("LC_ALL") : language).left(2);
+        const QString expected = ShippedLanguages().contains(asked) ? asked : QString();
+        QCOMPARE(TranslationLanguage(), expected);
+        QCOMPARE(Installed, !expected.isEmpty());
     }
 
     void AcceleratorsAreUniqueInEveryWindow() {
-        for (const TCaptions* language : {&English, &German}) {
-            for (const auto& [window, captions] : *language) {
+        for (const auto& [language, windows] : Captions) {
+            for (const auto& [window, captions] : windows) {
                 QStringList letters;
                 for (const QString& caption : captions) {
                     const auto match = QRegularExpression("&([^&])").match(QString(caption).remove("&&"));
                     if (match.hasMatch()) {
                         const QString letter = match.captured(1).toLower();
-                        QVERIFY2(!letters.contains(letter), qPrintable(window + ": &" + letter + " twice"));
+                        QVERIFY2(!letters.contains(letter),
+                                 qPrintable(language + ", " + window + ": &" + letter + " twice"));
                         letters << letter;
                     }
                 }
@@ -145,86 +304,28 @@ private slots:
         }
     }
 
-    // A caption the same in both languages is a text that was never translated, unless German
+    // A caption the same as in English is a text that was never translated, unless the language
     // shares the word.
     void NoCaptionStaysEnglish() {
-        if (German.empty()) {
-            QSKIP("the system asks for no German");
-        }
-        const QStringList shared{"",      "Quintix 95 V1.00", "OK",      "Computer", "&Zoom",
-                                 "Bonus", "Full House",       "Quintix", "Chance"};
-        for (const auto& [window, captions] : English) {
-            const QStringList& translated = German.at(window);
-            QCOMPARE(translated.size(), captions.size());
-            for (qsizetype i = 0; i < captions.size(); ++i) {
-                QVERIFY2(translated[i] != captions[i] || shared.contains(captions[i]),
-                         qPrintable(window + ": " + captions[i]));
-            }
-        }
-    }
-
-    // Every window at its natural size in the program's language: no caption is cut.
-    void NoCaptionIsCutAtTheNaturalSize() {
-        quintix::TScriptedRandom dice;
-        TVirtualClock clock;
-        TFixedTable noTable(nullptr);
-        THelpSystem help;
-        TScriptedMessages messages;
-        TQuintixForm form({noTable, help, messages}, &dice, &clock);
-        TProbTestForm probTest;
-        THelpWindow helpWindow;
-        QStringList cut;
-        for (QWidget* window : std::initializer_list<QWidget*>{&form, &form.NewGameForm(), &form.ScoreForm(),
-                                                               &form.SummaryForm(), &form.PreviewForm(),
-                                                               &form.CoachForm(), &probTest, &helpWindow}) {
-            window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window));
-            for (const QWidget* control : window->findChildren<QWidget*>()) {
-                if (control->window() == window && control->isVisible() &&
-                    !quintix::testing::TextFits(*control)) {
-                    cut << window->windowTitle() + ": " + control->objectName();
+        const QStringList everywhere{"", "Quintix 95 V1.00", "OK", "&Zoom", "Quintix"};
+        const std::map<QString, QStringList> shared{{"de", {"Computer", "Bonus", "Full House", "Chance"}},
+                                                    {"fr", {"Bonus", "Chance", "Total", "Points"}},
+                                                    {"es", {}}};
+        for (const QString& language : ShippedLanguages()) {
+            for (const auto& [window, captions] : Captions.at("en")) {
+                const QStringList& translated = Captions.at(language).at(window);
+                QCOMPARE(translated.size(), captions.size());
+                for (qsizetype i = 0; i < captions.size(); ++i) {
+                    QVERIFY2(translated[i] != captions[i] || everywhere.contains(captions[i]) ||
+                                 shared.at(language).contains(captions[i]),
+                             qPrintable(language + ", " + window + ": " + captions[i]));
                 }
             }
-            window->hide();
         }
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     }
 
-    // The coach's choices at its natural size, in the program's language, every one whole: two long
-    // line labels open and five different faces, so that every way of keeping dice is listed.
-    void TheCoachsChoicesAreNeverCut() {
-        TBuildOptions options;
-        options.MostOpenLines = 2;
-        const std::optional<TOptimalTable> table = BuildOptimalTable(options);
-        TFixedTable provider(&*table);
-        quintix::TScriptedRandom dice({1, 2, 3, 4, 6});
-        TVirtualClock clock;
-        THelpSystem help;
-        TScriptedMessages messages;
-        TQuintixForm form({provider, help, messages}, &dice, &clock);
-        TNewGameContents contents;
-        contents.Rows[1].Name = "Ann";
-        form.Game().StartSeries(contents);
-        TGameState state = form.Game().State();
-        state.Turn = TurnsPerGame - 1;
-        state.Scores[1][1].Lines = {1, 2, 3, 4, 5, 6, 20, NoValue, 25, NoValue, 40, 0, 20};
-        form.Game().LoadPosition(state);
-        form.Game().Roll();
-        clock.AdvanceBy(1250);
-        form.CoachButtonClick();
-        TCoachForm& coach = form.CoachForm();
-        QVERIFY(QTest::qWaitForWindowExposed(&coach));
-        QCOMPARE(coach.Choices->rowCount(), 2 + 31);
-        // An item view keeps this much free on either side of a cell's text.
-        const int margin =
-            coach.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, coach.Choices) + 1;
-        const QFontMetrics metrics(coach.Choices->font());
-        for (int row = 0; row < coach.Choices->rowCount(); ++row) {
-            const QString text = coach.Choices->item(row, 0)->text();
-            QVERIFY2(metrics.horizontalAdvance(text) + 2 * margin <= coach.Choices->columnWidth(0),
-                     qPrintable(text));
-        }
-    }
+    void NoCaptionIsCutAtTheNaturalSize() { QVERIFY2(Whole(Cut), qPrintable(Listed(Cut))); }
+    void TheCoachsChoicesAreNeverCut() { QVERIFY2(Whole(CutCoach), qPrintable(Listed(CutCoach))); }
 
     // The menu entry and the software centre's description speak every language the program does:
     // each text of the metadata has a copy in each language.
@@ -232,7 +333,6 @@ private slots:
         const QString desktop = FileText(QUINTIX_PACKAGING "/net.quintix.Quintix.desktop");
         const QString metainfo = FileText(QUINTIX_PACKAGING "/net.quintix.Quintix.metainfo.xml");
         QVERIFY(!desktop.isEmpty() && !metainfo.isEmpty());
-        QVERIFY(!ShippedLanguages().isEmpty());
         for (const QString& language : ShippedLanguages()) {
             for (const QString key : {"Name", "GenericName", "Comment", "Keywords"}) {
                 QVERIFY2(desktop.contains(QString("\n%1[%2]=").arg(key, language)),
@@ -246,17 +346,29 @@ private slots:
         }
     }
 
-    // Each page in German, linking only to German pages; the help shows the program's language.
-    void EveryHelpPageHasAGermanCopy() {
+    // Each page in each language, linking only to pages in the same language; the help shows the
+    // program's language.
+    void EveryHelpPageHasACopyInEveryLanguage() {
         for (const QString& page : QDir(":/help").entryList({"*.html"}, QDir::Files)) {
-            const QString german = FileText(":/help/de/" + page);
-            QVERIFY2(!german.isEmpty() && german != FileText(":/help/" + page), qPrintable(page));
-            for (const auto& link : QRegularExpression("href=\"([^\"]+)\"").globalMatch(german)) {
-                QVERIFY2(QFile::exists(":/help/de/" + link.captured(1)),
-                         qPrintable(page + ": " + link.captured(1)));
+            const QString english = FileText(":/help/" + page);
+            for (const QString& language : ShippedLanguages()) {
+                const QString folder = ":/help/" + language + "/";
+                const QString copy = FileText(folder + page);
+                QVERIFY2(!copy.isEmpty() && copy != english, qPrintable(language + "/" + page));
+                for (const auto& link : QRegularExpression("href=\"([^\"]+)\"").globalMatch(copy)) {
+                    QVERIFY2(QFile::exists(folder + link.captured(1)),
+                             qPrintable(language + "/" + page + ": " + link.captured(1)));
+                }
             }
-            QCOMPARE(THelpViewer::PageText(page), German.empty() ? FileText(":/help/" + page) : german);
+            const QString shown = TranslationLanguage();
+            QCOMPARE(THelpViewer::PageText(page),
+                     shown.isEmpty() ? english : FileText(":/help/" + shown + "/" + page));
         }
+        QCOMPARE(QDir(":/help").entryList(QDir::Dirs | QDir::NoDotAndDotDot), [] {
+            QStringList languages = ShippedLanguages();
+            languages.sort();
+            return languages;
+        }());
     }
 };
 

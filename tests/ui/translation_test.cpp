@@ -208,6 +208,15 @@ QStringList CutTexts(const TOptimalTable& table) {
         form.ScoreReportForm().findChild<TReportLabel*>("PlayerLabel")->Geometry().left()) {
         cut << "printout: " + playerTitle->Caption();
     }
+    // The messages beside the player list that name nobody: nothing shortens them.
+    const auto* message = form.findChild<QLabel*>("PlayerMessage");
+    for (const char* text :
+         {"It's your turn to roll for order", "It's your turn", "Preparing expert play..."}) {
+        const QString shown = QCoreApplication::translate("quintix::TQuintixForm", text);
+        if (message->fontMetrics().horizontalAdvance(shown) > message->contentsRect().width()) {
+            cut << "message: " + shown;
+        }
+    }
     // A label is drawn two pixels in from its cell's left edge.
     for (const TDrawGrid* grid : form.findChildren<TDrawGrid*>(Qt::FindDirectChildrenOnly)) {
         for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {

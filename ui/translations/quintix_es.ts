@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>It&apos;s your turn to roll for order</source>
-        <translation>Le toca tirar para el orden de juego</translation>
+        <translation>Tire para el orden de juego</translation>
     </message>
     <message>
         <source>It&apos;s your turn</source>

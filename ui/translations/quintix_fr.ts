@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>It&apos;s your turn to roll for order</source>
-        <translation>À vous de lancer pour l’ordre de jeu</translation>
+        <translation>Lancez pour l’ordre de jeu</translation>
     </message>
     <message>
         <source>It&apos;s your turn</source>

@@ -195,6 +195,21 @@ public:
         Rolled = InFlight = false;
         Base.Items.fill(NoValue);
     }
+    // The sheet and the dice are again those of the turn's last completed roll.
+    void ScoreUndone(int line) override {
+        ++Figures.ScoresUndone;
+        const TGameState& s = Game.State();
+        const int index = s.Players[s.CurrentPlayer].ScoreIndex;
+        Game.Expect(s.Phase() == TPhase::Playing && s.Scores[index][s.CurrentGame] == Sheet,
+                    "taking back line ", line, " left a sheet other than the one rolled on");
+        for (int i = 1; i <= NoOfDice; ++i) {
+            Game.Expect(s.Dice[i].Value == Dice[i], "taking back line ", line, " left die ", i, " at ",
+                        s.Dice[i].Value, ", not ", Dice[i]);
+        }
+        CheckTotals(index, s.CurrentGame);
+        CheckSeriesTotals(index);
+        Rolled = true;
+    }
 
 private:
     // Between rolls the dice keep the faces they landed on.
@@ -296,6 +311,7 @@ enum class TAction {
     StartSeries,
     StartSameSeries,
     CancelNewGame,
+    Undo,
 };
 
 struct TChoice {
@@ -382,6 +398,9 @@ void TGameMonkey::TImpl::Step() {
         offer(TAction::PickPlayer, 20);
         offer(TAction::OpenSummary, 10);
         offer(TAction::OpenNewGame, 1);
+        if (Main.Game.CanUndo()) {
+            offer(TAction::Undo, 30);
+        }
     }
     if (ScoreOpen) {
         if (!OfferedLines.empty()) {
@@ -492,6 +511,10 @@ void TGameMonkey::TImpl::Apply(TAction action) {
         case TAction::CancelNewGame:
             Main.Doing("cancelling the new game dialog");
             NewGameOpen = false;
+            break;
+        case TAction::Undo:
+            Main.Doing("taking the last score back");
+            game.UndoScore();
             break;
     }
     Main.Check();

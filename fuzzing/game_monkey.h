@@ -60,6 +60,7 @@ struct TMonkeyFigures {
     std::int64_t GamesStarted = 0;
     std::int64_t SeriesEnded = 0;
     std::int64_t LinesScored = 0;
+    std::int64_t ScoresUndone = 0;
     std::int64_t ComputerSeriesPlayed = 0;  // by the end check, on fresh games
 };
 

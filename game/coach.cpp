@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "computer/solver_state.h"
 #include "computer/strategy.h"
 #include "scoring/totals.h"
 
@@ -36,10 +37,21 @@ TCoachAdvice TCoach::Advice() const {
     }
     advice.Player = Game.PlayerOnTurn().Name;
     advice.State = TCoachAdvice::TState::BeforeRoll;
+    const TOptimalTable* table = Table.Peek();
+    if (!Decisions.empty()) {
+        const TDecision& last = Decisions.back();
+        for (const TPlayer& player : Game.Players()) {
+            if (player.ScoreIndex == last.Position.ScoreIndex) {
+                advice.LastDecision = TDecisionCost{player.Name, last.Choice, last.Position.Dice, last.Cost};
+            }
+        }
+    }
     if (!Position) {
+        if (table != nullptr) {
+            advice.ExpectedTotal = ExpectedTotal(*table);
+        }
         return advice;
     }
-    const TOptimalTable* table = Table.Peek();
     if (table == nullptr) {
         advice.State = TCoachAdvice::TState::Preparing;
         return advice;
@@ -70,13 +82,36 @@ TCoachAdvice TCoach::Advice() const {
     return advice;
 }
 
+// Before the turn's first roll: the sheet's total so far and what the table expects the rest of
+// the game to add.
+std::optional<double> TCoach::ExpectedTotal(const TOptimalTable& table) const {
+    const TGameState& s = Game.State();
+    const TGameScore& sheet = s.Scores[Game.PlayerOnTurn().ScoreIndex][s.CurrentGame];
+    try {
+        const TSolverState state = StateOfSheet(sheet);
+        if (table.Holds(state)) {
+            return GrandTotal(sheet) + table.Value(state);
+        }
+    } catch (const std::invalid_argument&) {
+        // a full sheet, or one no game can make
+    }
+    return std::nullopt;
+}
+
 std::vector<TGivenAway> TCoach::GivenAway() const {
     std::vector<TGivenAway> people;
     for (int position = 1; position <= Game.NoOfPlayers(); ++position) {
         const TPlayer& player = Game.Players()[position];
-        if (!player.Computer) {
-            people.push_back({player.Name, Lost[static_cast<std::size_t>(player.ScoreIndex)]});
+        if (player.Computer) {
+            continue;
         }
+        double points = 0.0;
+        for (const TDecision& decision : Decisions) {
+            if (decision.Position.ScoreIndex == player.ScoreIndex && decision.Cost) {
+                points += *decision.Cost;
+            }
+        }
+        people.push_back({player.Name, points});
     }
     return people;
 }
@@ -94,8 +129,7 @@ void TCoach::GameStarted() {
 }
 
 void TCoach::Forget() {
-    Lost.fill(0.0);
-    Unsettled.clear();
+    Decisions.clear();
     TableWait.Cancel();
     Position.reset();
 }
@@ -104,19 +138,27 @@ void TCoach::TurnStarted() {
     Notify();
 }
 
-void TCoach::RollCompleted() {
+// The turn's position after its last completed roll, or none before a roll of the turn has landed.
+std::optional<TCoach::TPosition> TCoach::PositionNow() const {
     const TGameState& s = Game.State();
-    if (s.Phase() == TPhase::Playing) {
-        TPosition position;
-        position.ScoreIndex = Game.PlayerOnTurn().ScoreIndex;
-        position.Sheet = s.Scores[position.ScoreIndex][s.CurrentGame];
-        position.Roll = s.RollCount;
-        position.Turn = s.Turn;
-        for (int die = 1; die <= NoOfDice; ++die) {
-            position.Dice[die] = s.Dice[die].Value;
-        }
-        position.Analysis = s.Analysis;
-        Position = position;
+    if (!s.TurnRolled() || s.Stage == TTurnStage::DiceFalling) {
+        return std::nullopt;
+    }
+    TPosition position;
+    position.ScoreIndex = Game.PlayerOnTurn().ScoreIndex;
+    position.Sheet = s.Scores[position.ScoreIndex][s.CurrentGame];
+    position.Roll = s.RollCount;
+    position.Turn = s.Turn;
+    for (int die = 1; die <= NoOfDice; ++die) {
+        position.Dice[die] = s.Dice[die].Value;
+    }
+    position.Analysis = s.Analysis;
+    return position;
+}
+
+void TCoach::RollCompleted() {
+    if (Game.State().Phase() == TPhase::Playing) {
+        Position = PositionNow();
     }
     Notify();
 }
@@ -134,10 +176,22 @@ void TCoach::LineScored(int line, std::int32_t /*value*/, std::int32_t /*bonus*/
     Decide({TChoiceValue::TKind::Score, line, 0, 0.0});
 }
 
+// Only the final choice counts: the score taken back is no decision, and the choices after the
+// roll it was made on show again.
+void TCoach::ScoreUndone(int line) {
+    const int scoreIndex = Game.PlayerOnTurn().ScoreIndex;
+    if (!Decisions.empty() && Decisions.back().Position.ScoreIndex == scoreIndex &&
+        Decisions.back().Choice.Kind == TChoiceValue::TKind::Score && Decisions.back().Choice.Line == line) {
+        Decisions.pop_back();
+    }
+    Position = PositionNow();
+    Notify();
+}
+
 // Only a person's decisions count, and only those made on the dice of a completed roll of the turn.
 void TCoach::Decide(const TChoiceValue& choice) {
     if (Position && !Game.PlayerOnTurn().Computer) {
-        Unsettled.push_back({*Position, choice});
+        Decisions.push_back({*Position, choice, std::nullopt});
     }
     Position.reset();
     Settle();
@@ -147,7 +201,8 @@ void TCoach::Decide(const TChoiceValue& choice) {
 // A decision gives away what the best choice is worth more than the one taken. Decisions made
 // before the table is ready wait for it.
 void TCoach::Settle() {
-    if (Unsettled.empty()) {
+    const auto unvalued = [](const TDecision& decision) { return !decision.Cost; };
+    if (std::ranges::none_of(Decisions, unvalued)) {
         return;
     }
     const TOptimalTable* table = Table.Peek();
@@ -161,21 +216,24 @@ void TCoach::Settle() {
         }
         return;
     }
-    for (const TDecision& decision : Unsettled) {
+    for (TDecision& decision : Decisions) {
+        if (decision.Cost) {
+            continue;
+        }
         const TPosition& p = decision.Position;
+        decision.Cost = 0.0;
         try {
             const std::vector<TChoiceValue> choices = EvaluateTurn(*table, p.Sheet, p.Roll, p.Dice);
             const auto taken = std::ranges::find_if(choices, [&decision](const TChoiceValue& choice) {
                 return SameChoice(choice, decision.Choice);
             });
             if (taken != choices.end()) {
-                Lost[static_cast<std::size_t>(p.ScoreIndex)] += choices.front().Value - taken->Value;
+                decision.Cost = choices.front().Value - taken->Value;
             }
         } catch (const std::invalid_argument&) {
             // a position no game can reach, set up by a tool
         }
     }
-    Unsettled.clear();
 }
 
 }  // namespace quintix

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,6 +13,14 @@
 #include "game/quintix_game.h"
 
 namespace quintix {
+
+// A person's decision, and once the table can value it, what it gave away.
+struct TDecisionCost {
+    std::string Player;
+    TChoiceValue Choice;         // the kind, and the line or the dice; no value
+    TDiceValues Dice{};          // the dice it was made on
+    std::optional<double> Cost;  // the best choice's value less this one's: 0 for a best choice
+};
 
 // What the coach has to say at a moment of the series.
 struct TCoachAdvice {
@@ -32,6 +39,10 @@ struct TCoachAdvice {
     std::int32_t GrandTotal = 0;  // the sheet's grand total so far; a choice leads to this plus its value
     std::vector<TChoiceValue> Choices;  // best first
     int ClassicChoice = -1;  // the choice the design's computer player would make, as an index of Choices
+    // BeforeRoll, once the table is ready: the grand total the game is expected to reach with the
+    // best play from here.
+    std::optional<double> ExpectedTotal;
+    std::optional<TDecisionCost> LastDecision;  // the last decision of a person in this game
 };
 
 // A person's running total of points given away in the current game.
@@ -40,8 +51,9 @@ struct TGivenAway {
     double Points = 0.0;
 };
 
-// The coach: after every roll it tells what each choice is worth under perfect play, and for every
-// person it keeps the points given away by decisions that were not the best. It follows the game
+// The coach: after every roll it tells what each choice is worth under perfect play, and before
+// one what the game is expected to reach; for every person it keeps the points given away by
+// decisions that were not the best, a score taken back no longer counting. It follows the game
 // through its events from its making, window or not; decisions made before the table is ready are
 // valued once the provider says it is. The coach never has the table built itself.
 class TCoach : public IGameEvents {
@@ -65,6 +77,7 @@ public:
     void PersonRerolls(TDiceSet dice) override;
     void ComputerRerolls(TDiceSet dice) override;
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override;
+    void ScoreUndone(int line) override;
 
 private:
     // The turn's position after its last completed roll.
@@ -79,8 +92,11 @@ private:
     struct TDecision {
         TPosition Position;
         TChoiceValue Choice;  // the kind, and the line or the dice; no value
+        std::optional<double> Cost;
     };
 
+    std::optional<TPosition> PositionNow() const;
+    std::optional<double> ExpectedTotal(const TOptimalTable& table) const;
     void Decide(const TChoiceValue& choice);
     void Settle();
     void Forget();
@@ -94,8 +110,7 @@ private:
     TSubscription Following;  // the game's events
     TSubscription TableWait;  // while decisions wait to be valued
     std::optional<TPosition> Position;
-    std::vector<TDecision> Unsettled;
-    std::array<double, MaxPlayers + 1> Lost{};  // by ScoreIndex, in the current game
+    std::vector<TDecision> Decisions;  // the people's, in the current game, in order
 };
 
 }  // namespace quintix

@@ -56,7 +56,7 @@ void TQuintixGame::ComputerRoll(TDiceSet dice) {
     }
     S.Stage = TTurnStage::AwaitingRoll;
     Tell([dice](IGameEvents& e) { e.ComputerRerolls(dice); });
-    StartTimer(ComputerRerollDelay, &TQuintixGame::StartRoll);
+    StartTimer(Pace(ComputerRerollDelay, true), &TQuintixGame::StartRoll);
 }
 
 void TQuintixGame::TableReady() {

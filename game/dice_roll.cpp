@@ -22,6 +22,7 @@ void TQuintixGame::Roll() {
 
 // What "&Roll Dice" does; StartRoll presses it for a computer player.
 void TQuintixGame::PressRollButton() {
+    BeforeScore.reset();
     S.Controls.RollEnabled = false;
     if (S.Phase() == TPhase::Playing) {
         ++S.RollCount;
@@ -40,7 +41,7 @@ void TQuintixGame::RollDice() {
         }
     }
     ShowDice();
-    StartTimer(DieFallDelay, &TQuintixGame::RollNext);
+    StartTimer(Pace(DieFallDelay, PlayerOnTurn().Computer), &TQuintixGame::RollNext);
 }
 
 // One die lands per tick, in die order. With no die left to fall the roll completes in this
@@ -53,7 +54,7 @@ void TQuintixGame::RollNext() {
             continue;
         }
         if (landed) {
-            StartTimer(DieFallDelay, &TQuintixGame::RollNext);
+            StartTimer(Pace(DieFallDelay, PlayerOnTurn().Computer), &TQuintixGame::RollNext);
             return;
         }
         die.Value = Random.Next36() % NoOfFaces + 1;
@@ -77,14 +78,14 @@ void TQuintixGame::RollNext() {
         Notify();
         Tell([](IGameEvents& e) { e.RollCompleted(); });
         if (!human) {
-            StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
+            StartTimer(Pace(AfterRollDelay, true), &TQuintixGame::EndRoll);
         }
     } else {
         S.Players[S.CurrentPlayer].SortKey = S.Analysis.DiceSum;
         S.Controls.RollText = std::to_string(S.Analysis.DiceSum);
         Notify();
         Tell([](IGameEvents& e) { e.RollCompleted(); });
-        StartTimer(AfterRollDelay, &TQuintixGame::EndRoll);
+        StartTimer(Pace(AfterRollDelay, !human), &TQuintixGame::EndRoll);
     }
 }
 

@@ -24,6 +24,9 @@ public:
     // A person rolls these dice again.
     virtual void PersonRerolls(TDiceSet /*dice*/) {}
     virtual void LineScored(int /*line*/, std::int32_t /*value*/, std::int32_t /*bonus*/) {}
+    // A person took back the score on this line: the turn is again as it was just before it, the
+    // dice landed and the line open.
+    virtual void ScoreUndone(int /*line*/) {}
     // Every sheet of this game (1..6) is full; told before the next game starts or the series ends.
     virtual void GameEnded(int /*game*/) {}
     virtual void SeriesEnded() {}

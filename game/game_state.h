@@ -77,7 +77,8 @@ struct TGameState {
     std::int32_t Turn = 0;
     std::int32_t SelectedCount = 0;
     std::int32_t NoOfGames = 1;
-    bool ExpertPlay = false;  // the computer players make the best choice at every decision
+    bool ExpertPlay = false;          // the computer players make the best choice at every decision
+    bool QuickComputerTurns = false;  // the computer players' pauses are a quarter as long
     bool ShowPossible = false;
     TDiceAnalysis Analysis{};
     TLastScore Last{};

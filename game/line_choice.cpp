@@ -1,5 +1,7 @@
 // How a person chooses the line to score: the score dialog's list, a double-click on a grid, and
 // the display of what the dice would score.
+#include <utility>
+
 #include "game/quintix_game.h"
 
 namespace quintix {
@@ -28,6 +30,31 @@ void TQuintixGame::ScoreCell(TGrid grid, int column, int row) {
         column == S.CurrentGame) {
         Score(content.Line);
     }
+}
+
+// Only the pause after the score and the wait for the next roll allow it: a roll, by anyone, or the
+// end of the game forgets the position before the score.
+bool TQuintixGame::CanUndo() const {
+    return BeforeScore.has_value() && S.RollCount == 0 &&
+           (S.Stage == TTurnStage::BetweenTurns || S.Stage == TTurnStage::AwaitingRoll);
+}
+
+// The summary's showing is the window's, not the turn's: one opened meanwhile stays open.
+void TQuintixGame::UndoScore() {
+    if (!CanUndo()) {
+        return;
+    }
+    Timer.Stop();
+    const int line = S.Last.LastLine;
+    const bool summaryOpen = S.SummaryOpen;
+    S = *std::exchange(BeforeScore, std::nullopt);
+    S.SummaryOpen = summaryOpen;
+    View.RedrawScores();
+    View.RedrawSummary();
+    View.ShowDice();
+    Notify();
+    MarkSteady();
+    Tell([line](IGameEvents& e) { e.ScoreUndone(line); });
 }
 
 void TQuintixGame::TogglePossibleValues() {

@@ -31,11 +31,16 @@ void TQuintixGame::StartTimer(int intervalMs, void (TQuintixGame::*step)()) {
     Timer.Start(intervalMs, [this, step] { (this->*step)(); });
 }
 
+int TQuintixGame::Pace(int delayMs, bool computers) const {
+    return PaceOf(delayMs, computers && S.QuickComputerTurns);
+}
+
 // The phase follows from the position's game number, so a tool sets up the sheets and the turn
 // and need not keep the two in step. The turn starts afresh, whatever stage it was at.
 void TQuintixGame::LoadPosition(const TGameState& state) {
     Timer.Stop();
     TableWait.Cancel();
+    BeforeScore.reset();
     S = state;
     ClearDice();
     View.SetSummaryPlayers(S.Players);
@@ -148,6 +153,11 @@ bool TQuintixGame::ScoreLine(int line) {
     TGameScore* sheet = SheetOnTurn();
     if (S.RollCount <= 0 || !S.TurnRolled() || sheet == nullptr || LineScored(line)) {
         return false;
+    }
+    // A person's score can be taken back to the landed dice it was made on; one made while the dice
+    // of a later roll fell has ended that roll, which cannot be resumed.
+    if (!PlayerOnTurn().Computer && S.Stage == TTurnStage::AwaitingChoice) {
+        BeforeScore = S;
     }
     const bool hadUpperBonus = quintix::UpperBonus(*sheet) > 0;
     const std::int32_t oldBonus = sheet->Bonus;

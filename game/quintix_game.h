@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,13 @@ struct TNewGameRow {
     bool operator==(const TNewGameRow&) const = default;
 };
 
-// What the new game dialog shows and gives back: six rows, the number of games, and whether the
-// computer players play the best possible game.
+// What the new game dialog shows and gives back: six rows, the number of games, whether the
+// computer players play the best possible game, and whether their turns go quicker.
 struct TNewGameContents {
     OneBased<TNewGameRow, MaxPlayers> Rows;
     std::int32_t NoOfGames = 1;
     bool ExpertPlay = false;
+    bool QuickComputerTurns = false;
 
     bool operator==(const TNewGameContents&) const = default;
 };
@@ -62,8 +64,12 @@ public:
     void Score(int line);                             // a person scores the dice on a line
     void ScoreCell(TGrid grid, int column, int row);  // a double-click on the sheet on display
     void TogglePossibleValues();                      // "&Possibilities"
-    void ViewSheetOf(int position);                   // shows the sheets of the player in that position
-    void OpenSummary();                               // "S&eries"
+    // Takes back a person's last score while nobody has rolled since and the game goes on: the
+    // sheet, the bonuses, the turn and the dice are again as they were just before it.
+    void UndoScore();
+    bool CanUndo() const;
+    void ViewSheetOf(int position);  // shows the sheets of the player in that position
+    void OpenSummary();              // "S&eries"
     void SummaryClosed();
     // Puts the series into a given position and starts the turn of the player on turn there; for
     // tools and tests that begin mid-series.
@@ -116,6 +122,8 @@ private:
     void RequestSummary();
     void StartTimer(int intervalMs, void (TQuintixGame::*step)());
     void MarkSteady() { Steady = S; }
+    // A pause of the design, shortened when it is a computer player's and its turns go quicker.
+    int Pace(int delayMs, bool computers) const;
 
     // The dice.
     void PressRollButton();
@@ -156,7 +164,8 @@ private:
     TObservers<IGameEvents*> Listeners;
     TSubscription TableWait;  // while an expert decision waits for the table
     TGameState S;
-    TGameState Steady;  // see KeptPosition
+    TGameState Steady;                      // see KeptPosition
+    std::optional<TGameState> BeforeScore;  // a person's last score can be undone back to this
 };
 
 }  // namespace quintix

@@ -37,6 +37,7 @@ TNewGameContents TQuintixGame::OpenNewGame() {
     }
     form.NoOfGames = S.NoOfGames;
     form.ExpertPlay = S.ExpertPlay;
+    form.QuickComputerTurns = S.QuickComputerTurns;
     return form;
 }
 
@@ -48,6 +49,7 @@ void TQuintixGame::StartSeries(const TNewGameContents& form) {
 void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
     S.NoOfGames = std::clamp(form.NoOfGames, 1, MaxGames);
     S.ExpertPlay = form.ExpertPlay;
+    S.QuickComputerTurns = form.QuickComputerTurns;
     S.NoOfPlayers = 0;
     S.Players = TGameState::EmptyPlayers();
     for (const TNewGameRow& row : form.Rows) {
@@ -64,6 +66,7 @@ void TQuintixGame::ReadNewGameForm(const TNewGameContents& form) {
 void TQuintixGame::NewSeries() {
     Timer.Stop();
     TableWait.Cancel();
+    BeforeScore.reset();
     // A summary the flow was waiting for stays open, but the new series does not wait for it.
     S.Stage = S.NoOfPlayers > 0 ? TTurnStage::AwaitingRoll : TTurnStage::Idle;
     if (S.NoOfPlayers > 1) {
@@ -88,6 +91,12 @@ void TQuintixGame::NewSeries() {
     const bool computerFirst = S.NoOfPlayers > 0 && S.Players[1].Computer;
     S.Controls.RollEnabled = S.NoOfPlayers > 0 && !computerFirst;
     Notify();
+    // The experts' first decision needs the solver's table: its building starts with the series,
+    // so that it is mostly done by then.
+    if (S.ExpertPlay && std::any_of(S.Players.begin(), S.Players.begin() + S.NoOfPlayers,
+                                    [](const TPlayer& player) { return player.Computer; })) {
+        Table.Request();
+    }
     Tell([](IGameEvents& e) { e.SeriesStarted(); });
     if (S.Phase() == TPhase::Playing) {
         Tell([](IGameEvents& e) { e.GameStarted(); });
@@ -143,7 +152,9 @@ void TQuintixGame::EndRoll() {
     }
 }
 
+// The pause after a score belongs to the player who scored.
 void TQuintixGame::NextPlayer() {
+    const bool computerScored = PlayerOnTurn().Computer;
     bool gameOver = false;
     if (++S.CurrentPlayer > S.NoOfPlayers) {
         S.CurrentPlayer = 1;
@@ -154,13 +165,16 @@ void TQuintixGame::NextPlayer() {
         EndGame();
     }
     ClearDice();
+    // The window learns of the pause with the rest, as a score in it can be taken back.
+    if (!gameOver) {
+        S.Stage = TTurnStage::BetweenTurns;
+    }
     Notify();
     if (gameOver) {
         RequestSummary();
     } else {
-        S.Stage = TTurnStage::BetweenTurns;
         MarkSteady();
-        StartTimer(S.Phase() == TPhase::Playing ? BetweenTurnsDelay : NextStepDelay,
+        StartTimer(S.Phase() == TPhase::Playing ? Pace(BetweenTurnsDelay, computerScored) : NextStepDelay,
                    &TQuintixGame::StartRoll);
     }
 }
@@ -168,6 +182,7 @@ void TQuintixGame::NextPlayer() {
 // The roll for order or a game is over: the standings go to the summary, and the next game is
 // played in the order of the last one, its winner first.
 void TQuintixGame::EndGame() {
+    BeforeScore.reset();
     const bool afterOrderRolls = S.Phase() == TPhase::RollForOrder;
     S.Turn = 1;
     ++S.CurrentGame;

@@ -85,6 +85,17 @@ void TGameRecorder::LineScored(int line, std::int32_t /*value*/, std::int32_t /*
     Turn = {};
 }
 
+// The turn goes on where it stood before the score: its rolls stand, and its line is chosen again.
+// Nobody has rolled since, so the turn being gathered is empty.
+void TGameRecorder::ScoreUndone(int /*line*/) {
+    std::vector<TTurnDecisions>& turns = Turns[ScoreIndexOnTurn()];
+    if (Recording && !turns.empty()) {
+        Turn = std::move(turns.back());
+        turns.pop_back();
+        Turn.Line = 0;
+    }
+}
+
 void TGameRecorder::GameEnded(int game) {
     if (!Recording) {
         return;

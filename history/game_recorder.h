@@ -40,6 +40,7 @@ public:
     void ComputerRerolls(TDiceSet dice) override;
     void PersonRerolls(TDiceSet dice) override;
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override;
+    void ScoreUndone(int line) override;
     // Stores the sheets of the game just finished.
     void GameEnded(int game) override;
     void SeriesEnded() override;

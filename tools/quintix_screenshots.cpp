@@ -1,5 +1,6 @@
 // quintix-screenshots: renders the main window (a game in progress with the possible values shown),
-// the coach, the new game dialog, the score dialog, the series summary and the print preview to PNG files,
+// the coach, the new game dialog, the score dialog, the series summary, the print preview and the
+// coach beside the main window filling a large screen to PNG files,
 // and the score sheets to a PDF file, on any Qt platform (offscreen included), so the windows can
 // be looked at without a desktop. A file that cannot be written whole is named with the reason on
 // standard error, and the tool then exits with 1.
@@ -12,6 +13,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTextStream>
@@ -43,14 +45,34 @@ bool Report(const QString& path, bool written, const QString& error) {
     return written;
 }
 
-bool Save(QWidget& widget, const QDir& folder, const QString& name) {
+bool Save(const QPixmap& picture, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);
     QByteArray png;
     QBuffer buffer(&png);
     QString reason = "the picture could not be made";
-    const bool written = buffer.open(QIODevice::WriteOnly) && widget.grab().save(&buffer, "PNG") &&
+    const bool written = buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG") &&
                          quintix::WriteWholeFile(path, png, &reason);
     return Report(path, written, QString("cannot write %1: %2").arg(path, reason));
+}
+
+bool Save(QWidget& widget, const QDir& folder, const QString& name) {
+    return Save(widget.grab(), folder, name);
+}
+
+// The main window filling a full HD screen, with the coach's tool window above it where a player
+// would put it: over the sheet's columns of the games to come, beside the dice.
+QPixmap CoachBesideMaximised(quintix::TQuintixForm& form) {
+    form.resize(1920, 1080);
+    form.CoachButtonClick();
+    QPixmap screen = form.grab();
+    const QPixmap coach = form.CoachForm().grab();
+    const QWidget* dice = form.findChild<QWidget*>("Panel1");
+    const QPoint at(dice->x() - coach.width() - 16, dice->y() + 24);
+    QPainter painter(&screen);
+    painter.drawPixmap(at, coach);
+    painter.setPen(form.palette().color(QPalette::Shadow));
+    painter.drawRect(QRect(at, coach.size()).adjusted(-1, -1, 0, 0));
+    return screen;
 }
 
 // A dark desktop: light text on dark window and button faces.
@@ -168,5 +190,8 @@ int main(int argc, char** argv) {
     QString error;
     const QString pdf = folder.filePath("score-sheets.pdf");
     ok = Report(pdf, SavePagesAsPdf(form.ScoreReportForm().BuildPages(), pdf, &error), error) && ok;
+    form.PreviewForm().close();
+
+    ok = Save(CoachBesideMaximised(form), folder, "coach-beside.png") && ok;
     return ok ? 0 : 1;
 }

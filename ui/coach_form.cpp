@@ -1,11 +1,15 @@
 #include "ui/coach_form.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <bit>
+#include <vector>
 
 #include "scoring/sheet_rows.h"
 #include "ui/app_icon.h"
@@ -52,21 +56,44 @@ private:
 
 namespace {
 
-QString ChoiceText(const TChoiceValue& choice) {
+// The faces a reroll keeps, lowest first: two rerolls that keep the same faces are one choice.
+QString KeptFaces(TDiceSet rolled, const TDiceValues& dice) {
+    std::vector<int> kept;
+    for (int die = 1; die <= NoOfDice; ++die) {
+        if ((rolled & DieBit(die)) == 0) {
+            kept.push_back(dice[die]);
+        }
+    }
+    std::ranges::sort(kept);
+    QStringList faces;
+    for (const int face : kept) {
+        faces << QString::number(face);
+    }
+    return faces.join(' ');
+}
+
+// A choice as what the player does: the line scored, or the faces kept and how many dice roll.
+QString ChoiceText(const TChoiceValue& choice, const TDiceValues& dice) {
     if (choice.Kind == TChoiceValue::TKind::Score) {
         return TCoachForm::tr("Score %1").arg(CoreText(LineLabel(choice.Line)));
     }
-    QStringList dice;
-    for (int die = 1; die <= NoOfDice; ++die) {
-        if ((choice.Dice & DieBit(die)) != 0) {
-            dice << QString::number(die);
-        }
+    switch (std::popcount(choice.Dice)) {
+        case 1:
+            return TCoachForm::tr("Keep %1, roll one die").arg(KeptFaces(choice.Dice, dice));
+        case 2:
+            return TCoachForm::tr("Keep %1, roll two dice").arg(KeptFaces(choice.Dice, dice));
+        case 3:
+            return TCoachForm::tr("Keep %1, roll three dice").arg(KeptFaces(choice.Dice, dice));
+        case 4:
+            return TCoachForm::tr("Keep %1, roll four dice").arg(KeptFaces(choice.Dice, dice));
+        default:
+            return TCoachForm::tr("Roll all five dice again");
     }
-    if (dice.size() == 1) {
-        return TCoachForm::tr("Roll die %1 again").arg(dice.front());
-    }
-    const QString last = dice.takeLast();
-    return TCoachForm::tr("Roll dice %1 and %2 again").arg(dice.join(", "), last);
+}
+
+// Points with one decimal; a loss too small for one shows two.
+QString Points(double points) {
+    return NumberLocale().toString(points, 'f', points > 0.0 && points < 0.1 ? 2 : 1);
 }
 
 QTableWidget* Table(const QStringList& headers, QWidget* parent) {
@@ -94,8 +121,9 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
 }  // namespace
 
 TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, QWidget* parent)
-    : QWidget(parent, Qt::Window), Model(coach), TableProvider(table) {
+    : QWidget(parent, Qt::Tool), Model(coach), TableProvider(table) {
     setObjectName("CoachForm");
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(tr("Coach"));
     setWindowIcon(AppIcon());
     setFont(WindowFont());
@@ -114,18 +142,22 @@ TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, 
     BestLabel->setObjectName("BestLabel");
     Choices = Table({tr("Choice"), tr("Expected total"), tr("Computer")}, this);
     Choices->setObjectName("Choices");
+    LastChoice = new QLabel(this);
+    LastChoice->setObjectName("LastChoice");
+    LastChoice->setWordWrap(true);
     auto* givenAwayLabel = new QLabel(tr("Points given away this game"), this);
     GivenAway = Table({tr("Player"), tr("Points")}, this);
     GivenAway->setObjectName("GivenAway");
     GivenAway->setMaximumHeight(130);
     for (QWidget* part : std::initializer_list<QWidget*>{Status, Progress, Dice, BestLabel, Choices,
-                                                         givenAwayLabel, GivenAway}) {
+                                                         LastChoice, givenAwayLabel, GivenAway}) {
         layout->addWidget(part);
+        part->installEventFilter(this);
     }
     for (QWidget* part : std::initializer_list<QWidget*>{Status, Dice, Choices, GivenAway}) {
         help.InstallWhatsThisMenu(part);
     }
-    resize(400, 520);
+    resize(460, 540);
 
     const auto refreshShown = [this] {
         if (isVisible()) {
@@ -136,12 +168,20 @@ TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, 
     TableProgress = TableProvider.OnProgress(refreshShown);
 }
 
+// The window opens beside the game without taking the keyboard from it: the digits must still
+// mark the dice.
 void TCoachForm::ShowCoach() {
     TableProvider.Request();
     Refresh();
     show();
     raise();
-    activateWindow();
+}
+
+bool TCoachForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && OwnerKeys && OwnerKeys(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TCoachForm::Refresh() {
@@ -158,22 +198,29 @@ void TCoachForm::Refresh() {
             Status->setText(tr("%1 rolls for the order of play; there is nothing to choose.").arg(player));
             break;
         case TCoachAdvice::TState::BeforeRoll:
-            Status->setText(tr("%1 is on turn. The choices show after each roll.").arg(player));
+            if (advice.ExpectedTotal) {
+                Status->setText(tr("%1 is on turn. With the best play from here the game is expected to "
+                                   "reach %2. The choices show after each roll.")
+                                    .arg(player, Points(*advice.ExpectedTotal)));
+            } else {
+                Status->setText(tr("%1 is on turn. The choices show after each roll.").arg(player));
+            }
             break;
         case TCoachAdvice::TState::Preparing:
             Status->setText(tr("%1 has rolled. The choices show once the coach is ready.").arg(player));
             break;
         case TCoachAdvice::TState::Choices:
-            Status->setText(tr("%1, after roll %2 of 3. Grand total so far: %3.")
-                                .arg(player)
-                                .arg(advice.Roll)
-                                .arg(advice.GrandTotal));
+            // One arg() for all: a name may itself hold "%2" or "%3".
+            Status->setText(
+                tr("%1, after roll %2 of 3. Grand total so far: %3.")
+                    .arg(player, QString::number(advice.Roll), QString::number(advice.GrandTotal)));
             break;
         case TCoachAdvice::TState::SeriesOver:
             Status->setText(tr("The series is over."));
             break;
     }
     ShowChoices(advice);
+    ShowLastChoice(advice);
 
     const std::vector<TGivenAway> people = Model.GivenAway();
     GivenAway->setRowCount(static_cast<int>(people.size()));
@@ -187,20 +234,56 @@ void TCoachForm::ShowChoices(const TCoachAdvice& advice) {
     const bool choices = advice.State == TCoachAdvice::TState::Choices;
     Dice->setVisible(choices);
     BestLabel->setVisible(choices);
-    Choices->setRowCount(choices ? static_cast<int>(advice.Choices.size()) : 0);
     if (!choices) {
+        Choices->setRowCount(0);
         return;
     }
     const TChoiceValue& best = advice.Choices.front();
     Dice->Show(advice.Dice, best.Kind == TChoiceValue::TKind::Reroll ? best.Dice : TDiceSet{0});
-    BestLabel->setText(best.Kind == TChoiceValue::TKind::Reroll ? tr("Best: roll the framed dice again.")
-                                                                : tr("Best: %1.").arg(ChoiceText(best)));
+    BestLabel->setText(best.Kind == TChoiceValue::TKind::Reroll
+                           ? tr("Best: roll the framed dice again.")
+                           : tr("Best: %1.").arg(ChoiceText(best, advice.Dice)));
+    // Rerolls that keep the same faces are worth the same: one row stands for them all, ticked if
+    // the computer player's is among them.
+    QStringList texts;
+    std::vector<bool> ticked;
+    std::vector<double> totals;
     for (std::size_t i = 0; i < advice.Choices.size(); ++i) {
         const TChoiceValue& choice = advice.Choices[i];
+        const QString text = ChoiceText(choice, advice.Dice);
         const bool classic = static_cast<int>(i) == advice.ClassicChoice;
-        SetRow(*Choices, static_cast<int>(i),
-               {ChoiceText(choice), NumberLocale().toString(advice.GrandTotal + choice.Value, 'f', 1),
-                classic ? QString(QChar(0x2713)) : QString()});
+        if (const qsizetype row = texts.indexOf(text); row >= 0) {
+            ticked[static_cast<std::size_t>(row)] = ticked[static_cast<std::size_t>(row)] || classic;
+            continue;
+        }
+        texts << text;
+        ticked.push_back(classic);
+        totals.push_back(advice.GrandTotal + choice.Value);
+    }
+    Choices->setRowCount(static_cast<int>(texts.size()));
+    for (qsizetype row = 0; row < texts.size(); ++row) {
+        const auto at = static_cast<std::size_t>(row);
+        SetRow(*Choices, static_cast<int>(row),
+               {texts[row], NumberLocale().toString(totals[at], 'f', 1),
+                ticked[at] ? QString(QChar(0x2713)) : QString()});
+    }
+}
+
+// What a person's last decision gave away, in one line naming the person.
+void TCoachForm::ShowLastChoice(const TCoachAdvice& advice) {
+    LastChoice->setVisible(advice.LastDecision.has_value());
+    if (!advice.LastDecision) {
+        return;
+    }
+    const TDecisionCost& last = *advice.LastDecision;
+    const QString name = QString::fromStdString(last.Player);
+    const QString choice = ChoiceText(last.Choice, last.Dice);
+    if (!last.Cost) {
+        LastChoice->setText(tr("%1: %2 – valued once the coach is ready.").arg(name, choice));
+    } else if (*last.Cost <= 0.0) {
+        LastChoice->setText(tr("%1: %2 – the best choice.").arg(name, choice));
+    } else {
+        LastChoice->setText(tr("%1: %2 – gave away %3 points.").arg(name, choice, Points(*last.Cost)));
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "game/coach.h"
 
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QTableWidget;
@@ -14,9 +16,11 @@ class TCoachDice;
 class THelpSystem;
 
 // The coach's window: for the player on turn, after every roll, the choices best first with the
-// grand total each is expected to lead to; which dice the best choice rolls again; the choice the
-// design's computer player would make; and the points each person has given away this game. Not
-// modal: the game goes on beside it. Until the table is ready it shows how far its building has come.
+// grand total each is expected to lead to, and before it the total the game is expected to reach;
+// which dice the best choice rolls again; the choice the design's computer player would make; what
+// a person's last decision gave away, and the points each person has given away this game. A tool
+// window of the main window: above it, not modal, and never taking the keyboard from it by itself.
+// Until the table is ready it shows how far its building has come.
 class TCoachForm : public QWidget {
     Q_OBJECT
 
@@ -24,25 +28,35 @@ public:
     // The coach follows the game through its events from the start; the window shows what it says,
     // and how far the building of the table has come. Both must outlive the window.
     TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, QWidget* parent = nullptr);
-    // Opens the window, or raises it when it is open; the table's building starts.
+    // Opens the window, or raises it when it is open, leaving the keyboard where it is; the table's
+    // building starts.
     void ShowCoach();
     // Shows what the coach says now.
     void Refresh();
+    // A key pressed in this window goes first to `keys`, which says whether it took it: the keys of
+    // the window that owns the coach work here too.
+    void PassKeysTo(std::function<bool(const QKeyEvent&)> keys) { OwnerKeys = std::move(keys); }
 
     QLabel* Status;
     QProgressBar* Progress;
     TCoachDice* Dice;
     QLabel* BestLabel;
     QTableWidget* Choices;
+    QLabel* LastChoice;
     QTableWidget* GivenAway;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowChoices(const TCoachAdvice& advice);
+    void ShowLastChoice(const TCoachAdvice& advice);
 
     TCoach& Model;
     ITableProvider& TableProvider;
     TSubscription CoachChanges;
     TSubscription TableProgress;
+    std::function<bool(const QKeyEvent&)> OwnerKeys;
 };
 
 }  // namespace quintix

@@ -16,8 +16,8 @@ QString DieSpokenName(int number, int face, bool marked) {
         QT_TRANSLATE_NOOP("quintix::TDiePanel", "six")};
     const char* faceName = faces[static_cast<std::size_t>(face >= 1 && face <= 6 ? face : 0)];
     const QString spokenFace = TDiePanel::tr(faceName);
-    return marked ? TDiePanel::tr("Die %1: %2, marked to roll again").arg(number).arg(spokenFace)
-                  : TDiePanel::tr("Die %1: %2").arg(number).arg(spokenFace);
+    return (marked ? TDiePanel::tr("Die %1: %2, marked to roll again") : TDiePanel::tr("Die %1: %2"))
+        .arg(QString::number(number), spokenFace);
 }
 
 namespace {

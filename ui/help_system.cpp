@@ -19,7 +19,7 @@ const char* const ContextFromProperty = "helpContextFrom";
 const char* const MenuInstalledProperty = "whatsThisMenuInstalled";
 
 // The right-click menu of one window, shared by its controls as one menu serves many controls:
-// it remembers the control it was opened on and where.
+// it remembers the control it was opened on and where. A control's own actions come first.
 class THelpPopupMenu : public QMenu {
 public:
     explicit THelpPopupMenu(QWidget* window) : QMenu(window) {
@@ -27,15 +27,27 @@ public:
         setFont(WindowFont());
         Item = addAction(THelpSystem::tr("&What's This?"));
         Item->setObjectName("WhatsThisItem");
+        Separator = new QAction(this);
+        Separator->setSeparator(true);
     }
 
     void PopupFor(QWidget* control, const QPoint& globalPos) {
+        for (QAction* action : actions()) {
+            if (action != Item) {
+                removeAction(action);
+            }
+        }
+        if (const QList<QAction*> own = control->actions(); !own.isEmpty()) {
+            insertActions(Item, own);
+            insertAction(Item, Separator);
+        }
         PopupComponent = control;
         ClickPoint = globalPos;
         popup(globalPos);
     }
 
     QAction* Item;
+    QAction* Separator;
     QPointer<QWidget> PopupComponent;
     QPoint ClickPoint;
 };

@@ -69,8 +69,9 @@ public:
     // F1: the topic of the focused control's context; nothing when there is none.
     bool HelpForFocus();
 
-    // Gives the control the shared right-click menu "HelpPopup" of its window, whose one item
-    // "&What's This?" runs WhatsThisItemClick on the control it was opened on.
+    // Gives the control the shared right-click menu "HelpPopup" of its window, whose item
+    // "&What's This?" runs WhatsThisItemClick on the control it was opened on; the control's own
+    // actions (QWidget::actions) come before it.
     void InstallWhatsThisMenu(QWidget* control);
     // A context of 0 or less does nothing, 1000 or more asks for the popup, anything else for
     // the topic. True when a request was issued.

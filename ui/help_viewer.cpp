@@ -58,9 +58,17 @@ THelpPopupWindow::THelpPopupWindow() : QLabel(nullptr, Qt::Popup) {
     colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
     setPalette(colours);
     setAutoFillBackground(true);
+    // The label follows a link itself once pressed on it; a press anywhere else closes the note.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(this, &QLabel::linkHovered, this, [this](const QString& link) { LinkUnderMouse = link; });
+    connect(this, &QLabel::linkActivated, this, [this](const QString& link) {
+        close();
+        emit LinkClicked(link);
+    });
 }
 
 void THelpPopupWindow::ShowPage(const QString& html, const QPoint& globalPos) {
+    LinkUnderMouse.clear();
     setText(html);
     const int width = TextWidth + 2 * (margin() + frameWidth());
     setFixedSize(width, heightForWidth(width));
@@ -76,6 +84,10 @@ void THelpPopupWindow::ShowPage(const QString& html, const QPoint& globalPos) {
 }
 
 void THelpPopupWindow::mousePressEvent(QMouseEvent* event) {
+    if (!LinkUnderMouse.isEmpty()) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
     event->accept();
     close();
 }
@@ -176,6 +188,8 @@ THelpWindow& THelpViewer::TopicWindow() {
 THelpPopupWindow& THelpViewer::PopupWindow() {
     if (!Popup) {
         Popup = std::make_unique<THelpPopupWindow>();
+        QObject::connect(Popup.get(), &THelpPopupWindow::LinkClicked, Popup.get(),
+                         [this](const QString& page) { ShowInWindow(page); });
     }
     return *Popup;
 }

@@ -13,7 +13,8 @@ class QUrl;
 namespace quintix {
 
 // A help page as a small note: frameless, about 300 pixels wide and as high as its text. Any
-// click or key closes it, as does a click elsewhere.
+// click or key closes it, as does a click elsewhere; a click on a link closes it and reports the
+// page linked to.
 class THelpPopupWindow : public QLabel {
     Q_OBJECT
 
@@ -24,9 +25,15 @@ public:
     // Shows the page with its top left corner at the point, kept on the screen.
     void ShowPage(const QString& html, const QPoint& globalPos);
 
+signals:
+    void LinkClicked(const QString& page);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString LinkUnderMouse;
 };
 
 // The help window "Quintix Help": one page at a time, with the contents and the way back.

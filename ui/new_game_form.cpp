@@ -130,6 +130,15 @@ TNewGameForm::TNewGameForm(THelpSystem& help, QWidget* parent) : QDialog(parent)
         ComputerChecks[k] = check;
     }
 
+    // In the free row between the players and the number of games: the computer players' pauses
+    // a quarter as long.
+    QuickComputerTurns = new QCheckBox(tr("&Quick computer turns"), this);
+    QuickComputerTurns->setObjectName("QuickComputerTurns");
+    QuickComputerTurns->move(16, 172);
+    QuickComputerTurns->adjustSize();
+    THelpSystem::SetHelpContext(QuickComputerTurns, 1026);
+    help.InstallWhatsThisMenu(QuickComputerTurns);
+
     Label7 = new QLabel(tr("&Number Of Games"), this);
     Label7->setObjectName("Label7");
     Label7->move(16, 200);
@@ -170,6 +179,7 @@ void TNewGameForm::Fill(const TNewGameContents& contents) {
     }
     NoOfGames->SetPosition(contents.NoOfGames);
     ExpertPlay->setChecked(contents.ExpertPlay);
+    QuickComputerTurns->setChecked(contents.QuickComputerTurns);
 }
 
 TNewGameContents TNewGameForm::Contents() const {
@@ -180,6 +190,7 @@ TNewGameContents TNewGameForm::Contents() const {
     }
     contents.NoOfGames = NoOfGames->Position();
     contents.ExpertPlay = ExpertPlay->isChecked();
+    contents.QuickComputerTurns = QuickComputerTurns->isChecked();
     return contents;
 }
 

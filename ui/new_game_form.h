@@ -77,6 +77,7 @@ public:
     QPushButton* OkButton;
     QPushButton* CancelButton;
     QCheckBox* ExpertPlay;
+    QCheckBox* QuickComputerTurns;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -38,6 +39,15 @@ constexpr int StatusGap = 10;  // before and after the line that tells where the
 constexpr int SavedNoticeMs = 5000;
 const QColor DeskColour(128, 128, 128);
 const QColor ShadowColour(64, 64, 64);
+
+// The width a button needs for its picture and its caption inside its style's margins.
+int NeededWidth(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    return button.fontMetrics().horizontalAdvance(QString(button.text()).remove('&')) +
+           button.iconSize().width() + 4 + button.width() - contents.width();
+}
 
 struct TZoomChoice {
     const char* Text;
@@ -327,6 +337,15 @@ TPreviewForm::TPreviewForm(IMessages& messages, QWidget* parent) : QDialog(paren
     SavePdfButton =
         addButton("SavePdfButton", tr("Save P&DF..."), 479, look->standardIcon(QStyle::SP_DialogSaveButton));
     SavePdfButton->resize(90, 25);
+    // A translation's caption longer than its button widens it, and the buttons after it move along;
+    // a caption that fits leaves every button at its design place.
+    int shift = 0;
+    for (QPushButton* button : {PrevButton, NextButton, PrintButton, CloseButton, SavePdfButton}) {
+        button->move(button->x() + shift, button->y());
+        const int wider = std::max(0, NeededWidth(*button) - button->width());
+        button->resize(button->width() + wider, button->height());
+        shift += wider;
+    }
     setTabOrder(ZoomList, PrevButton);
     setTabOrder(PrevButton, NextButton);
     setTabOrder(NextButton, PrintButton);
@@ -417,7 +436,8 @@ void TPreviewForm::ShowPageInfo() {
     NextButton->setEnabled(PageNo < PageCount());
     PrintButton->setEnabled(PageCount() > 0);
     SavePdfButton->setEnabled(PageCount() > 0);
-    setWindowTitle(tr("Print Preview - %1   Page %2 of %3").arg(Report.Title).arg(PageNo).arg(PageCount()));
+    setWindowTitle(tr("Print Preview - %1   Page %2 of %3")
+                       .arg(Report.Title, QString::number(PageNo), QString::number(PageCount())));
 }
 
 void TPreviewForm::PrevButtonClick() {

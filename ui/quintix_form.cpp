@@ -1,5 +1,6 @@
 #include "ui/quintix_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -46,6 +47,11 @@ QString ScoreCellNote(const TCell& cell) {
         return TQuintixForm::tr("just scored");
     }
     return cell.Italic && !cell.Text.empty() ? TQuintixForm::tr("possible value") : QString();
+}
+
+// The labels of column 0 come from the core in English; seen or heard, they are translated.
+QString ShownText(int col, const TCell& cell) {
+    return col == 0 ? CoreText(cell.Text) : QString::fromStdString(cell.Text);
 }
 
 }  // namespace
@@ -176,7 +182,7 @@ void TQuintixForm::CreateControls() {
             DrawScoreCell(painter, *grid, col, row, rect, GameObject->ShownCell(which, col, row));
         });
         grid->SetCellText([this, which](int col, int row) {
-            return QString::fromStdString(GameObject->ShownCell(which, col, row).Text);
+            return ShownText(col, GameObject->ShownCell(which, col, row));
         });
         grid->SetCellNote([this, which](int col, int row) {
             return ScoreCellNote(GameObject->ShownCell(which, col, row));
@@ -218,6 +224,16 @@ void TQuintixForm::CreateControls() {
     }
 
     connect(PlayerList, qOverload<int>(&QComboBox::activated), this, &TQuintixForm::PlayerListChange);
+
+    // Ctrl+Z anywhere in the window, and the first entry of the sheet's right-click menu.
+    UndoAction = new QAction(tr("&Undo"), this);
+    UndoAction->setObjectName("UndoAction");
+    UndoAction->setShortcut(QKeySequence::Undo);
+    UndoAction->setShortcutVisibleInContextMenu(true);
+    connect(UndoAction, &QAction::triggered, this, &TQuintixForm::UndoClick);
+    for (QWidget* control : std::initializer_list<QWidget*>{this, UpperScores, LowerScores, TotalScores}) {
+        control->addAction(UndoAction);
+    }
 
     // The digit keys click the dice whichever of these has the focus, except the Help button.
     for (QWidget* control : std::initializer_list<QWidget*>{
@@ -277,7 +293,8 @@ bool TQuintixForm::SeriesInProgress() const {
 }
 
 // Closing the window from its title bar would lose a series in progress, so it asks as "E&xit"
-// does; with no series to lose it closes at once.
+// does; with no series to lose it closes at once. The program ends with this window: every other
+// window of it closes too, the help window included, which would otherwise keep it running.
 void TQuintixForm::closeEvent(QCloseEvent* event) {
     if (!QuitConfirmed && SeriesInProgress() &&
         !Services.Messages.Confirm(this, tr("Confirm"), tr("Are you sure you want to quit?"))) {
@@ -288,6 +305,11 @@ void TQuintixForm::closeEvent(QCloseEvent* event) {
         Keeper->Keep();
     }
     Remember();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
     QWidget::closeEvent(event);
 }
 
@@ -325,8 +347,7 @@ void TQuintixForm::showEvent(QShowEvent* event) {
 // A text too wide for its cell is drawn from the left and clipped, so its start stays readable.
 void TQuintixForm::DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row,
                                  const QRect& rect, const TCell& cell) const {
-    // The labels of column 0 come from the core in English.
-    const QString text = col == 0 ? CoreText(cell.Text) : QString::fromStdString(cell.Text);
+    const QString text = ShownText(col, cell);
     painter.save();
     const QFontMetrics metrics(grid.font());
     const int width = metrics.horizontalAdvance(text);
@@ -394,6 +415,7 @@ void TQuintixForm::ControlsChanged() {
     RollButton->setEnabled(s.RollEnabled);
     ScoreButton->setEnabled(s.ScoreEnabled);
     PossibleButton->setEnabled(s.PossibleEnabled);
+    UndoAction->setEnabled(GameObject->CanUndo());
 }
 
 namespace {
@@ -519,6 +541,7 @@ TPreviewForm& TQuintixForm::PreviewForm() {
 TCoachForm& TQuintixForm::CoachForm() {
     if (Coach == nullptr) {
         Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, this);
+        Coach->PassKeysTo([this](const QKeyEvent& key) { return CoachKeyDown(key); });
         if (Services.Settings != nullptr) {
             Services.Settings->RestoreWindow(*Coach, "Coach");
         }
@@ -544,6 +567,10 @@ void TQuintixForm::LowerScoresDblClick(int col, int row) {
 
 void TQuintixForm::PlayerListChange(int index) {
     GameObject->ViewSheetOf(index + 1);
+}
+
+void TQuintixForm::UndoClick() {
+    GameObject->UndoScore();
 }
 
 void TQuintixForm::PrintButtonClick() {
@@ -572,6 +599,32 @@ bool TQuintixForm::FormKeyDown(const QKeyEvent& event) {
     }
     DiceClick(key - Qt::Key_1 + 1);
     return true;
+}
+
+// A key pressed in the coach's window does what it does here: the digits, Ctrl+Z, and Alt with the
+// underlined letter of a button. Where the platform lets this window's shortcuts work from its
+// tool window, they take Ctrl+Z and Alt before the coach sees them.
+bool TQuintixForm::CoachKeyDown(const QKeyEvent& event) {
+    if (FormKeyDown(event)) {
+        return true;
+    }
+    if (event.matches(QKeySequence::Undo)) {
+        UndoClick();
+        return true;
+    }
+    if (event.modifiers() != Qt::AltModifier) {
+        return false;
+    }
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(event.key())));
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        if (QKeySequence::mnemonic(button->text()) == pressed) {
+            if (button->isEnabled()) {
+                button->click();
+            }
+            return true;
+        }
+    }
+    return false;
 }
 
 void TQuintixForm::keyPressEvent(QKeyEvent* event) {

@@ -14,6 +14,7 @@
 #include "ui/scaled_layout.h"
 #include "ui/services.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QPainter;
@@ -78,6 +79,7 @@ public:
     void UpperScoresDblClick(int col, int row);
     void LowerScoresDblClick(int col, int row);
     void PlayerListChange(int index);
+    void UndoClick();  // Ctrl+Z, or "&Undo" in the sheet's menu
     // The application's help hook: a topic of a main-window control opens as a popup.
     void ApplicationHelp(THelpCommand& command, int& context, bool& callHelp);
 
@@ -99,6 +101,7 @@ private:
     void DrawScoreCell(QPainter& painter, const TDrawGrid& grid, int col, int row, const QRect& rect,
                        const TCell& cell) const;
     bool FormKeyDown(const QKeyEvent& event);
+    bool CoachKeyDown(const QKeyEvent& event);
 
     TServices Services;
     std::unique_ptr<IRandomSource> OwnRandom;
@@ -126,6 +129,7 @@ private:
     QPushButton* HelpButton = nullptr;
     QPushButton* ExitButton = nullptr;
     QPushButton* CoachButton = nullptr;
+    QAction* UndoAction = nullptr;
     OneBased<TDiePanel*, NoOfDice> Panels{};
 
     TNewGameForm* NewGameDialog = nullptr;

@@ -24,8 +24,10 @@ void TScaledLayout::Apply(QWidget& window) {
     Offset = QPointF((size.width() - Natural.width() * CurrentScale) / 2,
                      (size.height() - Natural.height() * CurrentScale) / 2);
 
+    // The font comes in whole pixels and the controls scale exactly: a font rounded up would be
+    // larger than its control's share, and the longest captions and line labels would be cut.
     QFont font = window.font();
-    font.setPixelSize(Scaled(FontPixels));
+    font.setPixelSize(static_cast<int>(std::floor(FontPixels * CurrentScale)));
     window.setFont(font);
 
     // Both edges of a control are rounded, so that controls that meet in the design still meet.

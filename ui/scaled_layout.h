@@ -24,7 +24,8 @@ public:
     // natural size, 0 for none.
     void Place(QWidget* widget, QRect design, TFit fit = TFit::Exact, int iconSize = 0);
 
-    // Scales every control to the window's present size, fonts included.
+    // Scales every control to the window's present size, and the font as far as whole pixels allow
+    // without growing beyond the controls.
     void Apply(QWidget& window);
 
     double Scale() const { return CurrentScale; }

@@ -112,8 +112,11 @@ TScoreReportForm::TScoreReportForm(const TQuintixGame& game, QWidget* parent) : 
 void TScoreReportForm::CreateHeader() {
     UpperHeader = UpperSection->AddBand("UpperHeader", TBandKind::Header, HeaderHeight);
     const QFont title = ReportFont(TitleFontSize, true);
-    UpperHeader->AddLabel("PlayerTitle", tr("Player:"), QPointF(8, 8), title);
-    PlayerLabel = UpperHeader->AddLabel("PlayerLabel", QString(), QPointF(80, 8), title);
+    const TReportLabel* playerTitle =
+        UpperHeader->AddLabel("PlayerTitle", tr("Player:"), QPointF(8, 8), title);
+    // A translation's longer caption moves the name along; in English it keeps its design place.
+    const double nameLeft = std::max(80.0, playerTitle->Geometry().right() + 8);
+    PlayerLabel = UpperHeader->AddLabel("PlayerLabel", QString(), QPointF(nameLeft, 8), title);
     UpperHeader->AddShape("HeaderRule1", TShapeKind::HorizontalLine, HorizontalRule(40));
     UpperHeader->AddShape("HeaderRule2", TShapeKind::HorizontalLine, HorizontalRule(68));
     for (int i = 1; i <= NoOfVertLines; ++i) {

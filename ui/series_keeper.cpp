@@ -43,6 +43,10 @@ void TSeriesKeeper::LineScored(int /*line*/, std::int32_t /*value*/, std::int32_
     QTimer::singleShot(0, this, [this] { Keep(); });
 }
 
+void TSeriesKeeper::ScoreUndone(int /*line*/) {
+    Keep();
+}
+
 void TSeriesKeeper::SeriesEnded() {
     File.Discard();
 }

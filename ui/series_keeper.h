@@ -32,6 +32,7 @@ public:
     void Offer(QWidget* parent);
 
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override;
+    void ScoreUndone(int line) override;
     void SeriesEnded() override;
 
 private:

@@ -75,6 +75,7 @@ std::optional<TNewGameContents> TSettings::NewGame() const {
     }
     contents.NoOfGames = CheckedInt(Store->value("NewGame/Games"), 1, MaxGames).value_or(1);
     contents.ExpertPlay = CheckedBool(Store->value("NewGame/ExpertPlay")).value_or(false);
+    contents.QuickComputerTurns = CheckedBool(Store->value("NewGame/QuickComputerTurns")).value_or(false);
     return contents;
 }
 
@@ -86,6 +87,7 @@ void TSettings::SetNewGame(const TNewGameContents& contents) {
     }
     Store->setValue("NewGame/Games", contents.NoOfGames);
     Store->setValue("NewGame/ExpertPlay", contents.ExpertPlay);
+    Store->setValue("NewGame/QuickComputerTurns", contents.QuickComputerTurns);
 }
 
 // Qt's own record of a geometry carries the screen it was on and the maximised state; a record

@@ -49,6 +49,23 @@ TEST_F(CoachTest, AfterEveryRollItListsTheChoicesBestFirstAndMarksTheComputersCh
               classic.Kind == TComputerDecision::TKind::Roll ? int{classic.Dice} : classic.Line);
 }
 
+// The turn passes two seconds after a score with no roll yet: a window that waited for the next
+// roll would name the player who has just scored until then.
+TEST_F(CoachTest, ItSaysSoTheMomentTheTurnPasses) {
+    HumanRoll({5, 5, 5, 2, 1});
+    Game.Score(ChanceLine);
+    int changes = 0;
+    const TSubscription watching = Coach.OnChange([&changes] { ++changes; });
+    Dice.Add({6, 6, 6, 6, 6});
+    Clock.AdvanceBy(1999);
+    EXPECT_EQ(changes, 0);
+    Clock.AdvanceBy(1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Coach.Advice().Player, "Cy");
+    EXPECT_EQ(Coach.Advice().State, TCoachAdvice::TState::BeforeRoll);
+    Clock.AdvanceBy(1250);
+}
+
 // A person's choice gives away what the best one is worth more.
 TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     HumanRoll({5, 5, 5, 2, 1});
@@ -58,6 +75,8 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     Game.Score(ChanceLine);  // decided before the table is ready: valued once it is
     ASSERT_EQ(S().Scores[1][1].Lines[ChanceLine], 18);
     EXPECT_EQ(Coach.GivenAway()[0].Points, 0.0);
+    ASSERT_TRUE(Coach.Advice().LastDecision);
+    EXPECT_FALSE(Coach.Advice().LastDecision->Cost);
     changes = 0;
     Table.Provide(*Partial);
     EXPECT_EQ(changes, 1) << "the coach says so when the table comes";
@@ -69,6 +88,11 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     EXPECT_EQ(people[0].Name, "Ann");
     EXPECT_DOUBLE_EQ(people[0].Points, choices.front().Value - chance->Value);
     EXPECT_GT(people[0].Points, 0.0);
+    const TDecisionCost last = *Coach.Advice().LastDecision;
+    EXPECT_EQ(last.Player, "Ann");
+    EXPECT_EQ(last.Choice.Line, ChanceLine);
+    EXPECT_EQ(last.Dice, (TDiceValues{{5, 5, 5, 2, 1}}));
+    EXPECT_EQ(last.Cost, people[0].Points);
 
     // Cy plays its turn; then Ann's best choice gives nothing away.
     Dice.Add({6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6});
@@ -87,6 +111,38 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
         Game.Roll();
     }
     EXPECT_EQ(Coach.GivenAway()[0].Points, people[0].Points);
+    EXPECT_EQ(Coach.Advice().LastDecision->Cost, 0.0) << "the best choice";
+}
+
+// A score taken back is no decision: only the choice that stands counts, and the choices after the
+// roll show again.
+TEST_F(CoachTest, OnlyTheChoiceThatStandsCounts) {
+    Table.Provide(*Partial);
+    HumanRoll({5, 5, 5, 2, 1});
+    const TCoachAdvice after = Coach.Advice();
+    Game.Score(ChanceLine);
+    ASSERT_GT(Coach.GivenAway()[0].Points, 0.0);
+    Game.UndoScore();
+    EXPECT_EQ(Coach.GivenAway()[0].Points, 0.0);
+    EXPECT_FALSE(Coach.Advice().LastDecision);
+    EXPECT_EQ(Coach.Advice().Choices, after.Choices);
+    Game.Score(Fives);
+    const auto fives = std::ranges::find_if(after.Choices, [](const TChoiceValue& c) {
+        return c.Kind == TChoiceValue::TKind::Score && c.Line == Fives;
+    });
+    EXPECT_EQ(Coach.GivenAway()[0].Points, after.Choices.front().Value - fives->Value);
+    EXPECT_EQ(Coach.Advice().LastDecision->Choice.Line, Fives);
+}
+
+// Before a game's first roll the best play is expected to reach what a new game is worth.
+TEST_F(GameTest, BeforeARollTheCoachSaysWhatTheGameIsExpectedToReach) {
+    TFixedTable full(&SharedTable());
+    const TCoach coach(Game, full);
+    StartSeries({{"Ann"}});
+    EXPECT_EQ(coach.Advice().State, TCoachAdvice::TState::BeforeRoll);
+    EXPECT_EQ(coach.Advice().ExpectedTotal, Optimum(SharedTable()));
+    HumanRoll({1, 2, 3, 4, 5});
+    EXPECT_FALSE(coach.Advice().ExpectedTotal) << "after the roll the choices say it";
 }
 
 // Points are given away in a game: the count starts again at 0 in the next game of the series and

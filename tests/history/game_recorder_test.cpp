@@ -12,7 +12,8 @@ namespace quintix::testing {
 namespace {
 
 // A seeded series on the game object with a person among the computer players; the person rolls
-// dice 1 and 3 again after the first roll and scores the first open line after the second.
+// dice 1 and 3 again after the first roll and scores the first open line after the second, then
+// thinks better of it, takes the score back and scores the last open line instead.
 class RecorderTest : public HistoryTest {
 protected:
     RecorderTest() = default;
@@ -31,6 +32,10 @@ protected:
                 Game.Roll();
             } else if (s.RollCount == 2) {
                 Game.Score(Game.OpenLines().front());
+                if (Game.CanUndo()) {
+                    Game.UndoScore();
+                    Game.Score(Game.OpenLines().back());
+                }
             } else {
                 Game.Roll();
             }
@@ -47,7 +52,8 @@ protected:
     TSubscription Recording = Game.Subscribe(Recorder);
 };
 
-// What is stored is what the sheets show, and the decisions replay to the same sheet.
+// What is stored is what the sheets show, and the decisions replay to the same sheet: a score taken
+// back is no decision.
 TEST_F(RecorderTest, EveryFinishedGameIsStoredAsItsSheetAndReplaysToIt) {
     Game.StartSeries(SeriesOf({{"Ann"}, {"Cpu", true}, {"Bea 🎲", true}}, 2));
     Play();

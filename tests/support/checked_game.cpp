@@ -229,4 +229,19 @@ void TCheckedGame::LineScored(int line, std::int32_t value, std::int32_t bonus) 
     CompletedThisTurn = false;
 }
 
+// The score taken back leaves its line open on the sheet of the person on turn, whose roll stands
+// and who chooses again; from here the sheets are checked against the position taken back to.
+void TCheckedGame::ScoreUndone(int line) {
+    const TGameState& s = State();
+    const bool person = s.Phase() == TPhase::Playing && !s.Players[s.CurrentPlayer].Computer;
+    const TGameScore* sheet =
+        person ? &s.Scores[s.Players[s.CurrentPlayer].ScoreIndex][s.CurrentGame] : nullptr;
+    Expect(sheet != nullptr && line >= 0 && line < NoOfLines && At(*sheet, line) == NoValue &&
+               s.Stage == TTurnStage::AwaitingChoice && s.RollCount >= 1,
+           "the score on line ", line, " was taken back to no person's roll");
+    Previous = s.Scores;
+    Progress = {s.CurrentGame, s.Turn, s.CurrentPlayer};
+    CompletedThisTurn = true;
+}
+
 }  // namespace quintix::testing

@@ -58,6 +58,7 @@ public:
     void RollCompleted() override;
     void ComputerRerolls(TDiceSet dice) override;
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override;
+    void ScoreUndone(int line) override;
     void SeriesEnded() override;
 
 private:

@@ -89,7 +89,8 @@ private slots:
             groups << QString("Needed%1").arg(i) << QString("PossibleValues%1").arg(i);
         }
         QCOMPARE(form.Label7->buddy(), form.NoOfGamesEdit);
-        QCOMPARE(TabOrder(form), rows << "NoOfGamesEdit"
+        QCOMPARE(TabOrder(form), rows << "QuickComputerTurns"
+                                      << "NoOfGamesEdit"
                                       << "NoOfGames"
                                       << "OkButton"
                                       << "CancelButton"
@@ -117,6 +118,7 @@ private slots:
         contents.Rows[6] = {"Zoë", true};
         contents.NoOfGames = 4;
         contents.ExpertPlay = true;
+        contents.QuickComputerTurns = true;
         THelpSystem help;
         TNewGameForm form(help);
         form.Fill(contents);

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <QtTest>
 #include <optional>
 #include <tuple>
@@ -97,6 +98,28 @@ private slots:
             menu->close();
             QCOMPARE(seen, expected);
         }
+    }
+
+    // The coach's button links to the page on the coach: a click on the link opens it in the help
+    // window, where the popup itself would have nowhere to show it.
+    void ALinkInAPopupOpensItsPageInTheHelpWindow() {
+        THelpSystem help;
+        QVERIFY(help.HelpCommand(THelpCommand::Popup, 1023));
+        quintix::THelpPopupWindow& popup = help.Viewer().PopupWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&popup));
+        QString hovered;
+        connect(&popup, &QLabel::linkHovered, this, [&hovered](const QString& link) { hovered = link; });
+        for (int y = 2; y < popup.height() && hovered.isEmpty(); y += 3) {
+            for (int x = 2; x < popup.width() && hovered.isEmpty(); x += 6) {
+                QTest::mouseMove(&popup, QPoint(x, y));
+            }
+        }
+        QCOMPARE(hovered, QString("1024.html"));
+        QTest::mouseClick(&popup, Qt::LeftButton, Qt::NoModifier, popup.mapFromGlobal(QCursor::pos()));
+        QVERIFY(!popup.isVisible());
+        quintix::THelpWindow& window = help.Viewer().TopicWindow();
+        QVERIFY(window.isVisible());
+        QVERIFY(window.Browser()->source().toString().endsWith("/1024.html"));
     }
 
     void EveryPageExistsAndTheContentsLinkThem() {

@@ -21,6 +21,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "computer/expert_table.h"
 #include "game/position_builder.h"
@@ -29,6 +30,7 @@
 #include "tests/support/series.h"
 #include "tests/support/table_providers.h"
 #include "tests/ui/scripted_messages.h"
+#include "tests/ui/text_fits.h"
 #include "ui/coach_form.h"
 #include "ui/die_panel.h"
 #include "ui/draw_grid.h"
@@ -61,23 +63,6 @@ qsizetype RedPixels(const QString& scale) {
         }
     }
     return red;
-}
-
-// A caption is whole when its text, and a button's picture, fit inside the control's contents.
-bool TextFits(const QWidget& control) {
-    const QFontMetrics metrics(control.font());
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        return metrics.horizontalAdvance(QString(label->text()).remove('&')) <= label->contentsRect().width();
-    }
-    const auto* button = qobject_cast<const QPushButton*>(&control);
-    if (button == nullptr) {
-        return true;
-    }
-    QStyleOptionButton option;
-    option.initFrom(button);
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    return metrics.horizontalAdvance(QString(button->text()).remove('&')) + button->iconSize().width() + 4 <=
-           contents.width();
 }
 
 }  // namespace
@@ -216,6 +201,36 @@ private slots:
         QCOMPARE(S().Scores[1][1].Lines[ChanceLine], NoValue);
     }
 
+    // A slip of the double-click is taken back with Ctrl+Z, or with "Undo" in the sheet's menu, which
+    // is off once nothing can be taken back.
+    void ctrlZAndTheSheetsMenuTakeBackTheLastScore() {
+        NewSeries({"Ann"});
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form));
+        auto* grid = Child<TDrawGrid>("UpperScores");
+        const QPoint aces = grid->CellRect(1, 1).center();
+        Roll({6, 6, 6, 2, 2});
+        QTest::mouseClick(grid, Qt::LeftButton, Qt::NoModifier, aces);
+        QTest::mouseDClick(grid, Qt::LeftButton, Qt::NoModifier, aces);
+        QCOMPARE(S().Scores[1][1].Lines[Aces], 0);
+        QTest::keyClick(Child<QComboBox>("PlayerList"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(S().Scores[1][1].Lines[Aces], NoValue);
+
+        QTest::mouseDClick(grid, Qt::LeftButton, Qt::NoModifier, aces);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, aces, grid->mapToGlobal(aces));
+        QApplication::sendEvent(grid, &event);
+        QAction* undo = Form->findChild<QMenu*>("HelpPopup")->actions().front();
+        QCOMPARE(undo->text(), QString("&Undo"));
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(S().Scores[1][1].Lines[Aces], NoValue);
+        QVERIFY2(!undo->isEnabled(), "nothing to take back");
+        QTest::mouseDClick(grid, Qt::LeftButton, Qt::NoModifier, aces);
+        Clock->AdvanceBy(2000);
+        Roll({1, 2, 3, 4, 5});
+        QVERIFY2(!undo->isEnabled(), "rolled since");
+    }
+
     void theNewGameDialogIsRefilledInEntryOrderAndCancelChangesNothing() {
         NewSeries({"", " Ann ", "", "", "Bob"}, {true, false, false, false, true}, 3);
         QTest::mouseClick(Child("StartButton"), Qt::LeftButton);
@@ -314,6 +329,24 @@ private slots:
         }
     }
 
+    // The program ends when its last window closes: closing the main window must leave none open,
+    // not the help window, nor the coach, nor a preview.
+    void closingTheWindowLeavesNoWindowOfTheProgramOpen() {
+        Help.SetShowWindows(true);
+        Help.HelpCommand(THelpCommand::Contents, 0);
+        Form->CoachButtonClick();
+        Form->PrintButtonClick();
+        QVERIFY(Help.Viewer().TopicWindow().isVisible());
+        QVERIFY(Form->close());
+        QStringList open;
+        for (const QWindow* window : QGuiApplication::topLevelWindows()) {
+            if (window->isVisible()) {
+                open << window->objectName();
+            }
+        }
+        QCOMPARE(open, QStringList());
+    }
+
     // The coach's window opens once, beside the game and not modal. It shows how far the table's
     // building has come, and the choices after every roll once the table is there: told, not
     // looked for on a timer.
@@ -330,7 +363,7 @@ private slots:
         Table->Advance(0.4);
         QCOMPARE(coach.Progress->value(), 40);
 
-        NewSeries({"Ann"});
+        NewSeries({"Tom %3"});  // a typed name is text, never a place for a number
         Form->Game().LoadPosition(TPositionBuilder(S())
                                       .At(1, 12)
                                       .Sheet(1, 1, {3, 6, 9, 12, NoValue, 18, 20, 0, 25, 30, 0, 0, NoValue})
@@ -339,9 +372,12 @@ private slots:
         Roll({6, 6, 6, 6, 6});
         QVERIFY(coach.Status->text().contains("once the coach is ready"));
         Table->Provide(PartialTable());
+        QCOMPARE(coach.Status->text(), QString("Tom %3, after roll 1 of 3. Grand total so far: 123."));
         QVERIFY(!coach.Progress->isVisible());
-        QCOMPARE(coach.Choices->rowCount(), 2 + 31);
+        // Every reroll of five sixes keeps only sixes: one row for each number kept.
+        QCOMPARE(coach.Choices->rowCount(), 2 + 5);
         QCOMPARE(coach.Choices->item(0, 0)->text(), QString("Score Chance"));
+        QVERIFY(!coach.Choices->findItems("Keep 6 6 6, roll two dice", Qt::MatchExactly).isEmpty());
         int marked = 0;
         for (int row = 0; row < coach.Choices->rowCount(); ++row) {
             marked += coach.Choices->item(row, 2)->text().isEmpty() ? 0 : 1;
@@ -352,6 +388,37 @@ private slots:
         Form->Game().Score(Fives);
         QCOMPARE(coach.GivenAway->rowCount(), 1);
         QVERIFY(coach.GivenAway->item(0, 1)->text().toDouble() > 10.0);
+        QCOMPARE(
+            coach.LastChoice->text(),
+            QString("Tom %3: Score Fives – gave away %1 points.").arg(coach.GivenAway->item(0, 1)->text()));
+        Clock->AdvanceBy(2000);
+        QVERIFY(
+            coach.Status->text().startsWith("Tom %3 is on turn. With the best play from here the game is "
+                                            "expected to reach "));
+    }
+
+    // The coach is a tool window of the main window: above it and no other program's, opening without
+    // taking the keyboard. Keys pressed in it do what they do in the main window.
+    void theCoachStaysAboveTheWindowAndPassesItsKeysOn() {
+        Help.SetShowWindows(false);
+        NewSeries({"Ann"});
+        Form->CoachButtonClick();
+        TCoachForm& coach = Form->CoachForm();
+        QCOMPARE(coach.windowType(), Qt::Tool);
+        QCOMPARE(coach.windowHandle()->transientParent(), Form->windowHandle());
+        QVERIFY(coach.testAttribute(Qt::WA_ShowWithoutActivating));
+        Dice->Add({3, 3, 3, 5, 5});
+        coach.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&coach));
+        coach.Choices->setFocus();
+        QTest::keyClick(coach.Choices, Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(S().RollCount, 1);  // a button pressed by its key comes up a moment later
+        Clock->AdvanceBy(1250);
+        QTest::keyClick(coach.GivenAway, Qt::Key_4);
+        QVERIFY(S().Dice[4].SelectShown);
+        Form->Game().Score(FullHouse);
+        QTest::keyClick(coach.Choices, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(S().Scores[1][1].Lines[FullHouse], NoValue);
     }
 
     // The window goes in every phase of a series, with every dialog made, the coach open and the
@@ -414,15 +481,34 @@ private slots:
         QVERIFY2(ratio > 3.6 && ratio < 4.4, qPrintable(QString("ratio %1").arg(ratio)));
     }
 
-    void NoCaptionIsCutAtAnySize() {
-        for (const double scale : {1.0, 1.5, 2.0, 3.0}) {
-            Form->resize((QSizeF(Form->minimumSize()) * scale).toSize());
+    // Sizes in between included: the font grows in whole pixels while the controls and the grids'
+    // columns grow exactly, so a size that rounds the font up must not cut a caption or a label.
+    void NoTextIsCutAtAnySize() {
+        const QSize natural = Form->minimumSize();
+        std::vector<QSize> sizes{{800, 548}, {700, 900}, {1366, 768}, {1920, 1080}};
+        for (int width = natural.width(); width <= 4 * natural.width(); width += 7) {
+            sizes.emplace_back(width, width * natural.height() / natural.width());
+        }
+        for (const QSize size : sizes) {
+            Form->resize(size);
+            const QString at = QString(" at %1 x %2").arg(size.width()).arg(size.height());
             for (const QWidget* control : Form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if ((qobject_cast<const QLabel*>(control) != nullptr &&
                      control->objectName() != "PlayerMessage") ||
                     qobject_cast<const QAbstractButton*>(control) != nullptr) {
-                    QVERIFY2(TextFits(*control),
-                             qPrintable(control->objectName() + QString(" at %1").arg(scale)));
+                    QVERIFY2(TextFits(*control), qPrintable(control->objectName() + at));
+                }
+            }
+            // A label is drawn a margin in from its cell's left edge and clipped at the right.
+            const double scale =
+                std::min(size.width() / double(natural.width()), size.height() / double(natural.height()));
+            const int margin = static_cast<int>(std::lround(2 * scale));
+            for (const TDrawGrid* grid : Form->findChildren<TDrawGrid*>(Qt::FindDirectChildrenOnly)) {
+                const QFontMetrics metrics(grid->font());
+                for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+                    const QString label = grid->CellText(0, row);
+                    QVERIFY2(margin + metrics.horizontalAdvance(label) <= grid->ColWidth(0),
+                             qPrintable(label + at));
                 }
             }
         }

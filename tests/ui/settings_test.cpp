@@ -39,6 +39,7 @@ private slots:
         TNewGameContents typed = SeriesOf({{"Ann"}, {"Cy", true}, {"Bea"}}, 4);
         typed.Rows[5] = {"Dot", false};
         typed.ExpertPlay = true;
+        typed.QuickComputerTurns = true;
         settings.SetNewGame(typed);
         QVERIFY(settings.Sync());
         QCOMPARE(TSettings(File()).NewGame(), std::optional(typed));
@@ -48,6 +49,7 @@ private slots:
         Write("NewGame/Player2Computer", "banana");
         Write("NewGame/Player3Name", QString("Bea\nline"));
         Write("NewGame/ExpertPlay", "maybe");
+        Write("NewGame/QuickComputerTurns", 2);
         const TNewGameContents read = *TSettings(File()).NewGame();
         QCOMPARE(read.NoOfGames, 1);
         QCOMPARE(read.Rows[1].Name, std::string());
@@ -55,6 +57,7 @@ private slots:
         QCOMPARE(read.Rows[3].Name, std::string());
         QCOMPARE(read.Rows[5].Name, std::string("Dot"));
         QVERIFY(!read.ExpertPlay);
+        QVERIFY(!read.QuickComputerTurns);
     }
 
     // A window opens where it was left if that is on a screen; never off every screen, and a record
@@ -99,6 +102,7 @@ private slots:
             QCOMPARE(form.NewGameForm().Contents(), TNewGameContents{});
             form.NewGameForm().PlayerEdits[2]->setText("Ann");
             form.NewGameForm().ComputerChecks[3]->setChecked(true);
+            form.NewGameForm().QuickComputerTurns->setChecked(true);
             form.NewGameForm().accept();
             form.resize(700, 480);
             messages.NextAnswer = true;
@@ -111,6 +115,7 @@ private slots:
         form.StartButtonClick();
         QCOMPARE(form.NewGameForm().Contents().Rows[2].Name, std::string("Ann"));
         QVERIFY(form.NewGameForm().Contents().Rows[3].Computer);
+        QVERIFY(form.NewGameForm().QuickComputerTurns->isChecked());
     }
 };
 

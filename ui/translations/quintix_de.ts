@@ -5,7 +5,7 @@
     <name>Core</name>
     <message>
         <source>The number of outcomes is too large to count in 32-bit integers</source>
-        <translation>Die Zahl der Ausgänge ist zu groß, um sie in 32-Bit-Ganzzahlen zu zählen</translation>
+        <translation>Die Zahl der möglichen Ergebnisse ist zu groß für 32-Bit-Ganzzahlen</translation>
     </message>
     <message>
         <source>The factorial of a number above 12 does not fit in 32-bit integers</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Dice needed by a group must not be negative</source>
-        <translation>Die Würfel, die eine Gruppe braucht, dürfen nicht negativ sein</translation>
+        <translation>Die Zahl der Würfel, die eine Gruppe braucht, darf nicht negativ sein</translation>
     </message>
     <message>
         <source>Too many dice in combination</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>There are no pages to print.</source>
-        <translation>Es gibt keine Seiten zu drucken.</translation>
+        <translation>Es gibt keine Seiten zum Drucken.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be opened.</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>There are no pages to save.</source>
-        <translation>Es gibt keine Seiten zu speichern.</translation>
+        <translation>Es gibt keine Seiten zum Speichern.</translation>
     </message>
     <message>
         <source>the pages could not be made into a PDF</source>
@@ -162,14 +162,6 @@
         <translation>%1 eintragen</translation>
     </message>
     <message>
-        <source>Roll die %1 again</source>
-        <translation>Würfel %1 neu werfen</translation>
-    </message>
-    <message>
-        <source>Roll dice %1 and %2 again</source>
-        <translation>Würfel %1 und %2 neu werfen</translation>
-    </message>
-    <message>
         <source>Coach</source>
         <translation>Trainer</translation>
     </message>
@@ -183,7 +175,7 @@
     </message>
     <message>
         <source>Expected total</source>
-        <translation>Erwartete Summe</translation>
+        <translation>Erwartete Endsumme</translation>
     </message>
     <message>
         <source>Computer</source>
@@ -219,7 +211,7 @@
     </message>
     <message>
         <source>%1, after roll %2 of 3. Grand total so far: %3.</source>
-        <translation>%1, nach Wurf %2 von 3. Punkte bisher: %3.</translation>
+        <translation>%1, nach Wurf %2 von 3. Endsumme bisher: %3.</translation>
     </message>
     <message>
         <source>The series is over.</source>
@@ -232,6 +224,42 @@
     <message>
         <source>Best: %1.</source>
         <translation>Am besten: %1.</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll one die</source>
+        <translation>%1 behalten, einen neu werfen</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll two dice</source>
+        <translation>%1 behalten, zwei neu werfen</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll three dice</source>
+        <translation>%1 behalten, drei neu werfen</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll four dice</source>
+        <translation>%1 behalten, vier neu werfen</translation>
+    </message>
+    <message>
+        <source>Roll all five dice again</source>
+        <translation>Alle fünf neu werfen</translation>
+    </message>
+    <message>
+        <source>%1 is on turn. With the best play from here the game is expected to reach %2. The choices show after each roll.</source>
+        <translation>%1 ist am Zug. Bei bestem Spiel von hier an ist eine Endsumme von %2 zu erwarten. Die Möglichkeiten erscheinen nach jedem Wurf.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – valued once the coach is ready.</source>
+        <translation>%1: %2 – wird bewertet, sobald der Trainer bereit ist.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – the best choice.</source>
+        <translation>%1: %2 – die beste Wahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – gave away %3 points.</source>
+        <translation>%1: %2 – %3 Punkte verschenkt.</translation>
     </message>
 </context>
 <context>
@@ -299,7 +327,7 @@
     <name>quintix::TNewGameForm</name>
     <message>
         <source>Start New Game</source>
-        <translation>Neue Serie beginnen</translation>
+        <translation>Neue Serie</translation>
     </message>
     <message>
         <source>Player &amp;%1</source>
@@ -324,6 +352,10 @@
     <message>
         <source>&amp;Expert play</source>
         <translation>&amp;Experte</translation>
+    </message>
+    <message>
+        <source>&amp;Quick computer turns</source>
+        <translation>&amp;Schnelle Computerzüge</translation>
     </message>
 </context>
 <context>
@@ -382,11 +414,11 @@
     </message>
     <message>
         <source>Save P&amp;DF...</source>
-        <translation>Als &amp;PDF...</translation>
+        <translation>Als &amp;PDF …</translation>
     </message>
     <message>
         <source>Save PDF</source>
-        <translation>Als PDF speichern</translation>
+        <translation>Speichern als PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -398,7 +430,7 @@
     </message>
     <message>
         <source>Print Preview - %1   Page %2 of %3</source>
-        <translation>Druckvorschau - %1   Seite %2 von %3</translation>
+        <translation>Druckvorschau – %1   Seite %2 von %3</translation>
     </message>
     <message>
         <source>Quintix Score Sheet</source>
@@ -406,7 +438,7 @@
     </message>
     <message>
         <source>No printer is available. Use Save PDF to keep the score sheets.</source>
-        <translation>Es ist kein Drucker verfügbar. Mit „Als PDF“ lassen sich die Punkteblätter aufbewahren.</translation>
+        <translation>Es ist kein Drucker verfügbar. Mit „Als PDF …“ lassen sich die Punkteblätter als PDF-Datei speichern.</translation>
     </message>
     <message>
         <source>Saved to %1</source>
@@ -492,7 +524,7 @@
     </message>
     <message>
         <source>&amp;Possibilities</source>
-        <translation>&amp;Vorschau</translation>
+        <translation>&amp;Punktwerte</translation>
     </message>
     <message>
         <source>S&amp;eries</source>
@@ -516,7 +548,7 @@
     </message>
     <message>
         <source>Confirm</source>
-        <translation>Bestätigen</translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>Are you sure you want to quit?</source>
@@ -544,7 +576,7 @@
     </message>
     <message>
         <source>Preparing expert play...</source>
-        <translation>Expertenspiel wird vorbereitet...</translation>
+        <translation>Der Experte wird vorbereitet …</translation>
     </message>
     <message>
         <source>just scored</source>
@@ -570,12 +602,16 @@
         <source>Totals</source>
         <translation>Summen</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
 </context>
 <context>
     <name>quintix::TScoreForm</name>
     <message>
         <source>Score</source>
-        <translation>Punkte eintragen</translation>
+        <translation>Wertung</translation>
     </message>
     <message>
         <source>Scoring &amp;Line</source>
@@ -643,7 +679,7 @@
     </message>
     <message>
         <source>Bonus Total</source>
-        <translation>Bonussumme</translation>
+        <translation>Quintix-Bonus</translation>
     </message>
     <message>
         <source>Grand Total</source>
@@ -651,7 +687,7 @@
     </message>
     <message>
         <source>Standings</source>
-        <translation>Tabelle</translation>
+        <translation>Stand der Serie</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,693 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Core</name>
+    <message>
+        <source>The number of outcomes is too large to count in 32-bit integers</source>
+        <translation>Le nombre de résultats est trop grand pour être compté en entiers de 32 bits</translation>
+    </message>
+    <message>
+        <source>The factorial of a number above 12 does not fit in 32-bit integers</source>
+        <translation>La factorielle d’un nombre supérieur à 12 ne tient pas dans un entier de 32 bits</translation>
+    </message>
+    <message>
+        <source>Number of groups must be 1 to 5</source>
+        <translation>Le nombre de groupes doit être compris entre 1 et 5</translation>
+    </message>
+    <message>
+        <source>Number of dice rolled must not be negative</source>
+        <translation>Le nombre de dés lancés ne peut pas être négatif</translation>
+    </message>
+    <message>
+        <source>Dice needed by a group must not be negative</source>
+        <translation>Le nombre de dés nécessaires à un groupe ne peut pas être négatif</translation>
+    </message>
+    <message>
+        <source>Too many dice in combination</source>
+        <translation>Trop de dés dans la combinaison</translation>
+    </message>
+    <message>
+        <source>At most 12 dice can be counted</source>
+        <translation>On ne peut pas compter plus de 12 dés</translation>
+    </message>
+    <message>
+        <source>Series Summary</source>
+        <translation>Bilan de la série</translation>
+    </message>
+    <message>
+        <source>Initial Order</source>
+        <translation>Ordre de départ</translation>
+    </message>
+    <message>
+        <source>Aces</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Twos</source>
+        <translation>Deux</translation>
+    </message>
+    <message>
+        <source>Threes</source>
+        <translation>Trois</translation>
+    </message>
+    <message>
+        <source>Fours</source>
+        <translation>Quatre</translation>
+    </message>
+    <message>
+        <source>Fives</source>
+        <translation>Cinq</translation>
+    </message>
+    <message>
+        <source>Sixes</source>
+        <translation>Six</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>Upper Total</source>
+        <translation>Total haut</translation>
+    </message>
+    <message>
+        <source>3 Of A Kind</source>
+        <translation>Brelan</translation>
+    </message>
+    <message>
+        <source>4 Of A Kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Full House</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Small Straight</source>
+        <translation>Petite suite</translation>
+    </message>
+    <message>
+        <source>Large Straight</source>
+        <translation>Grande suite</translation>
+    </message>
+    <message>
+        <source>Quintix</source>
+        <translation>Quintix</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Lower Total</source>
+        <translation>Total bas</translation>
+    </message>
+    <message>
+        <source>Game Total</source>
+        <translation>Total partie</translation>
+    </message>
+    <message>
+        <source>Quintix Bonus</source>
+        <translation>Bonus Quintix</translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation>Total général</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>There are no pages to print.</source>
+        <translation>Il n’y a aucune page à imprimer.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not be opened.</source>
+        <translation>Impossible d’ouvrir l’imprimante «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer &quot;%1&quot; reported an error.</source>
+        <translation>Échec de l’impression&#xa0;: l’imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>There are no pages to save.</source>
+        <translation>Il n’y a aucune page à enregistrer.</translation>
+    </message>
+    <message>
+        <source>the pages could not be made into a PDF</source>
+        <translation>impossible de faire un PDF de ces pages</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Impossible d’écrire le fichier PDF «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TCoachForm</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Marquer %1</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll one die</source>
+        <translation>Garder %1, relancer un dé</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll two dice</source>
+        <translation>Garder %1, relancer deux dés</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll three dice</source>
+        <translation>Garder %1, relancer trois dés</translation>
+    </message>
+    <message>
+        <source>Keep %1, roll four dice</source>
+        <translation>Garder %1, relancer quatre dés</translation>
+    </message>
+    <message>
+        <source>Roll all five dice again</source>
+        <translation>Relancer les cinq dés</translation>
+    </message>
+    <message>
+        <source>Coach</source>
+        <translation>Entraîneur</translation>
+    </message>
+    <message>
+        <source>Preparing the coach: %p%</source>
+        <translation>Préparation de l’entraîneur&#xa0;: %p&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Choice</source>
+        <translation>Choix</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Total attendu</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Points given away this game</source>
+        <translation>Points perdus dans cette partie</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Start a new game, and the coach will help.</source>
+        <translation>Commencez une nouvelle série, et l’entraîneur vous aidera.</translation>
+    </message>
+    <message>
+        <source>%1 rolls for the order of play; there is nothing to choose.</source>
+        <translation>%1 lance les dés pour l’ordre de jeu&#xa0;; il n’y a rien à choisir.</translation>
+    </message>
+    <message>
+        <source>%1 is on turn. With the best play from here the game is expected to reach %2. The choices show after each roll.</source>
+        <translation>C’est au tour de %1. En jouant au mieux à partir d’ici, la partie devrait atteindre %2. Les choix s’affichent après chaque lancer.</translation>
+    </message>
+    <message>
+        <source>%1 is on turn. The choices show after each roll.</source>
+        <translation>C’est au tour de %1. Les choix s’affichent après chaque lancer.</translation>
+    </message>
+    <message>
+        <source>%1 has rolled. The choices show once the coach is ready.</source>
+        <translation>%1 a lancé les dés. Les choix s’afficheront dès que l’entraîneur sera prêt.</translation>
+    </message>
+    <message>
+        <source>%1, after roll %2 of 3. Grand total so far: %3.</source>
+        <translation>%1, après le lancer %2 sur 3. Total général jusqu’ici&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>The series is over.</source>
+        <translation>La série est terminée.</translation>
+    </message>
+    <message>
+        <source>Best: roll the framed dice again.</source>
+        <translation>Le mieux&#xa0;: relancer les dés encadrés.</translation>
+    </message>
+    <message>
+        <source>Best: %1.</source>
+        <translation>Le mieux&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – valued once the coach is ready.</source>
+        <translation>%1&#xa0;: %2 – sera évalué dès que l’entraîneur sera prêt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – the best choice.</source>
+        <translation>%1&#xa0;: %2 – le meilleur choix.</translation>
+    </message>
+    <message>
+        <source>%1: %2 – gave away %3 points.</source>
+        <translation>%1&#xa0;: %2 – %3&#xa0;points perdus.</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TDiePanel</name>
+    <message>
+        <source>no value</source>
+        <translation>sans valeur</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>Die %1: %2, marked to roll again</source>
+        <translation>Dé %1&#xa0;: %2, marqué pour être relancé</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dé %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::THelpSystem</name>
+    <message>
+        <source>&amp;What&apos;s This?</source>
+        <translation>&amp;Qu’est-ce que c’est&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::THelpWindow</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>Quintix Help</source>
+        <translation>Aide de Quintix</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TNewGameForm</name>
+    <message>
+        <source>Start New Game</source>
+        <translation>Nouvelle série</translation>
+    </message>
+    <message>
+        <source>Player &amp;%1</source>
+        <translation>Joueur &amp;%1</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Quick computer turns</source>
+        <translation>Tours &amp;rapides de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Number Of Games</source>
+        <translation>&amp;Nombre de parties</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Expert play</source>
+        <translation>Jeu &amp;expert</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TPreviewForm</name>
+    <message>
+        <source>25%</source>
+        <translation>25&#xa0;%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50&#xa0;%</translation>
+    </message>
+    <message>
+        <source>75%</source>
+        <translation>75&#xa0;%</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>150%</source>
+        <translation>150&#xa0;%</translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation>200&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Full Page</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Fit To Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>Pré&amp;cédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Save P&amp;DF...</source>
+        <translation>Enregistrer en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Enregistrement en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print Preview - %1   Page %2 of %3</source>
+        <translation>Aperçu avant impression – %1   Page %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Quintix Score Sheet</source>
+        <translation>Feuille de marque Quintix</translation>
+    </message>
+    <message>
+        <source>No printer is available. Use Save PDF to keep the score sheets.</source>
+        <translation>Aucune imprimante n’est disponible. Avec «&#xa0;Enregistrer en PDF…&#xa0;», les feuilles de marque s’enregistrent dans un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TProbTestForm</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>ProbTestForm</source>
+        <translation>Test des probabilités</translation>
+    </message>
+    <message>
+        <source>Rolled</source>
+        <translation>Lancés</translation>
+    </message>
+    <message>
+        <source>NoOfGroups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>RandomInclusive</source>
+        <translation>Aléatoire inclus</translation>
+    </message>
+    <message>
+        <source>Needed</source>
+        <translation>Nécessaires</translation>
+    </message>
+    <message>
+        <source>PossibleValues</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <comment>the caption before the result</comment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Probabilité</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TQuintixApplication</name>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s’est produite.</translation>
+    </message>
+    <message>
+        <source>The history of games could not be kept: %1</source>
+        <translation>L’historique des parties n’a pas pu être enregistré : %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TQuintixForm</name>
+    <message>
+        <source>just scored</source>
+        <translation>tout juste marqué</translation>
+    </message>
+    <message>
+        <source>possible value</source>
+        <translation>valeur possible</translation>
+    </message>
+    <message>
+        <source>Pl&amp;ayer:</source>
+        <translation>N&amp;om&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Roll:</source>
+        <translation>Jet&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Game %1</source>
+        <translation>Partie %1</translation>
+    </message>
+    <message>
+        <source>Upper section</source>
+        <translation>Partie haute</translation>
+    </message>
+    <message>
+        <source>Lower section</source>
+        <translation>Partie basse</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle</translation>
+    </message>
+    <message>
+        <source>&amp;Roll Dice</source>
+        <translation>&amp;Lancer</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Marquer</translation>
+    </message>
+    <message>
+        <source>&amp;Possibilities</source>
+        <translation>&amp;Possibilités</translation>
+    </message>
+    <message>
+        <source>S&amp;eries</source>
+        <translation>&amp;Série</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Entraîneur</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Voulez-vous vraiment quitter Quintix&#xa0;?</translation>
+    </message>
+    <message>
+        <source>It&apos;s your turn to roll for order</source>
+        <translation>Lancez pour l’ordre de jeu</translation>
+    </message>
+    <message>
+        <source>It&apos;s your turn</source>
+        <translation>À vous de jouer</translation>
+    </message>
+    <message>
+        <source>It&apos;s %1&apos;s turn to roll for order</source>
+        <translation>%1 lance pour l’ordre de jeu</translation>
+    </message>
+    <message>
+        <source>It&apos;s %1&apos;s turn</source>
+        <translation>C’est au tour de %1</translation>
+    </message>
+    <message>
+        <source>The winner is %1</source>
+        <translation>Victoire de %1</translation>
+    </message>
+    <message>
+        <source>Preparing expert play...</source>
+        <translation>Préparation du jeu expert…</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TScoreForm</name>
+    <message>
+        <source>Score</source>
+        <translation>Choix de la ligne</translation>
+    </message>
+    <message>
+        <source>Scoring &amp;Line</source>
+        <translation>&amp;Lignes libres</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Marquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TScoreReportForm</name>
+    <message>
+        <source>Quintix Score Sheet</source>
+        <translation>Feuille de marque Quintix</translation>
+    </message>
+    <message>
+        <source>Player:</source>
+        <translation>Joueur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TSeriesFile</name>
+    <message>
+        <source>The series kept from the last time cannot be continued (%1). It was moved to %2.</source>
+        <translation>La série conservée la dernière fois ne peut pas être reprise (%1). Elle a été déplacée vers %2.</translation>
+    </message>
+    <message>
+        <source>The series kept from the last time cannot be continued (%1).</source>
+        <translation>La série conservée la dernière fois ne peut pas être reprise (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TSeriesKeeper</name>
+    <message>
+        <source>The series could not be kept in %1: %2</source>
+        <translation>La série n’a pas pu être conservée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Continue the series you left on %1?</source>
+        <translation>Reprendre la série laissée le %1 ?</translation>
+    </message>
+    <message>
+        <source>Continue Series</source>
+        <translation>Reprendre la série</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TSummaryForm</name>
+    <message>
+        <source>Series Summary</source>
+        <translation>Bilan de la série</translation>
+    </message>
+    <message>
+        <source>Standings</source>
+        <translation>Classement de la série</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Game Total</source>
+        <translation>Total partie</translation>
+    </message>
+    <message>
+        <source>Bonus Total</source>
+        <translation>Bonus Quintix</translation>
+    </message>
+    <message>
+        <source>Grand Total</source>
+        <translation>Total général</translation>
+    </message>
+</context>
+</TS>

@@ -38,6 +38,17 @@ void TSeriesKeeper::Keep() {
     }
 }
 
+// A new series replaces the one kept, even before its first score.
+void TSeriesKeeper::SeriesStarted() {
+    QTimer::singleShot(0, this, [this] {
+        if (Game.Phase() == TPhase::NoSeries) {
+            File.Discard();
+        } else {
+            Keep();
+        }
+    });
+}
+
 // The line is scored inside the game's step; the turn has passed once the step is over.
 void TSeriesKeeper::LineScored(int /*line*/, std::int32_t /*value*/, std::int32_t /*bonus*/) {
     QTimer::singleShot(0, this, [this] { Keep(); });

@@ -31,6 +31,7 @@ public:
     // back, No discards it. A file that cannot be used is set aside and the player told.
     void Offer(QWidget* parent);
 
+    void SeriesStarted() override;
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override;
     void ScoreUndone(int line) override;
     void SeriesEnded() override;

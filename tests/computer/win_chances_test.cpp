@@ -6,12 +6,14 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <stdexcept>
 #include <stop_token>
 #include <tuple>
 #include <vector>
 
+#include "computer/expert_figures.h"
 #include "computer/optimal_solver.h"
 #include "computer/strategy.h"
 #include "scoring/dice_analysis.h"
@@ -232,19 +234,25 @@ TEST(WinChancesTest, PlaysTheGamesLeftFromABlankSheet) {
     EXPECT_EQ(chances->Series, (std::vector<double>{0.0, 1.0})) << "no game makes up 1,000 points";
 }
 
+// The expert's games average the optimum: those measured here, on any number of threads, and the
+// million shipped with the program for the statistics window.
 TEST(WinChancesTest, AnExpertPlaysForTheOptimumAndStopsWhenAsked) {
-    TBuildOptions build;
-    static const TOptimalTable whole = *BuildOptimalTable(build);
-    double sum = 0.0;
-    constexpr int Games = 400;
-    for (int n = 0; n < Games; ++n) {
-        TSimulationDice dice(1, static_cast<std::uint64_t>(n));
-        TGameScore sheet = TGameScore::Blank();
-        PlayOut(sheet, TPlayStyle::Expert, &whole, dice);
-        sum += GrandTotal(sheet);
-    }
+    static const TOptimalTable whole = *BuildOptimalTable();
+    const TExpertFigures measured = MeasureExpertFigures(whole, 400, 1, 1);
+    const TExpertFigures shipped = ShippedExpertFigures();
     // A game's total varies by about 60 points around the optimum.
-    EXPECT_NEAR(sum / Games, Optimum(whole), 4.5 * 60 / std::sqrt(Games));
+    for (const TExpertFigures& figures : {measured, shipped}) {
+        EXPECT_NEAR(figures.Mean, Optimum(whole), 4.5 * 60 / std::sqrt(figures.Games));
+        EXPECT_EQ(std::accumulate(figures.Counts.begin(), figures.Counts.end(), std::int64_t{0}),
+                  figures.Games);
+        EXPECT_LE(figures.Worst, figures.Mean);
+        EXPECT_GE(figures.Best, figures.Mean);
+        EXPECT_GT(figures.UpperBonusRate, 0.5);
+        EXPECT_GT(figures.QuintixRate, 0.2);
+    }
+    const TExpertFigures threaded = MeasureExpertFigures(whole, 400, 1, 3);
+    EXPECT_EQ(threaded.Counts, measured.Counts);
+    EXPECT_EQ(threaded.Mean, measured.Mean);
 
     std::stop_source stop;
     stop.request_stop();

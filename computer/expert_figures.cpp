@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "computer/optimal_solver.h"
 #include "computer/win_chances.h"
 #include "scoring/line_value.h"
 #include "scoring/totals.h"
@@ -56,6 +57,7 @@ TExpertFigures MeasureExpertFigures(const TOptimalTable& table, std::int64_t gam
     TExpertFigures figures;
     figures.Games = games;
     figures.Seed = seed;
+    figures.Optimum = quintix::Optimum(table);
     figures.Worst = INT32_MAX;
     std::int64_t sum = 0;
     std::int64_t upper = 0;

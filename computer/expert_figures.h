@@ -15,6 +15,7 @@ struct TExpertFigures {
 
     std::int64_t Games = 0;
     std::uint64_t Seed = 0;
+    double Optimum = 0.0;  // what the table says a game is worth: the mean of endless games
     double Mean = 0.0;
     std::int32_t Best = 0;
     std::int32_t Worst = 0;

@@ -7,6 +7,7 @@ const TExpertFigures& ShippedExpertFigures() {
     static const TExpertFigures figures{
         1000000,
         1,
+        254.48645573020283,
         254.429078,
         855,
         85,

@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     std::printf("#include \"computer/expert_figures.h\"\n\nnamespace quintix {\n\n");
     std::printf("const TExpertFigures& ShippedExpertFigures() {\n");
     std::printf("    static const TExpertFigures figures{%" PRId64 ", %" PRIu64
-                ", %.17g, %d, %d, %.17g, %.17g, {{",
-                f.Games, f.Seed, f.Mean, f.Best, f.Worst, f.UpperBonusRate, f.QuintixRate);
+                ", %.17g, %.17g, %d, %d, %.17g, %.17g, {{",
+                f.Games, f.Seed, f.Optimum, f.Mean, f.Best, f.Worst, f.UpperBonusRate, f.QuintixRate);
     for (std::size_t bin = 0; bin < f.Counts.size(); ++bin) {
         std::printf("%s%" PRId64, bin % 10 == 0 ? "\n        " : " ", f.Counts[bin]);
         std::printf("%s", bin + 1 < f.Counts.size() ? "," : "");

@@ -250,6 +250,7 @@ TEST(WinChancesTest, AnExpertPlaysForTheOptimumAndStopsWhenAsked) {
         EXPECT_GT(figures.UpperBonusRate, 0.5);
         EXPECT_GT(figures.QuintixRate, 0.2);
     }
+    EXPECT_EQ(shipped.Optimum, Optimum(whole));
     const TExpertFigures threaded = MeasureExpertFigures(whole, 400, 1, 3);
     EXPECT_EQ(threaded.Counts, measured.Counts);
     EXPECT_EQ(threaded.Mean, measured.Mean);

@@ -25,6 +25,7 @@
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
 #include "ui/settings.h"
+#include "ui/statistics_form.h"
 #include "ui/summary_form.h"
 #include "ui/translations.h"
 #include "ui/window_look.h"
@@ -106,7 +107,7 @@ void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& ca
 
 TQuintixForm::~TQuintixForm() {
     for (QWidget* window : std::initializer_list<QWidget*>{NewGameDialog, ScoreDialog, SummaryDialog,
-                                                           ScoreReport, Preview, Coach}) {
+                                                           ScoreReport, Preview, Coach, Statistics}) {
         delete window;
     }
 }
@@ -197,6 +198,9 @@ void TQuintixForm::CreateControls() {
     // In the free space under Exit: the coach, who values every choice after a roll.
     CoachButton = AddButton("CoachButton", tr("&Coach"), 264, TButtonPicture::Coach, 16, 1023,
                             &TQuintixForm::CoachButtonClick);
+    // Under the coach: how each player plays over time, from the history.
+    StatisticsButton = AddButton("StatisticsButton", tr("Stat&istics"), 296, TButtonPicture::Statistics, 16,
+                                 1026, &TQuintixForm::StatisticsButtonClick);
 
     for (int n = 1; n <= NoOfDice; ++n) {
         Panels[n] = new TDiePanel(n, this);
@@ -208,15 +212,17 @@ void TQuintixForm::CreateControls() {
     connect(PlayerList, qOverload<int>(&QComboBox::activated), this, &TQuintixForm::PlayerListChange);
 
     // The digit keys click the dice whichever of these has the focus, except the Help button.
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton, ScoreButton,
-             PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{PlayerList, UpperScores, LowerScores, TotalScores, StartButton,
+                                         RollButton, ScoreButton, PossibleButton, SummaryButton, PrintButton,
+                                         HelpButton, ExitButton, CoachButton, StatisticsButton}) {
         control->installEventFilter(this);
     }
     THelpSystem& help = Services.Help;
     for (QWidget* control : std::initializer_list<QWidget*>{
              PlayerMessage, PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton,
-             ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
+             ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton,
+             StatisticsButton}) {
         help.InstallWhatsThisMenu(control);
     }
     for (TDiePanel* panel : Panels) {
@@ -235,6 +241,7 @@ void TQuintixForm::CreateControls() {
     setTabOrder(PrintButton, HelpButton);
     setTabOrder(HelpButton, ExitButton);
     setTabOrder(ExitButton, CoachButton);
+    setTabOrder(CoachButton, StatisticsButton);
 }
 
 // Columns and rows follow from the upper grid's client area: 52-pixel game columns, an 81-pixel
@@ -506,6 +513,18 @@ TCoachForm& TQuintixForm::CoachForm() {
 
 void TQuintixForm::CoachButtonClick() {
     CoachForm().ShowCoach();
+}
+
+TStatisticsForm& TQuintixForm::StatisticsForm() {
+    if (Statistics == nullptr) {
+        Statistics =
+            new TStatisticsForm(Services.History, Services.Table, Services.Help, Services.Messages, this);
+    }
+    return *Statistics;
+}
+
+void TQuintixForm::StatisticsButtonClick() {
+    StatisticsForm().ShowStatistics();
 }
 
 void TQuintixForm::DiceClick(int die) {

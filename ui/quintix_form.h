@@ -29,6 +29,7 @@ class TNewGameForm;
 class TPreviewForm;
 class TScoreForm;
 class TScoreReportForm;
+class TStatisticsForm;
 class TSummaryForm;
 
 // The main window: the player list, the three score grids, the dice and the command buttons. It
@@ -52,6 +53,7 @@ public:
     TScoreReportForm& ScoreReportForm() { return *ScoreReport; }
     TPreviewForm& PreviewForm();
     TCoachForm& CoachForm();
+    TStatisticsForm& StatisticsForm();
 
     // What the game asks of its window.
     void RedrawScores() override;
@@ -72,6 +74,7 @@ public:
     void HelpButtonClick();
     void ExitButtonClick();
     void CoachButtonClick();
+    void StatisticsButtonClick();
     void DiceClick(int die);
     void UpperScoresDblClick(int col, int row);
     void LowerScoresDblClick(int col, int row);
@@ -123,6 +126,7 @@ private:
     QPushButton* HelpButton = nullptr;
     QPushButton* ExitButton = nullptr;
     QPushButton* CoachButton = nullptr;
+    QPushButton* StatisticsButton = nullptr;
     OneBased<TDiePanel*, NoOfDice> Panels{};
 
     TNewGameForm* NewGameDialog = nullptr;
@@ -131,6 +135,7 @@ private:
     TScoreReportForm* ScoreReport = nullptr;
     TPreviewForm* Preview = nullptr;
     TCoachForm* Coach = nullptr;
+    TStatisticsForm* Statistics = nullptr;
     std::unique_ptr<TCoach> CoachModel;  // follows the game from the start, window or not
     std::vector<int> OfferedLines;       // the line behind each item of the score dialog's list
 };

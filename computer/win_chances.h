@@ -20,11 +20,15 @@ struct TChancePlayer {
     TPlayStyle Style = TPlayStyle::Expert;
     std::int32_t SeriesTotal = 0;            // the grand totals of the series' finished games
     TGameScore Sheet = TGameScore::Blank();  // this game's, with its Quintix bonus
+
+    bool operator==(const TChancePlayer&) const = default;
 };
 
 struct TChancePosition {
     std::vector<TChancePlayer> Players;
     int GamesLeft = 0;  // the games still to play after this one
+
+    bool operator==(const TChancePosition&) const = default;
 };
 
 // Each player's chance to win this game and the series, in the order of the position's players.

@@ -29,6 +29,7 @@
 #include "game/virtual_clock.h"
 #include "history/game_recorder.h"
 #include "history/history_store.h"
+#include "ui/chances_panel.h"
 #include "ui/coach_form.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
@@ -218,6 +219,7 @@ int main(int argc, char** argv) {
     form.CoachButtonClick();
     table.BuildNow();
     form.CoachForm().Refresh();
+    WaitFor([&form] { return form.CoachForm().Chances->Simulations() > 0; });
     ok = Save(form.CoachForm(), folder, "coach.png") && ok;
     form.CoachForm().close();
 

@@ -503,7 +503,7 @@ TPreviewForm& TQuintixForm::PreviewForm() {
 
 TCoachForm& TQuintixForm::CoachForm() {
     if (Coach == nullptr) {
-        Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, this);
+        Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, Services.History, this);
         if (Services.Settings != nullptr) {
             Services.Settings->RestoreWindow(*Coach, "Coach");
         }

@@ -1,9 +1,10 @@
 // The history's windows: the statistics over a history made by playing, the review of a stored
-// game, and the worker behind them.
+// game, the coach's chance to win and its review of the last game, and the worker behind them.
 #include <sqlite3.h>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -14,6 +15,7 @@
 #include <thread>
 
 #include "computer/strategy.h"
+#include "game/coach.h"
 #include "game/play_until_idle.h"
 #include "game/random_source.h"
 #include "game/virtual_clock.h"
@@ -24,7 +26,9 @@
 #include "tests/support/series.h"
 #include "tests/support/table_providers.h"
 #include "tests/ui/scripted_messages.h"
+#include "ui/chances_panel.h"
 #include "ui/chart_widget.h"
+#include "ui/coach_form.h"
 #include "ui/help_system.h"
 #include "ui/latest_worker.h"
 #include "ui/review_form.h"
@@ -188,6 +192,53 @@ private slots:
         QVERIFY(form.ReviewForm().Heading->text().contains("cannot be reviewed"));
         QCOMPARE(form.ReviewForm().Decisions->rowCount(), 0);
         QVERIFY(!form.ReviewForm().NextButton->isEnabled());
+    }
+
+    // The coach shows each player's chance while a series of two or more is on, the figures of the
+    // newest position only; with a history, the last finished game opens in a review.
+    void TheCoachShowsTheChancesAndReviewsTheLastGame() {
+        THistoryStore store(Path("coach.sqlite"));
+        TNullView view;
+        TVirtualClock clock;
+        TSeededRandom dice(9);
+        TQuintixGame game(view, clock, dice, Table);
+        TCoach coach(game, Table);
+        TGameRecorder recorder(game, store);
+        const TSubscription recording = game.Subscribe(recorder);
+        TCoachForm form(coach, Table, Help, &store);
+        form.ShowCoach();
+        TChancesPanel& chances = *form.Chances;
+
+        game.StartSeries(SeriesOf({{"Ann"}}, 2));
+        form.Refresh();
+        QVERIFY(!chances.isVisible());
+
+        // Game 1 of 2, the last turn: no chance can make up what Ann is behind in this game.
+        game.StartSeries(SeriesOf({{"Ann"}, {"Cpu", true}}, 2));
+        TGameState state = AtTurn(game.State(), 1, TurnsPerGame);
+        state.Scores[1][1].Lines = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, NoValue};
+        state.Scores[2][1].Lines = {5, 10, 15, 20, 25, 30, 30, 30, 25, 30, 40, 50, NoValue};
+        game.LoadPosition(state);
+        form.Refresh();
+        QVERIFY(chances.isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(chances.Simulations(),
+                                  TChancesPanel::Rounds * TChancesPanel::SimulationsARound, 120000);
+        QCOMPARE(chances.Chances->rowCount(), 2);
+        const auto shown = [&chances](int row, int col) {
+            return static_cast<QProgressBar*>(chances.Chances->cellWidget(row, col))->text();
+        };
+        QCOMPARE(shown(0, 1), QString("0 %"));
+        QCOMPARE(shown(1, 1), QString("100 %"));
+        QVERIFY(form.ReviewButton->isVisible() && !form.ReviewButton->isEnabled());
+
+        // A new series starts the chances again; the old figures never show.
+        PlaySeries(game, clock, SeriesOf({{"Ann"}, {"Cpu", true}}, 2));
+        QVERIFY(!chances.isVisible());
+        QVERIFY(form.ReviewButton->isEnabled());
+        QTest::mouseClick(form.ReviewButton, Qt::LeftButton);
+        QVERIFY(form.ReviewForm().isVisible());
+        QVERIFY(form.ReviewForm().Heading->text().startsWith("Ann, game 2 of 2"));
+        QVERIFY(form.ReviewForm().Decisions->rowCount() >= TurnsPerGame);
     }
 
     // A newer job stops the one running, and only its own result arrives.

@@ -156,6 +156,37 @@
     </message>
 </context>
 <context>
+    <name>quintix::TChancesPanel</name>
+    <message>
+        <source>Chance to win</source>
+        <translation>Gewinnchance</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Waiting for the table of expected totals.</source>
+        <translation>Warte auf die Tabelle der erwarteten Summen.</translation>
+    </message>
+    <message>
+        <source>Simulating the rest of the series...</source>
+        <translation>Der Rest der Serie wird durchgespielt...</translation>
+    </message>
+    <message>
+        <source>From %1 simulations; each within about %2 points.</source>
+        <translation>Aus %1 Simulationen; jede Zahl auf etwa %2 Punkte genau.</translation>
+    </message>
+</context>
+<context>
     <name>quintix::TCoachForm</name>
     <message>
         <source>Score %1</source>
@@ -232,6 +263,10 @@
     <message>
         <source>Best: %1.</source>
         <translation>Am besten: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Review game</source>
+        <translation>Spiel &amp;durchsehen</translation>
     </message>
 </context>
 <context>

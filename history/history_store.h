@@ -96,6 +96,10 @@ public:
     std::optional<std::vector<TPlayerName>> PlayerNames();
     // The games of players with the filter's name, the newest first; false on failure.
     bool ForEachGameOf(const TGameFilter& filter, const std::function<void(const TStoredGame&)>& visit);
+    // The same games, in the same order, without their decisions; nullopt on failure.
+    std::optional<std::vector<TGameSummary>> SummariesOf(const TGameFilter& filter);
+    // The whole game a summary stands for; unset when it is not there, nullopt on failure.
+    std::optional<std::optional<TStoredGame>> GameOf(const TGameSummary& summary);
     // The best games of all players, the best first (the earlier of equals first); nullopt on failure.
     std::optional<std::vector<TStoredGame>> BestGames(int count);
     // The best result of a finished series of two or more games, by its mean a game; unset when

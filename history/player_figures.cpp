@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "scoring/line_value.h"
-
 namespace quintix {
 
-THistoryStats FiguresOf(std::span<const TStoredGame> games) {
+THistoryStats FiguresOf(std::span<const TGameSummary> games) {
     THistoryStats stats;
     if (games.empty()) {
         return stats;
@@ -14,13 +12,12 @@ THistoryStats FiguresOf(std::span<const TStoredGame> games) {
     std::int64_t sum = 0;
     std::int64_t upper = 0;
     std::int64_t quintix = 0;
-    stats.Best = games.front().Record.GrandTotal;
+    stats.Best = games.front().GrandTotal;
     stats.Worst = stats.Best;
-    for (const TStoredGame& stored : games) {
-        const TGameRecord& game = stored.Record;
+    for (const TGameSummary& game : games) {
         sum += game.GrandTotal;
         upper += game.UpperBonus > 0 ? 1 : 0;
-        quintix += game.Lines[QuintixLine] == QuintixScore ? 1 : 0;
+        quintix += game.QuintixFifty ? 1 : 0;
         stats.Best = std::max(stats.Best, game.GrandTotal);
         stats.Worst = std::min(stats.Worst, game.GrandTotal);
     }

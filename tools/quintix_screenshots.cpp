@@ -248,7 +248,7 @@ int main(int argc, char** argv) {
             folder.filePath("review.png"), false,
             "no game to review: the history could not be kept: " + QString::fromStdString(history.Error()));
     } else {
-        statistics.ReviewForm().ShowGame(statistics.Games().front());
+        statistics.ReviewForm().ShowGame(**history.GameOf(statistics.Games().front()));
         ok = Save(statistics.ReviewForm(), folder, "review.png") && ok;
     }
     statistics.close();

@@ -29,8 +29,8 @@ public:
         }
         return {};
     }
-    static QString GameOf(const TStoredGame& game) {
-        return tr("%1 of %2").arg(game.Record.Game).arg(game.Series.NoOfGames);
+    static QString GameOf(std::int32_t game, std::int32_t games) {
+        return tr("%1 of %2").arg(game).arg(games);
     }
 };
 

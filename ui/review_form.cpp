@@ -197,7 +197,8 @@ void TReviewForm::Review() {
     }
     Heading->setToolTip({});
     Heading->setText(tr("%1, game %2, %3: grand total %4. Points given away: %5.")
-                         .arg(name, THistoryTexts::GameOf(*Game), THistoryTexts::When(game.Ended))
+                         .arg(name, THistoryTexts::GameOf(game.Game, Game->Series.NoOfGames),
+                              THistoryTexts::When(game.Ended))
                          .arg(game.GrandTotal)
                          .arg(Points(Result->GivenAway)));
     Decisions->setRowCount(static_cast<int>(Result->Decisions.size()));

@@ -44,6 +44,7 @@ constexpr int PeriodGames = 100;
 constexpr std::int32_t BinWidth = 2 * TExpertFigures::BinWidth;
 constexpr int FormWindow = 10;  // games in the moving mean
 constexpr int HighScoreCount = 10;
+constexpr std::size_t MostFormPoints = 1000;
 
 QString Points(double points) {
     return NumberLocale().toString(points, 'f', 1);
@@ -53,8 +54,8 @@ QString Share(double rate) {
     return NumberLocale().toString(rate * 100.0, 'f', 1) + QStringLiteral(" %");
 }
 
-bool PlayedAsPerson(const TStoredGame& game) {
-    return game.Record.Player.Kind == TPlayerKind::Person;
+bool PlayedAsPerson(const TGameSummary& game) {
+    return game.Kind == TPlayerKind::Person;
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ bool PlayedAsPerson(const TStoredGame& game) {
 // The games of the chosen player, newest first, for the table: only what is shown is read.
 class TGamesModel : public QAbstractTableModel {
 public:
-    explicit TGamesModel(const std::vector<TStoredGame>& games, QObject* parent)
+    explicit TGamesModel(const std::vector<TGameSummary>& games, QObject* parent)
         : QAbstractTableModel(parent), Games(games) {}
 
     void Changed() {
@@ -84,20 +85,20 @@ public:
         if (role != Qt::DisplayRole) {
             return {};
         }
-        const TStoredGame& game = Games[static_cast<std::size_t>(index.row())];
+        const TGameSummary& game = Games[static_cast<std::size_t>(index.row())];
         switch (index.column()) {
             case 0:
-                return THistoryTexts::When(game.Record.Ended);
+                return THistoryTexts::When(game.Ended);
             case 1:
-                return THistoryTexts::GameOf(game);
+                return THistoryTexts::GameOf(game.Game, game.SeriesGames);
             case 2:
-                return game.Record.GrandTotal;
+                return game.GrandTotal;
             case 3:
-                return game.Record.UpperBonus;
+                return game.UpperBonus;
             case 4:
-                return game.Record.QuintixBonus;
+                return game.QuintixBonus;
             default:
-                return THistoryTexts::Kind(game.Record.Player.Kind);
+                return THistoryTexts::Kind(game.Kind);
         }
     }
 
@@ -112,7 +113,7 @@ public:
     }
 
 private:
-    const std::vector<TStoredGame>& Games;
+    const std::vector<TGameSummary>& Games;
 };
 
 namespace {
@@ -338,14 +339,14 @@ void TStatisticsForm::LoadPlayer() {
     Worker->Cancel();
     TableReady.Cancel();
     PlayerGames.clear();
+    Filter = {ChosenName().toStdString()};
+    if (PeriodChoice->currentIndex() == LastGames) {
+        Filter.Last = PeriodGames;
+    } else if (PeriodChoice->currentIndex() == ThisYear) {
+        Filter.Since = QDate(QDate::currentDate().year(), 1, 1).startOfDay().toSecsSinceEpoch();
+    }
     if (History != nullptr && PlayerChoice->count() > 0) {
-        TGameFilter filter{ChosenName().toStdString()};
-        if (PeriodChoice->currentIndex() == LastGames) {
-            filter.Last = PeriodGames;
-        } else if (PeriodChoice->currentIndex() == ThisYear) {
-            filter.Since = QDate(QDate::currentDate().year(), 1, 1).startOfDay().toSecsSinceEpoch();
-        }
-        History->ForEachGameOf(filter, [this](const TStoredGame& game) { PlayerGames.push_back(game); });
+        PlayerGames = History->SummariesOf(Filter).value_or(std::vector<TGameSummary>{});
     }
     GamesModel->Changed();
     const bool any = !PlayerGames.empty();
@@ -419,9 +420,9 @@ void TStatisticsForm::ShowCharts() {
     std::int32_t high = static_cast<std::int32_t>(highBin + 1) * TExpertFigures::BinWidth;
     std::vector<std::int32_t> totals;
     for (auto game = PlayerGames.rbegin(); game != PlayerGames.rend(); ++game) {
-        totals.push_back(game->Record.GrandTotal);
-        low = std::min(low, game->Record.GrandTotal);
-        high = std::max(high, game->Record.GrandTotal + 1);
+        totals.push_back(game->GrandTotal);
+        low = std::min(low, game->GrandTotal);
+        high = std::max(high, game->GrandTotal + 1);
     }
     low = low / BinWidth * BinWidth;
     high = (high + BinWidth - 1) / BinWidth * BinWidth;
@@ -445,8 +446,14 @@ void TStatisticsForm::ShowCharts() {
 
     TChartWidget::TLine form{{}, QPalette::Highlight, false, ChosenName()};
     const std::vector<double> means = MovingMeans(totals, FormWindow);
-    for (std::size_t i = 0; i < means.size(); ++i) {
+    // A line of more points than the chart has pixels across only costs drawing time: every
+    // stride-th point, and the last, draw the same line.
+    const std::size_t stride = std::max<std::size_t>(1, means.size() / MostFormPoints);
+    for (std::size_t i = 0; i < means.size(); i += stride) {
         form.Points.emplace_back(static_cast<double>(i + 1), means[i]);
+    }
+    if ((means.size() - 1) % stride != 0) {
+        form.Points.emplace_back(static_cast<double>(means.size()), means.back());
     }
     const double last = static_cast<double>(std::max<std::size_t>(means.size(), 2));
     TChartWidget::TLine par{
@@ -479,17 +486,11 @@ void TStatisticsForm::LoadHighScores() {
     }
 }
 
-// Reviewing a game takes about a millisecond; a person's hundreds of games are reviewed on the
-// worker, from copies, and the figure shows when it is there.
+// Reviewing a game takes about a millisecond; a person's hundreds of games are read and reviewed on
+// the worker, over a connection of its own to the history, and the figure shows when it is there.
 void TStatisticsForm::WorkOutGivenAway() {
-    std::vector<TGameRecord> people;
-    for (const TStoredGame& game : PlayerGames) {
-        if (PlayedAsPerson(game)) {
-            people.push_back(game.Record);
-        }
-    }
     const TOptimalTable* table = TableProvider.Peek();
-    if (people.empty()) {
+    if (History == nullptr || std::ranges::none_of(PlayerGames, PlayedAsPerson)) {
         GivenAwayText = QStringLiteral("\u2014");
     } else if (table == nullptr) {
         GivenAwayText = tr("preparing...");
@@ -506,22 +507,25 @@ void TStatisticsForm::WorkOutGivenAway() {
             int Refused = 0;
         };
         Worker->Start<TTally>(
-            [table, people = std::move(people)](std::stop_token stop,
-                                                const std::function<void(TTally)>& deliver) {
+            [table, path = History->Path(), filter = Filter](std::stop_token stop,
+                                                             const std::function<void(TTally)>& deliver) {
+                THistoryStore history(path, {}, THistoryStore::TAccess::ReadOnly);
                 TTally tally;
-                for (const TGameRecord& game : people) {
-                    if (stop.stop_requested()) {
+                history.ForEachGameOf(filter, [&](const TStoredGame& game) {
+                    if (stop.stop_requested() || game.Record.Player.Kind != TPlayerKind::Person) {
                         return;
                     }
                     std::string error;
-                    if (const auto review = ReviewGame(*table, game, error)) {
+                    if (const auto review = ReviewGame(*table, game.Record, error)) {
                         tally.Sum += review->GivenAway;
                         ++tally.Reviewed;
                     } else {
                         ++tally.Refused;
                     }
+                });
+                if (!stop.stop_requested()) {
+                    deliver(tally);
                 }
-                deliver(tally);
             },
             [this](const TTally& tally) {
                 GivenAwayText =
@@ -537,8 +541,14 @@ void TStatisticsForm::WorkOutGivenAway() {
 
 void TStatisticsForm::ReviewChosenGame() {
     const int row = GamesView->currentIndex().row();
-    if (row >= 0 && row < static_cast<int>(PlayerGames.size())) {
-        ReviewForm().ShowGame(PlayerGames[static_cast<std::size_t>(row)]);
+    if (History == nullptr || row < 0 || row >= static_cast<int>(PlayerGames.size())) {
+        return;
+    }
+    const auto game = History->GameOf(PlayerGames[static_cast<std::size_t>(row)]);
+    if (game && *game) {
+        ReviewForm().ShowGame(**game);
+    } else {
+        ReviewForm().ShowMissing(ChosenName());
     }
 }
 
@@ -547,9 +557,13 @@ void TStatisticsForm::ExportGames() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string csv = CsvOf(PlayerGames);
+    std::vector<TStoredGame> games;
     QString reason;
-    if (!WriteWholeFile(path, QByteArray::fromStdString(csv), &reason)) {
+    if (History == nullptr ||
+        !History->ForEachGameOf(Filter, [&games](const TStoredGame& game) { games.push_back(game); })) {
+        reason = History != nullptr ? QString::fromStdString(History->Error()) : QString();
+    }
+    if (!reason.isEmpty() || !WriteWholeFile(path, QByteArray::fromStdString(CsvOf(games)), &reason)) {
         Messages.Error(this, tr("The games could not be saved to %1: %2").arg(path, reason));
     }
 }

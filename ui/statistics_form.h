@@ -6,6 +6,7 @@
 
 #include "base/observers.h"
 #include "history/game_record.h"
+#include "history/history_store.h"
 
 class QComboBox;
 class QLabel;
@@ -21,7 +22,6 @@ class ITableProvider;
 class TChartWidget;
 class TGamesModel;
 class THelpSystem;
-class THistoryStore;
 class TLatestWorker;
 class TReviewForm;
 
@@ -29,7 +29,8 @@ class TReviewForm;
 // beside the expert computer's, the grand totals against the expert's and the player's form over
 // the last games; the best games and series of everyone; and the player's games, each of which
 // opens in a review. It exports a player's games as CSV and forgets a player after asking. Not
-// modal. The points a person gave away are worked out on a worker thread, which the window owns.
+// modal. The points a person gave away are worked out on a worker thread, which the window owns,
+// over a connection of its own to the history.
 class TStatisticsForm : public QWidget {
     Q_OBJECT
 
@@ -45,7 +46,7 @@ public:
     // Reads the history afresh, keeping the chosen name when it is still there.
     void Reload();
     // The games the table lists, the newest first.
-    const std::vector<TStoredGame>& Games() const { return PlayerGames; }
+    const std::vector<TGameSummary>& Games() const { return PlayerGames; }
     TReviewForm& ReviewForm();
 
     // Asks where to save the CSV; an empty answer saves nothing. Tests answer in advance.
@@ -86,8 +87,9 @@ private:
     TLatestWorker* Worker;
     TSubscription TableReady;
     TReviewForm* Review = nullptr;
-    std::vector<TStoredGame> PlayerGames;
-    QString GivenAwayText;  // the figure for the chosen games, or what is being done about it
+    TGameFilter Filter;                     // the chosen name and period
+    std::vector<TGameSummary> PlayerGames;  // the whole games stay in the history until needed
+    QString GivenAwayText;                  // the figure for the chosen games, or what is being done about it
 };
 
 }  // namespace quintix

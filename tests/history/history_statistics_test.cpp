@@ -38,10 +38,22 @@ protected:
                           {Played(1, "Zed", Person, 120, 400), Played(2, "Bo", Person, 90, 400)});
     }
 
+    // The totals of the games the filter lets through, as both readings give them; each summary
+    // finds its whole game again.
     std::vector<std::int32_t> TotalsOf(const TGameFilter& filter) {
         std::vector<std::int32_t> totals;
+        std::vector<std::int32_t> whole;
+        const auto summaries = Store.SummariesOf(filter);
+        EXPECT_TRUE(summaries.has_value());
+        for (const TGameSummary& summary : summaries.value_or(std::vector<TGameSummary>{})) {
+            totals.push_back(summary.GrandTotal);
+            const auto game = Store.GameOf(summary);
+            EXPECT_TRUE(game && *game && (*game)->Record.GrandTotal == summary.GrandTotal &&
+                        (*game)->Record.Ended == summary.Ended);
+        }
         EXPECT_TRUE(Store.ForEachGameOf(
-            filter, [&totals](const TStoredGame& g) { totals.push_back(g.Record.GrandTotal); }));
+            filter, [&whole](const TStoredGame& g) { whole.push_back(g.Record.GrandTotal); }));
+        EXPECT_EQ(totals, whole);
         return totals;
     }
 
@@ -99,12 +111,12 @@ TEST_F(StatisticsTest, ForgettingAPlayerTouchesNoOneElse) {
 }
 
 TEST(PlayerFiguresTest, FiguresAndTheMovingMean) {
-    std::vector<TStoredGame> games(3);
+    std::vector<TGameSummary> games(3);
     const std::int32_t totals[] = {200, 300, 100};
     for (std::size_t i = 0; i < games.size(); ++i) {
-        games[i].Record.GrandTotal = totals[i];
-        games[i].Record.UpperBonus = i == 1 ? 35 : 0;
-        games[i].Record.Lines[QuintixLine] = i == 2 ? 50 : 0;
+        games[i].GrandTotal = totals[i];
+        games[i].UpperBonus = i == 1 ? 35 : 0;
+        games[i].QuintixFifty = i == 2;
     }
     const THistoryStats figures = FiguresOf(games);
     EXPECT_EQ(figures.Games, 3);

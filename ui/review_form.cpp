@@ -132,7 +132,7 @@ TReviewForm::TReviewForm(ITableProvider& table, THelpSystem& help, QWidget* pare
                                                          PreviousButton, NextButton, CloseButton}) {
         help.InstallWhatsThisMenu(part);
     }
-    resize(720, 520);
+    resize(760, 520);
 
     connect(Decisions, &QTableWidget::currentCellChanged, this, [this](int row) { ShowDecision(row); });
     connect(PreviousButton, &QPushButton::clicked, this, [this] { StepCostly(-1); });

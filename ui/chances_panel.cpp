@@ -10,12 +10,15 @@
 #include <cmath>
 
 #include "computer/table_provider.h"
+#include "ui/help_system.h"
 #include "ui/latest_worker.h"
 #include "ui/translations.h"
 
 namespace quintix {
 
 namespace {
+
+constexpr int CoachHelpContext = 1024;
 
 // The half-width of the 95 % interval around a share estimated from n trials, in points.
 double Margin(double share, int n) {
@@ -47,6 +50,10 @@ TChancesPanel::TChancesPanel(const TQuintixGame& game, ITableProvider& table, QW
     Chances->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Precision = new QLabel(this);
     Precision->setObjectName("Precision");
+    // The coach's page explains the chances; the panel sits inside its window.
+    for (QWidget* part : std::initializer_list<QWidget*>{this, Chances, Precision}) {
+        THelpSystem::SetHelpContext(part, CoachHelpContext);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Chances);
     layout->addWidget(Precision);

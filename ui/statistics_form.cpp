@@ -261,6 +261,8 @@ TStatisticsForm::TStatisticsForm(THistoryStore* history, ITableProvider& table, 
     for (QWidget* part : std::initializer_list<QWidget*>{
              PlayerChoice, PeriodChoice, EmptyLabel, Figures, ExpertNote, TotalsChart, FormChart, HighScores,
              BestSeries, GamesView, ReviewButton, ExportButton, ForgetButton, CloseButton}) {
+        // Most sit on the pages, whose parents have no context of their own.
+        THelpSystem::SetHelpContext(part, StatisticsHelpContext);
         help.InstallWhatsThisMenu(part);
     }
     resize(760, 580);

@@ -104,6 +104,15 @@ private slots:
                                                                           : "No history"));
             QVERIFY(!form.Pages->isVisible());
             QVERIFY(!form.ForgetButton->isEnabled());
+            // What's This? and F1 find the statistics' page from every control, the review's from its own.
+            for (const QWidget* control : std::initializer_list<const QWidget*>{
+                     form.PlayerChoice, form.Figures, form.TotalsChart, form.HighScores, form.GamesView,
+                     form.ExportButton, form.ForgetButton}) {
+                QCOMPARE(THelpSystem::WhatsThisContext(control), 1027);
+                QCOMPARE(THelpSystem::FocusContext(control), 1027);
+            }
+            QCOMPARE(THelpSystem::WhatsThisContext(form.ReviewForm().Decisions), 1028);
+            QCOMPARE(THelpSystem::WhatsThisContext(form.ReviewForm().NextButton), 1028);
         }
     }
 
@@ -213,6 +222,8 @@ private slots:
         TCoachForm form(coach, Table, Help, &store);
         form.ShowCoach();
         TChancesPanel& chances = *form.Chances;
+        QCOMPARE(THelpSystem::WhatsThisContext(chances.Chances), 1024);
+        QCOMPARE(THelpSystem::WhatsThisContext(form.ReviewButton), 1024);
 
         game.StartSeries(SeriesOf({{"Ann"}}, 2));
         form.Refresh();

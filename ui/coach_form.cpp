@@ -142,7 +142,7 @@ TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, 
                                                          Chances->Precision, ReviewButton}) {
         help.InstallWhatsThisMenu(part);
     }
-    resize(420, 700);
+    resize(400, 520);
 
     const auto refreshShown = [this] {
         if (isVisible()) {
@@ -210,7 +210,14 @@ void TCoachForm::Refresh() {
         SetRow(*GivenAway, static_cast<int>(i),
                {QString::fromStdString(people[i].Name), NumberLocale().toString(people[i].Points, 'f', 1)});
     }
+    // The window keeps the size it always had until the chances first show; then it grows by them
+    // once rather than squeezing the choices.
+    const bool chancesShown = Chances->isVisibleTo(this);
     Chances->Update();
+    if (!chancesShown && Chances->isVisibleTo(this) && !GrownForChances) {
+        GrownForChances = true;
+        resize(width(), height() + Chances->sizeHint().height());
+    }
     const TGameState& s = Model.FollowedGame().State();
     const bool finished =
         (s.Phase() == TPhase::Playing || s.Phase() == TPhase::SeriesOver) && s.CurrentGame > 1;

@@ -57,6 +57,7 @@ private:
     THelpSystem& Help;
     THistoryStore* History;
     TReviewForm* ReviewWindow = nullptr;
+    bool GrownForChances = false;
     TSubscription CoachChanges;
     TSubscription TableProgress;
 };

@@ -5,6 +5,7 @@
 #include "base/types.h"
 #include "computer/optimal_solver.h"
 #include "computer/optimal_table.h"
+#include "computer/win_chances.h"
 
 namespace {
 
@@ -42,6 +43,30 @@ void EvaluateTurn(benchmark::State& state) {
     }
 }
 
+// The chance to win, as the coach's window asks for it: simulations of the rest of a series of
+// `players` players (a person played as the expert, then computer players) from its first turn,
+// with `games` games in all.
+void WinChances(benchmark::State& state) {
+    if (!LastTable) {
+        LastTable = quintix::BuildOptimalTable();
+    }
+    quintix::TChancePosition position;
+    const auto players = static_cast<int>(state.range(0));
+    for (int p = 0; p < players; ++p) {
+        position.Players.push_back({p == 0 ? quintix::TPlayStyle::Expert : quintix::TPlayStyle::Classic, 0,
+                                    quintix::TGameScore::Blank()});
+    }
+    position.GamesLeft = static_cast<int>(state.range(1)) - 1;
+    quintix::TChanceOptions options;
+    options.Simulations = 200;
+    for ([[maybe_unused]] auto _ : state) {
+        benchmark::DoNotOptimize(quintix::SimulateWinChances(position, &*LastTable, options));
+        ++options.Seed;
+    }
+    state.SetItemsProcessed(state.iterations() * options.Simulations);
+    state.counters["games per simulation"] = players * static_cast<double>(state.range(1));
+}
+
 }  // namespace
 
 BENCHMARK(BuildOptimalTable)
@@ -51,3 +76,9 @@ BENCHMARK(BuildOptimalTable)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(EvaluateTurn)->ArgName("roll")->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WinChances)
+    ->ArgNames({"players", "games"})
+    ->Args({2, 1})
+    ->Args({3, 3})
+    ->Args({6, 6})
+    ->Unit(benchmark::kMillisecond);

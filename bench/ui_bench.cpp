@@ -1,16 +1,25 @@
-// The cost of opening the main window against a bare window of the same size, and of repainting
-// the three score grids in full, on whichever Qt platform runs it (offscreen by default).
+// The cost of opening the main window against a bare window of the same size, of repainting the
+// three score grids in full, and of opening the statistics over 100,000 stored games, on whichever
+// Qt platform runs it (offscreen by default).
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWidget>
+#include <memory>
+#include <string>
 #include <vector>
 
+#include "computer/optimal_table.h"
 #include "game/position_builder.h"
 #include "game/virtual_clock.h"
+#include "history/history_store.h"
+#include "tools/simulator.h"
 #include "ui/draw_grid.h"
 #include "ui/message_box.h"
 #include "ui/quintix_form.h"
+#include "ui/statistics_form.h"
 
 namespace {
 
@@ -74,6 +83,56 @@ void BM_RepaintScoreGrids(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RepaintScoreGrids)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// The worst case for the window: one person holding all of 100,002 games, so that every one of
+// them is read, charted and listed, and handed to the worker that reviews them. One series of six
+// games is played and recorded, then copied with SQL, which is far quicker than playing them all.
+void BM_OpenStatisticsOver100kGames(benchmark::State& state) {
+    using namespace quintix;
+    QTemporaryDir folder;
+    const std::string file = folder.filePath("history.sqlite").toStdString();
+    {
+        THistoryStore store(file);
+        RunSimulation({1, 6, 1, 1}, nullptr, &store);
+    }
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    const char* const copies =
+        "BEGIN; UPDATE players SET kind = 0, name = 'Ann'; "
+        "CREATE TEMP TABLE copies AS WITH RECURSIVE k(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM k "
+        "WHERE n < 16666) SELECT n FROM k; "
+        "INSERT INTO series SELECT id + n, uid || '-' || n, started + 3600 * n, games, players, ended + 3600 "
+        "* n "
+        "FROM series, copies; "
+        "INSERT INTO players SELECT series + n, seat, name, kind, series_total, place FROM players, copies; "
+        "INSERT INTO games SELECT series + n, game, seat, ended + 3600 * n, aces, twos, threes, fours, "
+        "fives, "
+        "sixes, three_of_a_kind, four_of_a_kind, full_house, small_straight, large_straight, quintix, "
+        "chance, "
+        "upper_bonus, quintix_bonus, grand_total, decisions FROM games, copies; "
+        "COMMIT; PRAGMA wal_checkpoint(TRUNCATE);";
+    if (sqlite3_exec(db, copies, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        state.SkipWithError(sqlite3_errmsg(db));
+    }
+    sqlite3_close(db);
+    THistoryStore store(file);
+    const TOptimalTable table = *BuildOptimalTable();
+    TFixedTable provider(&table);
+    THelpSystem help;
+    TMessageBoxes messages;
+    std::size_t games = 0;
+    for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop idiom
+        auto form = std::make_unique<TStatisticsForm>(&store, provider, help, messages);
+        form->ShowStatistics();
+        QApplication::processEvents();
+        state.PauseTiming();  // closing, which stops the reviews under way, is no part of opening
+        games = form->Games().size();
+        form.reset();
+        state.ResumeTiming();
+    }
+    state.counters["games"] = static_cast<double>(games);
+}
+BENCHMARK(BM_OpenStatisticsOver100kGames)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

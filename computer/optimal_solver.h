@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <memory>
 #include <vector>
 
 #include "base/types.h"
+#include "computer/dice_multisets.h"
 #include "computer/optimal_table.h"
 
 namespace quintix {
@@ -38,5 +41,37 @@ std::vector<TChoiceValue> EvaluateTurn(const TOptimalTable& table, const TGameSc
 // The first of EvaluateTurn's choices.
 TChoiceValue BestChoice(const TOptimalTable& table, const TGameScore& sheet, int roll,
                         const TDiceValues& dice);
+
+struct TTurnBatch;
+
+// One turn's choices valued once for the sheet it starts on, so that a player deciding after each
+// of its rolls works the turn back once, not once a roll; the values are EvaluateTurn's to the bit.
+// Not shared between threads: it works the turn out as its rolls ask.
+class TTurnValues {
+public:
+    // Throws std::invalid_argument for a sheet EvaluateTurn refuses.
+    TTurnValues(const TOptimalTable& table, const TGameScore& sheet);
+    ~TTurnValues();
+    TTurnValues(const TTurnValues&) = delete;
+    TTurnValues& operator=(const TTurnValues&) = delete;
+
+    // EvaluateTurn's choices and BestChoice's choice for this sheet, with its checks.
+    std::vector<TChoiceValue> Choices(int roll, const TDiceValues& dice);
+    TChoiceValue Best(int roll, const TDiceValues& dice);
+
+private:
+    using TKeptWorth = std::array<double, TDiceMultisets::FirstRoll>;
+
+    // Calls take(choice) for every choice, unordered.
+    template <typename TTake>
+    void EachChoice(int roll, const TDiceValues& dice, TTake&& take);
+    const TKeptWorth& KeptWorth(int roll);
+
+    const TOptimalTable& Table;
+    TSolverState State;
+    std::unique_ptr<TTurnBatch> Batch;
+    int WorkedBackTo = MaxRolls;                  // the earliest roll whose kept sets are valued
+    std::array<TKeptWorth, MaxRolls - 1> Kept{};  // after roll 1 and roll 2
+};
 
 }  // namespace quintix

@@ -65,6 +65,8 @@ public:
     TCoachAdvice Advice() const;
     // The people of the series in play order.
     std::vector<TGivenAway> GivenAway() const;
+    // The game the coach follows.
+    const TQuintixGame& FollowedGame() const { return Game; }
     // Calls `changed` after every event the coach has followed, so that a window can show it.
     [[nodiscard]] TSubscription OnChange(std::function<void()> changed) {
         return Changed.Add(std::move(changed));
@@ -78,6 +80,7 @@ public:
     void ComputerRerolls(TDiceSet dice) override;
     void LineScored(int line, std::int32_t value, std::int32_t bonus) override;
     void ScoreUndone(int line) override;
+    void SeriesEnded() override { Notify(); }
 
 private:
     // The turn's position after its last completed roll.

@@ -61,4 +61,19 @@ struct TStoredGame {
     std::optional<TStanding> Standing;
 };
 
+// A stored game as lists and charts show it, without its decisions: quick to read by the
+// thousand. Series, Game and Seat find the whole game again.
+struct TGameSummary {
+    std::int64_t Series = 0;  // the history's own number of the series
+    std::int32_t Game = 1;
+    std::int32_t Seat = 1;
+    std::int32_t SeriesGames = 1;
+    std::int64_t Ended = 0;
+    TPlayerKind Kind = TPlayerKind::Person;
+    std::int32_t GrandTotal = 0;
+    std::int32_t UpperBonus = 0;
+    std::int32_t QuintixBonus = 0;
+    bool QuintixFifty = false;  // "Quintix" scored as 50
+};
+
 }  // namespace quintix

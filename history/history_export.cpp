@@ -81,19 +81,38 @@ std::vector<TExportField> ExportFields(const TStoredGame& stored) {
     return fields;
 }
 
-bool ExportCsv(THistoryStore& store, std::FILE* out) {
-    std::vector<std::string> values;
+namespace {
+
+std::string CsvHeader() {
+    std::vector<std::string> names;
     for (const TExportField& field : ExportFields(TStoredGame{})) {
-        values.emplace_back(field.Name);
+        names.emplace_back(field.Name);
     }
-    std::fputs(CsvRecord(values).c_str(), out);
-    const bool read = store.ForEachGame([&values, out](const TStoredGame& game) {
-        values.clear();
-        for (TExportField& field : ExportFields(game)) {
-            values.push_back(std::move(field.Value));
-        }
-        std::fputs(CsvRecord(values).c_str(), out);
-    });
+    return CsvRecord(names);
+}
+
+std::string CsvLine(const TStoredGame& game) {
+    std::vector<std::string> values;
+    for (TExportField& field : ExportFields(game)) {
+        values.push_back(std::move(field.Value));
+    }
+    return CsvRecord(values);
+}
+
+}  // namespace
+
+std::string CsvOf(std::span<const TStoredGame> games) {
+    std::string csv = CsvHeader();
+    for (const TStoredGame& game : games) {
+        csv += CsvLine(game);
+    }
+    return csv;
+}
+
+bool ExportCsv(THistoryStore& store, std::FILE* out) {
+    std::fputs(CsvHeader().c_str(), out);
+    const bool read =
+        store.ForEachGame([out](const TStoredGame& game) { std::fputs(CsvLine(game).c_str(), out); });
     return read && std::ferror(out) == 0;
 }
 

@@ -23,6 +23,30 @@ struct THistoryStats {
     double QuintixRate = 0;     // games with "Quintix" scored as 50
 };
 
+// A name in the history, and whether a person ever played under it.
+struct TPlayerName {
+    std::string Name;
+    bool Person = false;
+
+    bool operator==(const TPlayerName&) const = default;
+};
+
+// Which games of a player to read: all, those ended at or after a time, or only the last ones.
+struct TGameFilter {
+    std::string Player;
+    std::optional<std::int64_t> Since = {};  // Unix seconds
+    std::optional<int> Last = {};
+};
+
+// A player's result in a finished series.
+struct TSeriesResult {
+    std::string Name;
+    TPlayerKind Kind = TPlayerKind::Person;
+    std::int32_t SeriesTotal = 0;
+    std::int32_t Games = 1;
+    std::int64_t Ended = 0;
+};
+
 struct TImportCounts {
     std::int64_t Imported = 0;
     std::int64_t AlreadyThere = 0;
@@ -80,6 +104,24 @@ public:
     std::optional<THistoryStats> Stats(const std::optional<std::string>& player = std::nullopt);
     // Every stored game, the oldest first; false on failure (visit may have seen some games).
     bool ForEachGame(const std::function<void(const TStoredGame&)>& visit);
+    // Every name in the history once: those a person played under first, then the others, each
+    // group in the order of the names' bytes; nullopt on failure.
+    std::optional<std::vector<TPlayerName>> PlayerNames();
+    // The games of players with the filter's name, the newest first; false on failure.
+    bool ForEachGameOf(const TGameFilter& filter, const std::function<void(const TStoredGame&)>& visit);
+    // The same games, in the same order, without their decisions; nullopt on failure.
+    std::optional<std::vector<TGameSummary>> SummariesOf(const TGameFilter& filter);
+    // The whole game a summary stands for; unset when it is not there, nullopt on failure.
+    std::optional<std::optional<TStoredGame>> GameOf(const TGameSummary& summary);
+    // The best games of all players, the best first (the earlier of equals first); nullopt on failure.
+    std::optional<std::vector<TStoredGame>> BestGames(int count);
+    // The best result of a finished series of two or more games, by its mean a game; unset when
+    // there is none, nullopt on failure.
+    std::optional<std::optional<TSeriesResult>> BestSeries();
+    // Deletes every game and seat of players with this name, and the series left with no one, in
+    // one transaction; nothing of another name is touched. The number of games deleted, or nullopt.
+    std::optional<std::int64_t> Forget(const std::string& player);
+
     // Merges the games of another history file, which is only read. A game already here (the same
     // series id, game number and seat) is kept as it is. All or nothing; nullopt on failure.
     std::optional<TImportCounts> Import(const std::string& otherPath);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "computer/combination.h"
@@ -15,8 +16,10 @@
 #include "computer/expert_table.h"
 #include "computer/optimal_solver.h"
 #include "computer/strategy.h"
+#include "computer/win_chances.h"
 #include "scoring/dice_analysis.h"
 #include "scoring/line_value.h"
+#include "scoring/totals.h"
 #include "tools/printable.h"
 
 namespace quintix {
@@ -241,6 +244,121 @@ std::string AnswerStraight(const TArgs& args) {
     return "ok " + Double(StraightChance(rolled, missing, twoRolls, ways));
 }
 
+// The most one game can give: five of each face with the upper bonus, every lower line at its
+// best, and a Quintix bonus on each of the other twelve turns.
+constexpr std::int32_t MostGrandTotal = 105 + UpperBonusScore + 235 + 12 * QuintixBonusPoints;
+
+// Whether dice can leave `value` on `line` of a sheet (a joker gives nothing a line could not). An
+// upper section of such values always has a sum the dice can make.
+bool CanHold(int line, std::int32_t value) {
+    if (line <= Sixes) {
+        return value % (line + 1) == 0 && value <= NoOfDice * (line + 1);
+    }
+    switch (line) {
+        case ThreeOfAKind:
+        case FourOfAKind:
+            return value == 0 || (value >= NoOfDice && value <= NoOfDice * NoOfFaces);
+        case FullHouse:
+            return value == 0 || value == FullHouseScore;
+        case SmallStraight:
+            return value == 0 || value == SmallStraightScore;
+        case LargeStraight:
+            return value == 0 || value == LargeStraightScore;
+        case QuintixLine:
+            return value == 0 || value == QuintixScore;
+        default:
+            return value >= NoOfDice && value <= NoOfDice * NoOfFaces;
+    }
+}
+
+// One player's group of the chances request: STRATEGY SERIES_TOTAL BONUS L0..L12.
+TChancePlayer ParseChancePlayer(const std::vector<std::string_view>& words, std::size_t first, int number,
+                                int gamesLeft) {
+    const std::string who = "player " + Int(number) + "'s ";
+    TChancePlayer player;
+    if (words[first] == "expert") {
+        player.Style = TPlayStyle::Expert;
+    } else if (words[first] == "classic") {
+        player.Style = TPlayStyle::Classic;
+    } else {
+        throw EBadRequest(who + "strategy must be classic or expert, not '" + Excerpt(words[first]) + "'");
+    }
+    TArgs args;
+    for (std::size_t i = first + 1; i < first + 3 + NoOfLines; ++i) {
+        args.push_back(ParseInt(words[i]));
+    }
+    // The games before this one and after it are at most a series' games.
+    player.SeriesTotal =
+        Within(args[0], 0, (MaxGames - 1 - gamesLeft) * MostGrandTotal, who + "series total");
+    player.Sheet = ParseSheet(args, 2);
+    for (int line = 0; line < NoOfLines; ++line) {
+        const std::int32_t value = player.Sheet.Lines[static_cast<std::size_t>(line)];
+        if (value != NoValue && !CanHold(line, value)) {
+            throw EBadRequest(who + "line " + Int(line) + " cannot hold " + Int(value));
+        }
+    }
+    // Each bonus takes a five of a kind scored after Quintix holds 50, on another line.
+    const auto others =
+        std::ranges::count_if(player.Sheet.Lines, [](std::int32_t v) { return v != NoValue; }) -
+        (IsScored(player.Sheet, QuintixLine) ? 1 : 0);
+    const std::int32_t bonus = args[1];
+    if (bonus < 0 || bonus % QuintixBonusPoints != 0 || bonus > others * QuintixBonusPoints ||
+        (bonus > 0 && player.Sheet.Lines[QuintixLine] != QuintixScore)) {
+        throw EBadRequest(who + "bonus must be 100 for each five of a kind scored after Quintix holds 50");
+    }
+    player.Sheet.Bonus = bonus;
+    return player;
+}
+
+// chances GAMES_LEFT N SIMS SEED, then per player in the order of play from the one on turn:
+// STRATEGY SERIES_TOTAL BONUS L0..L12.
+std::string AnswerChances(const std::vector<std::string_view>& words, TExpertTable& table) {
+    constexpr std::size_t Head = 5;
+    constexpr std::size_t Group = 3 + NoOfLines;
+    if (words.size() < Head) {
+        throw EBadRequest("chances takes GAMES_LEFT N SIMS SEED and a group of 16 words per player");
+    }
+    const int gamesLeft = Within(ParseInt(words[1]), 0, MaxGames - 1, "GAMES_LEFT");
+    const int players = Within(ParseInt(words[2]), 2, MaxPlayers, "N (players)");
+    if (words.size() != Head + Group * static_cast<std::size_t>(players)) {
+        throw EBadRequest("chances for " + Int(players) + " players takes " +
+                          std::to_string(Head - 1 + Group * static_cast<std::size_t>(players)) +
+                          " words, not " + std::to_string(words.size() - 1));
+    }
+    TChanceOptions options;
+    options.Simulations = Within(ParseInt(words[3]), 1, 100000, "SIMS (simulations)");
+    options.Seed = static_cast<std::uint64_t>(Within(ParseInt(words[4]), 0, INT32_MAX, "SEED"));
+    options.Threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    TChancePosition position;
+    position.GamesLeft = gamesLeft;
+    bool expert = false;
+    for (int p = 0; p < players; ++p) {
+        position.Players.push_back(
+            ParseChancePlayer(words, Head + Group * static_cast<std::size_t>(p), p + 1, gamesLeft));
+        expert = expert || position.Players.back().Style == TPlayStyle::Expert;
+    }
+    // Between two turns the players who have played this round have one line fewer open than the
+    // player on turn, and come last in the order from the one on turn.
+    const auto open = [&position](std::size_t p) {
+        return std::ranges::count(position.Players[p].Sheet.Lines, NoValue);
+    };
+    for (std::size_t p = 1; p < position.Players.size(); ++p) {
+        const bool fewer = open(p) == open(0) - 1;
+        if ((open(p) != open(0) && !fewer) || open(p) > open(p - 1)) {
+            throw EBadRequest(
+                "player " + Int(static_cast<int>(p) + 1) + " has " + Int(static_cast<int>(open(p))) +
+                " open lines; between two turns it must be as many as the player on turn's, or " +
+                "one fewer, and never more than the player before");
+        }
+    }
+    const auto chances = SimulateWinChances(position, expert ? &table.BuildNow() : nullptr, options);
+    std::string answer = "ok";
+    for (std::size_t p = 0; p < position.Players.size(); ++p) {
+        answer += ' ' + Double(chances->Game[p]) + ' ' + Double(chances->Series[p]);
+    }
+    return answer;
+}
+
 struct TRequestKind {
     using TAnswer = std::function<std::string(const TArgs&, TExpertTable&)>;
     std::size_t Arguments;
@@ -280,6 +398,9 @@ std::optional<std::string> AnswerProbeRequest(std::string_view request, TExpertT
         return std::nullopt;
     }
     try {
+        if (words.front() == "chances") {
+            return AnswerChances(words, table);
+        }
         const auto kind = RequestKinds().find(words.front());
         if (kind == RequestKinds().end()) {
             throw EBadRequest("unknown request '" + Excerpt(words.front()) + "'");

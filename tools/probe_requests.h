@@ -19,6 +19,9 @@ class TExpertTable;
 //   optimum                         -> ok E   (what a new game is worth under perfect play)
 //   hint ROLL D1..D5 L0..L12        -> ok followed by every choice, best first, as "score LINE E" or
 //                                       "reroll DICE E" (DICE: the dice rolled again, as "135")
+//   chances GAMES_LEFT N SIMS SEED, then N groups STRATEGY SERIES_TOTAL BONUS L0..L12
+//                                   -> ok G1 S1 ... GN SN   (each player's chance to win the game and
+//                                       the series, from SIMS simulations of the rest of the series)
 // A malformed request, or one with an argument outside what it means, gets "error MESSAGE", quoting at
 // most a few dozen bytes of the request with the unprintable ones escaped. Blank lines get no answer
 // (nullopt). The exact solver's answers come from `table`, built on the first request that needs it.

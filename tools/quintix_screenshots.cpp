@@ -1,6 +1,7 @@
 // quintix-screenshots: renders the main window (a game in progress with the possible values shown),
-// the coach, the new game dialog, the score dialog, the series summary, the print preview and the
-// coach beside the main window filling a large screen to PNG files,
+// the coach, the new game dialog, the score dialog, the series summary, the print preview, the
+// coach beside the main window filling a large screen, and the statistics and a game's review over
+// a history of its own making to PNG files,
 // and the score sheets to a PDF file, on any Qt platform (offscreen included), so the windows can
 // be looked at without a desktop. A file that cannot be written whole is named with the reason on
 // standard error, and the tool then exits with 1.
@@ -16,19 +17,31 @@
 #include <QPainter>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
+#include <functional>
 
 #include "computer/expert_table.h"
+#include "computer/strategy.h"
+#include "game/play_until_idle.h"
 #include "game/position_builder.h"
+#include "game/random_source.h"
 #include "game/scripted_random.h"
 #include "game/virtual_clock.h"
+#include "history/game_recorder.h"
+#include "history/history_store.h"
+#include "ui/chances_panel.h"
 #include "ui/coach_form.h"
 #include "ui/message_box.h"
 #include "ui/new_game_form.h"
 #include "ui/preview_form.h"
 #include "ui/quintix_form.h"
+#include "ui/review_form.h"
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
+#include "ui/statistics_form.h"
 #include "ui/summary_form.h"
 #include "ui/translations.h"
 #include "ui/whole_file.h"
@@ -102,6 +115,56 @@ void UseDarkPalette() {
     QApplication::setPalette(dark);
 }
 
+// Forty series of two games between Ann, a person who happens to play as the usual computer
+// player does, and a computer player, one game a day from 2 January 2025.
+void FillHistory(quintix::THistoryStore& store, quintix::ITableProvider& table) {
+    using namespace quintix;
+    TNullView view;
+    TVirtualClock clock;
+    TSeededRandom dice(2025);
+    TQuintixGame game(view, clock, dice, table);
+    std::int64_t day = 1'735'819'200;  // 2025-01-02 12:00 UTC
+    TGameRecorder recorder(game, store, [&day] { return day += 43'200; });
+    const TSubscription recording = game.Subscribe(recorder);
+    TNewGameContents contents;
+    contents.Rows[1] = {"Ann", false};
+    contents.Rows[2] = {"Computer", true};
+    contents.NoOfGames = 2;
+    for (int series = 0; series < 40; ++series) {
+        game.StartSeries(contents);
+        while (game.Phase() != TPhase::SeriesOver) {
+            PlayUntilIdle(game, clock);
+            const TGameState& s = game.State();
+            if (s.Stage == TTurnStage::AwaitingRoll) {
+                game.Roll();
+            } else if (s.Stage == TTurnStage::AwaitingChoice) {
+                const TComputerDecision move =
+                    DecideComputerMove({s.Analysis, s.Scores[game.PlayerOnTurn().ScoreIndex][s.CurrentGame],
+                                        s.RollCount, s.Turn});
+                if (move.Kind == TComputerDecision::TKind::Score) {
+                    game.Score(move.Line);
+                    continue;
+                }
+                for (int die = 1; die <= NoOfDice; ++die) {
+                    if ((move.Dice & DieBit(die)) != 0) {
+                        game.ToggleDie(die);
+                    }
+                }
+                game.Roll();
+            }
+        }
+    }
+}
+
+// Lets what a worker works out arrive, as a person looking at the window would, for up to a minute.
+void WaitFor(const std::function<bool()>& arrived) {
+    for (int wait = 0; wait < 6000 && !arrived(); ++wait) {
+        QThread::msleep(10);
+        QApplication::processEvents();
+    }
+    QApplication::processEvents();  // the layout, after what arrived last
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,7 +197,9 @@ int main(int argc, char** argv) {
     TExpertTable table;
     THelpSystem help;
     TMessageBoxes messages;
-    TQuintixForm form({table, help, messages}, &dice, &clock);
+    QTemporaryDir historyFolder;
+    THistoryStore history(historyFolder.filePath("history.sqlite").toStdString());
+    TQuintixForm form({table, help, messages, nullptr, &history}, &dice, &clock);
     form.show();
     form.resize((QSizeF(form.size()) * scale).toSize());
 
@@ -169,6 +234,7 @@ int main(int argc, char** argv) {
     form.CoachButtonClick();
     table.BuildNow();
     form.CoachForm().Refresh();
+    WaitFor([&form] { return form.CoachForm().Chances->Simulations() > 0; });
     ok = Save(form.CoachForm(), folder, "coach.png") && ok;
     form.CoachForm().close();
 
@@ -187,6 +253,21 @@ int main(int argc, char** argv) {
     form.PrintButtonClick();
     form.PreviewForm().resize(1000, 700);
     ok = Save(form.PreviewForm(), folder, "preview.png") && ok;
+    FillHistory(history, table);
+    form.StatisticsButtonClick();
+    TStatisticsForm& statistics = form.StatisticsForm();
+    WaitFor([&statistics] { return !statistics.Figures->item(6, 0)->text().endsWith("..."); });
+    ok = Save(statistics, folder, "statistics.png") && ok;
+    if (statistics.Games().empty()) {
+        ok = Report(
+            folder.filePath("review.png"), false,
+            "no game to review: the history could not be kept: " + QString::fromStdString(history.Error()));
+    } else {
+        statistics.ReviewForm().ShowGame(**history.GameOf(statistics.Games().front()));
+        ok = Save(statistics.ReviewForm(), folder, "review.png") && ok;
+    }
+    statistics.close();
+
     QString error;
     const QString pdf = folder.filePath("score-sheets.pdf");
     ok = Report(pdf, SavePagesAsPdf(form.ScoreReportForm().BuildPages(), pdf, &error), error) && ok;

@@ -155,6 +155,18 @@ void Draw(TButtonPicture picture, QPainter& p, const TInks& ink) {
             p.setPen(Pen(ink.Line, 0.8));
             p.drawLine(QPointF(6, 12.8), QPointF(10, 12.8));
             break;
+        case TButtonPicture::Statistics: {
+            p.setPen(Pen(ink.Line));
+            p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, 14.5));
+            p.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 14.5));
+            p.setPen(Pen(ink.Green, 1.6));
+            const QPointF form[] = {{3, 11.5}, {6, 8}, {9, 9.5}, {13.5, 3.5}};
+            p.drawPolyline(form, 4);
+            p.setPen(Pen(ink.Line, 0.8));
+            p.setBrush(ink.Gold);
+            p.drawEllipse(QPointF(13.5, 3.5), 1.6, 1.6);
+            break;
+        }
     }
 }
 

@@ -3,18 +3,23 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <bit>
 #include <vector>
 
+#include "history/history_store.h"
 #include "scoring/sheet_rows.h"
 #include "ui/app_icon.h"
+#include "ui/chances_panel.h"
 #include "ui/die_picture.h"
 #include "ui/help_system.h"
+#include "ui/review_form.h"
 #include "ui/translations.h"
 #include "ui/window_look.h"
 
@@ -120,8 +125,9 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts) {
 
 }  // namespace
 
-TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, QWidget* parent)
-    : QWidget(parent, Qt::Tool), Model(coach), TableProvider(table) {
+TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, THistoryStore* history,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Tool), Model(coach), TableProvider(table), Help(help), History(history) {
     setObjectName("CoachForm");
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(tr("Coach"));
@@ -154,7 +160,18 @@ TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, 
         layout->addWidget(part);
         part->installEventFilter(this);
     }
-    for (QWidget* part : std::initializer_list<QWidget*>{Status, Dice, Choices, GivenAway}) {
+    // Below what the coach always showed: the chances while a series of two or more is on, and
+    // with a history the review of the last finished game.
+    Chances = new TChancesPanel(coach.FollowedGame(), table, this);
+    ReviewButton = new QPushButton(tr("&Review game"), this);
+    ReviewButton->setObjectName("ReviewButton");
+    ReviewButton->setVisible(History != nullptr);
+    layout->addWidget(Chances);
+    layout->addWidget(ReviewButton, 0, Qt::AlignRight);
+    layout->setStretchFactor(Choices, 1);
+    connect(ReviewButton, &QPushButton::clicked, this, &TCoachForm::ReviewLastGame);
+    for (QWidget* part : std::initializer_list<QWidget*>{Status, Dice, Choices, GivenAway, Chances->Chances,
+                                                         Chances->Precision, ReviewButton}) {
         help.InstallWhatsThisMenu(part);
     }
     resize(460, 540);
@@ -166,6 +183,18 @@ TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, 
     };
     CoachChanges = Model.OnChange(refreshShown);
     TableProgress = TableProvider.OnProgress(refreshShown);
+}
+
+// The review window goes first: it may be waiting for the table.
+TCoachForm::~TCoachForm() {
+    delete ReviewWindow;
+}
+
+TReviewForm& TCoachForm::ReviewForm() {
+    if (ReviewWindow == nullptr) {
+        ReviewWindow = new TReviewForm(TableProvider, Help, this);
+    }
+    return *ReviewWindow;
 }
 
 // The window opens beside the game without taking the keyboard from it: the digits must still
@@ -227,6 +256,62 @@ void TCoachForm::Refresh() {
     for (std::size_t i = 0; i < people.size(); ++i) {
         SetRow(*GivenAway, static_cast<int>(i),
                {QString::fromStdString(people[i].Name), NumberLocale().toString(people[i].Points, 'f', 1)});
+    }
+    // The window keeps the size it always had until the chances first show; then it grows by them
+    // once rather than squeezing the choices.
+    const bool chancesShown = Chances->isVisibleTo(this);
+    Chances->Update();
+    if (!chancesShown && Chances->isVisibleTo(this) && !GrownForChances) {
+        GrownForChances = true;
+        resize(width(), height() + Chances->sizeHint().height());
+    }
+    const TGameState& s = Model.FollowedGame().State();
+    const bool finished =
+        (s.Phase() == TPhase::Playing || s.Phase() == TPhase::SeriesOver) && s.CurrentGame > 1;
+    ReviewButton->setEnabled(finished && !people.empty());
+}
+
+// The people's sheets of the last finished game, one review each: with more than one person the
+// button asks whose.
+void TCoachForm::ReviewLastGame() {
+    const TQuintixGame& game = Model.FollowedGame();
+    const TGameState& s = game.State();
+    const int finished = s.CurrentGame - 1;
+    std::vector<const TPlayer*> people;
+    for (int position = 1; position <= s.NoOfPlayers; ++position) {
+        if (!s.Players[position].Computer) {
+            people.push_back(&s.Players[position]);
+        }
+    }
+    if (History == nullptr || finished < 1 || people.empty()) {
+        return;
+    }
+    if (people.size() == 1) {
+        Review(people.front()->Name, finished, s.Scores[people.front()->ScoreIndex][finished]);
+        return;
+    }
+    QMenu menu(this);
+    for (const TPlayer* person : people) {
+        menu.addAction(QString::fromStdString(person->Name), this, [this, person, finished, &s] {
+            Review(person->Name, finished, s.Scores[person->ScoreIndex][finished]);
+        });
+    }
+    menu.exec(ReviewButton->mapToGlobal(QPoint(0, ReviewButton->height())));
+}
+
+// The game is found among the person's newest stored games by its number and its sheet.
+void TCoachForm::Review(const std::string& name, int game, const TGameScore& sheet) {
+    std::optional<TStoredGame> found;
+    History->ForEachGameOf({name, std::nullopt, 2 * MaxGames}, [&](const TStoredGame& stored) {
+        if (!found && stored.Record.Game == game && stored.Record.Lines == sheet.Lines &&
+            stored.Record.QuintixBonus == sheet.Bonus) {
+            found = stored;
+        }
+    });
+    if (found) {
+        ReviewForm().ShowGame(*found);
+    } else {
+        ReviewForm().ShowMissing(QString::fromStdString(name));
     }
 }
 

@@ -8,12 +8,16 @@
 class QKeyEvent;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTableWidget;
 
 namespace quintix {
 
+class TChancesPanel;
 class TCoachDice;
 class THelpSystem;
+class THistoryStore;
+class TReviewForm;
 
 // The coach's window: for the player on turn, after every roll, the choices best first with the
 // grand total each is expected to lead to, and before it the total the game is expected to reach;
@@ -26,8 +30,11 @@ class TCoachForm : public QWidget {
 
 public:
     // The coach follows the game through its events from the start; the window shows what it says,
-    // and how far the building of the table has come. Both must outlive the window.
-    TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, QWidget* parent = nullptr);
+    // and how far the building of the table has come. Both, and the history when there is one,
+    // must outlive the window. With a history, a finished game can be reviewed.
+    TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, THistoryStore* history = nullptr,
+               QWidget* parent = nullptr);
+    ~TCoachForm() override;
     // Opens the window, or raises it when it is open, leaving the keyboard where it is; the table's
     // building starts.
     void ShowCoach();
@@ -44,6 +51,10 @@ public:
     QTableWidget* Choices;
     QLabel* LastChoice;
     QTableWidget* GivenAway;
+    TChancesPanel* Chances;
+    QPushButton* ReviewButton;
+    // The review of the last finished game, made when first asked for.
+    TReviewForm& ReviewForm();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,9 +62,15 @@ protected:
 private:
     void ShowChoices(const TCoachAdvice& advice);
     void ShowLastChoice(const TCoachAdvice& advice);
+    void ReviewLastGame();
+    void Review(const std::string& name, int game, const TGameScore& sheet);
 
     TCoach& Model;
     ITableProvider& TableProvider;
+    THelpSystem& Help;
+    THistoryStore* History;
+    TReviewForm* ReviewWindow = nullptr;
+    bool GrownForChances = false;
     TSubscription CoachChanges;
     TSubscription TableProgress;
     std::function<bool(const QKeyEvent&)> OwnerKeys;

@@ -29,6 +29,7 @@
 #include "ui/score_report_form.h"
 #include "ui/series_keeper.h"
 #include "ui/settings.h"
+#include "ui/statistics_form.h"
 #include "ui/summary_form.h"
 #include "ui/translations.h"
 #include "ui/window_look.h"
@@ -124,7 +125,7 @@ void TQuintixForm::ApplicationHelp(THelpCommand& command, int& context, bool& ca
 TQuintixForm::~TQuintixForm() {
     delete Keeper;
     for (QWidget* window : std::initializer_list<QWidget*>{NewGameDialog, ScoreDialog, SummaryDialog,
-                                                           ScoreReport, Preview, Coach}) {
+                                                           ScoreReport, Preview, Coach, Statistics}) {
         delete window;
     }
 }
@@ -215,6 +216,9 @@ void TQuintixForm::CreateControls() {
     // In the free space under Exit: the coach, who values every choice after a roll.
     CoachButton = AddButton("CoachButton", tr("&Coach"), 264, TButtonPicture::Coach, 16, 1023,
                             &TQuintixForm::CoachButtonClick);
+    // Under the coach: how each player plays over time, from the history.
+    StatisticsButton = AddButton("StatisticsButton", tr("Stat&istics"), 296, TButtonPicture::Statistics, 16,
+                                 1029, &TQuintixForm::StatisticsButtonClick);
 
     for (int n = 1; n <= NoOfDice; ++n) {
         Panels[n] = new TDiePanel(n, this);
@@ -236,15 +240,17 @@ void TQuintixForm::CreateControls() {
     }
 
     // The digit keys click the dice whichever of these has the focus, except the Help button.
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton, ScoreButton,
-             PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{PlayerList, UpperScores, LowerScores, TotalScores, StartButton,
+                                         RollButton, ScoreButton, PossibleButton, SummaryButton, PrintButton,
+                                         HelpButton, ExitButton, CoachButton, StatisticsButton}) {
         control->installEventFilter(this);
     }
     THelpSystem& help = Services.Help;
     for (QWidget* control : std::initializer_list<QWidget*>{
              PlayerMessage, PlayerList, UpperScores, LowerScores, TotalScores, StartButton, RollButton,
-             ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton}) {
+             ScoreButton, PossibleButton, SummaryButton, PrintButton, HelpButton, ExitButton, CoachButton,
+             StatisticsButton}) {
         help.InstallWhatsThisMenu(control);
     }
     for (TDiePanel* panel : Panels) {
@@ -263,6 +269,7 @@ void TQuintixForm::CreateControls() {
     setTabOrder(PrintButton, HelpButton);
     setTabOrder(HelpButton, ExitButton);
     setTabOrder(ExitButton, CoachButton);
+    setTabOrder(CoachButton, StatisticsButton);
 }
 
 // Columns and rows follow from the upper grid's client area: 52-pixel game columns, an 81-pixel
@@ -540,7 +547,7 @@ TPreviewForm& TQuintixForm::PreviewForm() {
 
 TCoachForm& TQuintixForm::CoachForm() {
     if (Coach == nullptr) {
-        Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, this);
+        Coach = new TCoachForm(*CoachModel, Services.Table, Services.Help, Services.History, this);
         Coach->PassKeysTo([this](const QKeyEvent& key) { return CoachKeyDown(key); });
         if (Services.Settings != nullptr) {
             Services.Settings->RestoreWindow(*Coach, "Coach");
@@ -551,6 +558,18 @@ TCoachForm& TQuintixForm::CoachForm() {
 
 void TQuintixForm::CoachButtonClick() {
     CoachForm().ShowCoach();
+}
+
+TStatisticsForm& TQuintixForm::StatisticsForm() {
+    if (Statistics == nullptr) {
+        Statistics =
+            new TStatisticsForm(Services.History, Services.Table, Services.Help, Services.Messages, this);
+    }
+    return *Statistics;
+}
+
+void TQuintixForm::StatisticsButtonClick() {
+    StatisticsForm().ShowStatistics();
 }
 
 void TQuintixForm::DiceClick(int die) {

@@ -32,6 +32,7 @@ class TNewGameForm;
 class TPreviewForm;
 class TScoreForm;
 class TScoreReportForm;
+class TStatisticsForm;
 class TSummaryForm;
 
 // The main window: the player list, the three score grids, the dice and the command buttons. It
@@ -55,6 +56,7 @@ public:
     TScoreReportForm& ScoreReportForm() { return *ScoreReport; }
     TPreviewForm& PreviewForm();
     TCoachForm& CoachForm();
+    TStatisticsForm& StatisticsForm();
 
     // What the game asks of its window.
     void RedrawScores() override;
@@ -75,6 +77,7 @@ public:
     void HelpButtonClick();
     void ExitButtonClick();
     void CoachButtonClick();
+    void StatisticsButtonClick();
     void DiceClick(int die);
     void UpperScoresDblClick(int col, int row);
     void LowerScoresDblClick(int col, int row);
@@ -130,6 +133,7 @@ private:
     QPushButton* ExitButton = nullptr;
     QPushButton* CoachButton = nullptr;
     QAction* UndoAction = nullptr;
+    QPushButton* StatisticsButton = nullptr;
     OneBased<TDiePanel*, NoOfDice> Panels{};
 
     TNewGameForm* NewGameDialog = nullptr;
@@ -138,6 +142,7 @@ private:
     TScoreReportForm* ScoreReport = nullptr;
     TPreviewForm* Preview = nullptr;
     TCoachForm* Coach = nullptr;
+    TStatisticsForm* Statistics = nullptr;
     std::unique_ptr<TCoach> CoachModel;       // follows the game from the start, window or not
     std::unique_ptr<TGameRecorder> Recorder;  // stores every finished game in the history
     TSubscription Recording;

@@ -246,6 +246,23 @@ TEST(OptimalSolverTest, ChoicesComeBestFirstAndTiesFollowTheRule) {
     }
 }
 
+// A turn's values are worked out as its rolls ask for them; whichever roll asks first, each is
+// EvaluateTurn's to the bit.
+TEST(OptimalSolverTest, ATurnsValuesAreEvaluateTurnsInWhateverOrderTheRollsAsk) {
+    const TGameScore sheet = EndGame({Sixes, SmallStraight, ChanceLine}, {{Fives, 20}, {QuintixLine, 50}});
+    for (const std::vector<int>& order :
+         {std::vector{2, 1, 3, 2}, std::vector{1, 2, 1}, std::vector{3, 2, 1}}) {
+        TTurnValues values(Table(), sheet);
+        for (const int roll : order) {
+            for (const char* faces : {"66612", "23456", "55555"}) {
+                const std::vector<TChoiceValue> fresh = EvaluateTurn(Table(), sheet, roll, Roll(faces));
+                EXPECT_EQ(values.Choices(roll, Roll(faces)), fresh);
+                EXPECT_EQ(values.Best(roll, Roll(faces)), fresh.front());
+            }
+        }
+    }
+}
+
 TEST(OptimalSolverTest, RefusesWhatNoTurnCanBe) {
     const TGameScore aces = EndGame({Aces}, {});
     const std::tuple<const char*, TGameScore, int, const char*> cases[] = {

@@ -29,8 +29,10 @@
 #include "ui/preview_form.h"
 #include "ui/prob_test_form.h"
 #include "ui/quintix_form.h"
+#include "ui/review_form.h"
 #include "ui/score_form.h"
 #include "ui/score_report_form.h"
+#include "ui/statistics_form.h"
 #include "ui/summary_form.h"
 #include "ui/translations.h"
 
@@ -92,6 +94,8 @@ TCaptions WindowCaptions() {
             {"summary", Captions(form.SummaryForm())},
             {"preview", Captions(form.PreviewForm())},
             {"coach", Captions(form.CoachForm())},
+            {"statistics", Captions(form.StatisticsForm())},
+            {"review", Captions(form.StatisticsForm().ReviewForm())},
             {"probability test", Captions(probTest)},
             {"help", Captions(help)},
             {"sheet", sheet}};

@@ -156,6 +156,37 @@
     </message>
 </context>
 <context>
+    <name>quintix::TChancesPanel</name>
+    <message>
+        <source>Chance to win</source>
+        <translation>Gewinnchance</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">Spieler</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation>Dieses Spiel</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Waiting for the table of expected totals.</source>
+        <translation>Warte auf die Tabelle der erwarteten Summen.</translation>
+    </message>
+    <message>
+        <source>Simulating the rest of the series...</source>
+        <translation>Der Rest der Serie wird durchgespielt...</translation>
+    </message>
+    <message>
+        <source>From %1 simulations; each within about %2 points.</source>
+        <translation>Aus %1 Simulationen; jede Zahl auf etwa %2 Punkte genau.</translation>
+    </message>
+</context>
+<context>
     <name>quintix::TCoachForm</name>
     <message>
         <source>Score %1</source>
@@ -261,6 +292,10 @@
         <source>%1: %2 – gave away %3 points.</source>
         <translation>%1: %2 – %3 Punkte verschenkt.</translation>
     </message>
+    <message>
+        <source>&amp;Review game</source>
+        <translation>Spiel &amp;durchsehen</translation>
+    </message>
 </context>
 <context>
     <name>quintix::TDiePanel</name>
@@ -321,6 +356,25 @@
     <message>
         <source>Quintix Help</source>
         <translation>Quintix-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::THistoryTexts</name>
+    <message>
+        <source>person</source>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>expert computer</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -606,6 +660,93 @@
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
+    <message>
+        <source>Stat&amp;istics</source>
+        <translation>Stat&amp;istik</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TReviewForm</name>
+    <message>
+        <source>Score %1</source>
+        <translation type="unfinished">%1 eintragen</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation>Alle fünf neu würfeln</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <translation>%1 behalten</translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation>Durchsicht eines Spiels</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Wurf</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation>Entscheidung</translation>
+    </message>
+    <message>
+        <source>Best choice</source>
+        <translation>Beste Wahl</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation type="unfinished">Erwartete Endsumme</translation>
+    </message>
+    <message>
+        <source>Given away</source>
+        <translation>Verschenkt</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Teuerste</translation>
+    </message>
+    <message>
+        <source>&amp;Previous costly</source>
+        <translation>&amp;Vorige teure</translation>
+    </message>
+    <message>
+        <source>&amp;Next costly</source>
+        <translation>&amp;Nächste teure</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1&apos;s game is not in the history, so it cannot be reviewed.</source>
+        <translation>Das Spiel von %1 ist nicht im Verlauf gespeichert und lässt sich daher nicht durchsehen.</translation>
+    </message>
+    <message>
+        <source>Preparing the review of %1&apos;s game: the table of expected totals is being worked out.</source>
+        <translation>Die Durchsicht des Spiels von %1 wird vorbereitet: Die Tabelle der erwarteten Summen wird berechnet.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s game of %2 cannot be reviewed: its stored decisions are damaged.</source>
+        <translation>Das Spiel von %1 vom %2 lässt sich nicht durchsehen: Seine gespeicherten Entscheidungen sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1, game %2, %3: grand total %4. Points given away: %5.</source>
+        <translation>%1, Spiel %2, %3: Endsumme %4. Verschenkte Punkte: %5.</translation>
+    </message>
+    <message>
+        <source>Turn %1, roll %2: %3, leading to %4. Best: %5, leading to %6. Given away: %7.</source>
+        <translation>Zug %1, Wurf %2: %3, führt zu %4. Am besten: %5, führt zu %6. Verschenkt: %7.</translation>
+    </message>
 </context>
 <context>
     <name>quintix::TScoreForm</name>
@@ -661,6 +802,209 @@
     <message>
         <source>Continue Series</source>
         <translation>Serie fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TStatisticsForm</name>
+    <message>
+        <source>Ended</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Grand total</source>
+        <translation>Endsumme</translation>
+    </message>
+    <message>
+        <source>Upper bonus</source>
+        <translation>Bonus oben</translation>
+    </message>
+    <message>
+        <source>Quintix bonus</source>
+        <translation>Quintix-Bonus</translation>
+    </message>
+    <message>
+        <source>Played as</source>
+        <translation>Gespielt als</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>&amp;Spieler:</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <source>The last %1 games</source>
+        <translation>Die letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Mean grand total</source>
+        <translation>Mittlere Endsumme</translation>
+    </message>
+    <message>
+        <source>Best grand total</source>
+        <translation>Beste Endsumme</translation>
+    </message>
+    <message>
+        <source>Worst grand total</source>
+        <translation>Schlechteste Endsumme</translation>
+    </message>
+    <message>
+        <source>Upper bonus rate</source>
+        <translation>Anteil mit Bonus oben</translation>
+    </message>
+    <message>
+        <source>Quintix rate</source>
+        <translation>Anteil mit Quintix</translation>
+    </message>
+    <message>
+        <source>Points given away per game</source>
+        <translation>Verschenkte Punkte je Spiel</translation>
+    </message>
+    <message>
+        <source>The expert computer&apos;s figures come from %1 simulated games; it is expected to score %2 a game, the most any player can expect.</source>
+        <translation>Die Zahlen des Experten stammen aus %1 simulierten Spielen; er erreicht im Mittel %2 Punkte je Spiel, mehr kann kein Spieler erwarten.</translation>
+    </message>
+    <message>
+        <source>grand total</source>
+        <translation>Endsumme</translation>
+    </message>
+    <message>
+        <source>games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Grand totals</source>
+        <translation>Endsummen</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>mean of the last %1</source>
+        <translation>Mittel der letzten %1</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation>&amp;Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;High scores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation>&amp;Durchsehen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>Spi&amp;ele</translation>
+    </message>
+    <message>
+        <source>F&amp;orget...</source>
+        <translation>&amp;Vergessen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Export games</source>
+        <translation>Spiele exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>No history is kept, so there is nothing to show.</source>
+        <translation>Es wird kein Verlauf geführt, daher gibt es nichts zu zeigen.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Der Verlauf lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>No games are stored yet. Every finished game will show here.</source>
+        <translation>Noch sind keine Spiele gespeichert. Jedes beendete Spiel erscheint hier.</translation>
+    </message>
+    <message>
+        <source>Expert computer</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>No games in this period.</source>
+        <translation>Keine Spiele in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>Best series: %1, %2 in %3 games (%4 a game), ended %5.</source>
+        <translation>Beste Serie: %1, %2 in %3 Spielen (%4 je Spiel), beendet %5.</translation>
+    </message>
+    <message>
+        <source>Best series: no series of two or more games has been finished yet.</source>
+        <translation>Beste Serie: Noch ist keine Serie aus zwei oder mehr Spielen beendet.</translation>
+    </message>
+    <message>
+        <source>preparing...</source>
+        <translation>wird vorbereitet...</translation>
+    </message>
+    <message>
+        <source>working out...</source>
+        <translation>wird berechnet...</translation>
+    </message>
+    <message>
+        <source>(damaged games: %1)</source>
+        <translation>(beschädigte Spiele: %1)</translation>
+    </message>
+    <message>
+        <source>The games could not be saved to %1: %2</source>
+        <translation>Die Spiele ließen sich nicht in %1 speichern: %2</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Vergessen</translation>
+    </message>
+    <message>
+        <source>Delete every stored game of %1? The other players&apos; games stay. This cannot be undone.</source>
+        <translation>Alle gespeicherten Spiele von %1 löschen? Die Spiele der anderen Spieler bleiben. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: %2</source>
+        <translation>%1 ließ sich nicht vergessen: %2</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,37 @@
     </message>
 </context>
 <context>
+    <name>quintix::TChancesPanel</name>
+    <message>
+        <source>Chance to win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished">Joueur</translation>
+    </message>
+    <message>
+        <source>This game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the table of expected totals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulating the rest of the series...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 simulations; each within about %2 points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>quintix::TCoachForm</name>
     <message>
         <source>Score %1</source>
@@ -261,6 +292,10 @@
         <source>%1: %2 – gave away %3 points.</source>
         <translation>%1&#xa0;: %2 – %3&#xa0;points perdus.</translation>
     </message>
+    <message>
+        <source>&amp;Review game</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quintix::TDiePanel</name>
@@ -321,6 +356,25 @@
     <message>
         <source>Quintix Help</source>
         <translation>Aide de Quintix</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::THistoryTexts</name>
+    <message>
+        <source>person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expert computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -606,6 +660,93 @@
         <source>Preparing expert play...</source>
         <translation>Préparation du jeu expert…</translation>
     </message>
+    <message>
+        <source>Stat&amp;istics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TReviewForm</name>
+    <message>
+        <source>Score %1</source>
+        <translation type="unfinished">Marquer %1</translation>
+    </message>
+    <message>
+        <source>Roll all five again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation type="unfinished">Total attendu</translation>
+    </message>
+    <message>
+        <source>Given away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Previous costly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next costly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1&apos;s game is not in the history, so it cannot be reviewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing the review of %1&apos;s game: the table of expected totals is being worked out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s game of %2 cannot be reviewed: its stored decisions are damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, game %2, %3: grand total %4. Points given away: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn %1, roll %2: %3, leading to %4. Best: %5, leading to %6. Given away: %7.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quintix::TScoreForm</name>
@@ -661,6 +802,209 @@
     <message>
         <source>Continue Series</source>
         <translation>Reprendre la série</translation>
+    </message>
+</context>
+<context>
+    <name>quintix::TStatisticsForm</name>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quintix bonus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Played as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last %1 games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean grand total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best grand total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worst grand total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper bonus rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quintix rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points given away per game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expert computer&apos;s figures come from %1 simulated games; it is expected to score %2 a game, the most any player can expect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>grand total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mean of the last %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;High scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;orget...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Export games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No history is kept, so there is nothing to show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No games are stored yet. Every finished game will show here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expert computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No games in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best series: %1, %2 in %3 games (%4 a game), ended %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best series: no series of two or more games has been finished yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preparing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>working out...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(damaged games: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The games could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete every stored game of %1? The other players&apos; games stay. This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -43,17 +43,12 @@ TCombination Make(const TPattern& pattern) {
     return combination;
 }
 
-// The worked examples, compared through the exact counts behind their four decimals.
+// The patterns the count over every outcome below does not reach: a face other than the first
+// counted at least, a group with no faces, and more dice than five.
 TEST(CombinationTest, KnownCountsAreExact) {
     // What, the pattern, and the count of its outcomes.
     const std::tuple<const char*, TPattern, double> cases[] = {
-        {"one six with one die", {1, true, 1, {1}, {1}}, 1},
-        {"full house in one roll", {5, false, 2, {3, 2}, {6, 5}}, 300},
         {"at least three of a kind", {5, true, 1, {3}, {6}}, 1656},
-        {"no six among two dice", {2, false, 1, {0}, {1}}, 25},
-        {"no dice rolled", {0, false, 1, {0}, {1}}, 1},
-        {"any face of one die", {1, true, 1, {0}, {1}}, 6},
-        {"two pairs counted twice", {5, false, 2, {2, 2}, {6, 5}}, 3600},
         {"group with dice but no faces", {5, true, 1, {3}, {0}}, 0},
         // The walk over partitions of eight free dice stops at (3,1,1,1,1,1), so (2,2,2,2) and the
         // others after it are missing: about 0.1951, not (5/6)^8.
@@ -169,19 +164,15 @@ TEST(CombinationTest, AgreesWithEveryOutcomeUpToFiveDice) {
     }
 }
 
-// The worked values are given to four decimals.
+// The worked values are given to four decimals; those the comparisons with every roll below reach
+// are left to them.
 constexpr double Shown = 5e-5;
 constexpr double Exact = 1e-12;
 
 TEST(EstimatesTest, KnownValues) {
-    EXPECT_NEAR(FaceChance(2, 4, true), 0.3581, Shown);
-    EXPECT_NEAR(FaceChance(3, 5, true), 0.1705, Shown);
     EXPECT_NEAR(KindChance(3, 1, true), 0.5529, Shown);
     EXPECT_NEAR(KindChance(4, 1, true), 0.1348, Shown);
     EXPECT_NEAR(KindChance(3, 2, true), 0.6914, Shown);
-    EXPECT_NEAR(KindChance(5, 4, false), 1.0 / 6, Exact);
-    EXPECT_NEAR(FullHouseChance(1, false, false), 50.0 / 1296, Exact);
-    EXPECT_NEAR(FullHouseChance(3, false, false), 5.0 / 36, Exact);
     // 0.4083 here would mean Needed[3..5] were not left cleared by the engine.
     EXPECT_NEAR(FullHouseChance(1, false, true), 0.3633, Shown);
     EXPECT_NEAR(FullHouseChance(2, false, true), 0.4270, Shown);

@@ -136,19 +136,7 @@ private:
     std::vector<double>* Current = nullptr;
 };
 
-// A sheet with every line scored but `open`, scored as in `scored` or else as 0.
-TGameScore EndGame(std::initializer_list<int> open,
-                   std::initializer_list<std::pair<int, std::int32_t>> scored) {
-    TGameScore sheet = TGameScore::Blank();
-    sheet.Lines.fill(0);
-    for (const int line : open) {
-        sheet.Lines[static_cast<std::size_t>(line)] = NoValue;
-    }
-    for (const auto& [line, value] : scored) {
-        sheet.Lines[static_cast<std::size_t>(line)] = value;
-    }
-    return sheet;
-}
+using fixtures::EndGame;
 
 // Each die is best played on its own: a die that may roll three times is worth 14/3 (kept at 5 or 6,
 // then at 4 or more), and shows a one with chance 1 - (5/6)^3. Line 11 holds 0 here; were it 50, a

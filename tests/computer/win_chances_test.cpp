@@ -20,32 +20,13 @@
 #include "scoring/line_value.h"
 #include "scoring/totals.h"
 #include "tests/scoring/scoring_fixtures.h"
+#include "tests/support/table_providers.h"
 
 namespace quintix {
 namespace {
 
-const TOptimalTable& EndTable() {
-    static const TOptimalTable table = [] {
-        TBuildOptions options;
-        options.MostOpenLines = 2;
-        return *BuildOptimalTable(options);
-    }();
-    return table;
-}
-
-// A sheet with every line scored but `open`, scored as in `scored` or else as 0.
-TGameScore EndGame(std::initializer_list<int> open,
-                   std::initializer_list<std::pair<int, std::int32_t>> scored) {
-    TGameScore sheet = TGameScore::Blank();
-    sheet.Lines.fill(0);
-    for (const int line : open) {
-        sheet.Lines[static_cast<std::size_t>(line)] = NoValue;
-    }
-    for (const auto& [line, value] : scored) {
-        sheet.Lines[static_cast<std::size_t>(line)] = value;
-    }
-    return sheet;
-}
+using fixtures::EndGame;
+using testing::EndTable;
 
 using TDistribution = std::map<std::int32_t, double>;  // grand total -> chance
 using TEnds = std::map<std::pair<decltype(TGameScore::Lines), std::int32_t>, double>;  // lines, bonus

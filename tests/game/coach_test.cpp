@@ -16,9 +16,6 @@ namespace {
 class CoachTest : public GameTest {
 protected:
     CoachTest() : Coach(Game, Table) {
-        TBuildOptions options;
-        options.MostOpenLines = 2;
-        Partial = BuildOptimalTable(options);
         StartSeries({{"Ann"}, {"Cy", true}}, 2);
         TPositionBuilder position(S());
         for (const int index : {1, 2}) {
@@ -27,7 +24,6 @@ protected:
         Game.LoadPosition(position.At(1, 12).Build());
     }
 
-    std::optional<TOptimalTable> Partial;
     TCoach Coach;
 };
 
@@ -36,12 +32,12 @@ TEST_F(CoachTest, AfterEveryRollItListsTheChoicesBestFirstAndMarksTheComputersCh
     HumanRoll({5, 5, 5, 2, 1});
     EXPECT_EQ(Coach.Advice().State, TCoachAdvice::TState::Preparing);
     EXPECT_EQ(Table.Requests, 0) << "the coach never has the table built itself";
-    Table.Provide(*Partial);
+    Table.Provide(EndTable());
     TCoachAdvice advice = Coach.Advice();
     ASSERT_EQ(advice.State, TCoachAdvice::TState::Choices);
     EXPECT_EQ(advice.Player, "Ann");
     EXPECT_EQ(advice.GrandTotal, GrandTotal(S().Scores[1][1]));
-    EXPECT_EQ(advice.Choices, EvaluateTurn(*Partial, S().Scores[1][1], 1, {{5, 5, 5, 2, 1}}));
+    EXPECT_EQ(advice.Choices, EvaluateTurn(EndTable(), S().Scores[1][1], 1, {{5, 5, 5, 2, 1}}));
     ASSERT_GE(advice.ClassicChoice, 0);
     const TComputerDecision classic = DecideComputerMove({S().Analysis, S().Scores[1][1], 1, 12});
     const TChoiceValue& marked = advice.Choices[static_cast<std::size_t>(advice.ClassicChoice)];
@@ -69,7 +65,8 @@ TEST_F(CoachTest, ItSaysSoTheMomentTheTurnPasses) {
 // A person's choice gives away what the best one is worth more.
 TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     HumanRoll({5, 5, 5, 2, 1});
-    const std::vector<TChoiceValue> choices = EvaluateTurn(*Partial, S().Scores[1][1], 1, {{5, 5, 5, 2, 1}});
+    const std::vector<TChoiceValue> choices =
+        EvaluateTurn(EndTable(), S().Scores[1][1], 1, {{5, 5, 5, 2, 1}});
     int changes = 0;
     const TSubscription watching = Coach.OnChange([&changes] { ++changes; });
     Game.Score(ChanceLine);  // decided before the table is ready: valued once it is
@@ -78,7 +75,7 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     ASSERT_TRUE(Coach.Advice().LastDecision);
     EXPECT_FALSE(Coach.Advice().LastDecision->Cost);
     changes = 0;
-    Table.Provide(*Partial);
+    Table.Provide(EndTable());
     EXPECT_EQ(changes, 1) << "the coach says so when the table comes";
     const auto chance = std::ranges::find_if(choices, [](const TChoiceValue& c) {
         return c.Kind == TChoiceValue::TKind::Score && c.Line == ChanceLine;
@@ -99,7 +96,7 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
     Clock.AdvanceBy(2000 + 20000);
     ASSERT_EQ(S().CurrentPlayer, 1);
     HumanRoll({5, 5, 5, 5, 3});
-    const TChoiceValue best = EvaluateTurn(*Partial, S().Scores[1][1], 1, {{5, 5, 5, 5, 3}}).front();
+    const TChoiceValue best = EvaluateTurn(EndTable(), S().Scores[1][1], 1, {{5, 5, 5, 5, 3}}).front();
     if (best.Kind == TChoiceValue::TKind::Score) {
         Game.Score(best.Line);
     } else {
@@ -117,7 +114,7 @@ TEST_F(CoachTest, ItKeepsThePointsEachPersonGivesAway) {
 // A score taken back is no decision: only the choice that stands counts, and the choices after the
 // roll show again.
 TEST_F(CoachTest, OnlyTheChoiceThatStandsCounts) {
-    Table.Provide(*Partial);
+    Table.Provide(EndTable());
     HumanRoll({5, 5, 5, 2, 1});
     const TCoachAdvice after = Coach.Advice();
     Game.Score(ChanceLine);
@@ -148,7 +145,7 @@ TEST_F(GameTest, BeforeARollTheCoachSaysWhatTheGameIsExpectedToReach) {
 // Points are given away in a game: the count starts again at 0 in the next game of the series and
 // in a new series.
 TEST_F(CoachTest, ThePointsGivenAwayStartAgainInEveryGameAndEverySeries) {
-    Table.Provide(*Partial);
+    Table.Provide(EndTable());
     const auto giveAwayOnTheLastTurn = [this](int game) {
         const int ann = S().Players[1].Name == "Ann" ? 1 : 2;
         const std::array<std::int32_t, NoOfLines> chanceOpen{3, 6,  9,  12, 20, 18,     20,

@@ -75,9 +75,6 @@ TEST_F(GameTest, AnExpertSeriesStartsBuildingTheTableAtOnce) {
 class ExpertPlayTest : public GameTest, public IGameEvents {
 protected:
     ExpertPlayTest() {
-        TBuildOptions options;
-        options.MostOpenLines = 2;
-        Partial = BuildOptimalTable(options);
         TNewGameContents form = SeriesOf({{"Exa", true}});
         form.ExpertPlay = true;
         Game.StartSeries(form);
@@ -94,7 +91,7 @@ protected:
         for (int die = 1; die <= NoOfDice; ++die) {
             dice[die] = S().Dice[die].Value;
         }
-        Best = BestChoice(*Partial, S().Scores[1][1], S().RollCount, dice);
+        Best = BestChoice(EndTable(), S().Scores[1][1], S().RollCount, dice);
     }
     void ComputerRerolls(TDiceSet dice) override {
         EXPECT_EQ(Best.Kind, TChoiceValue::TKind::Reroll);
@@ -107,13 +104,12 @@ protected:
         ++Decisions;
     }
 
-    std::optional<TOptimalTable> Partial;
     TChoiceValue Best;
     int Decisions = 0;
 };
 
 TEST_F(ExpertPlayTest, TheExpertMakesTheBestChoiceAtEveryDecision) {
-    Table.Provide(*Partial);
+    Table.Provide(EndTable());
     RollCompleted();
     const TSubscription following = Game.Subscribe(*this);
     Dice.Add({5, 5, 5, 5, 5, 1, 2, 3, 4, 5, 6, 6, 6, 6, 6});
@@ -137,7 +133,7 @@ TEST_F(ExpertPlayTest, ADecisionDueBeforeTheTableIsReadyWaitsForIt) {
     Table.Advance(0.5);
     EXPECT_EQ(S().RollCount, 1) << "still waiting";
     Dice.Add({5, 5, 5});
-    Table.Provide(*Partial);
+    Table.Provide(EndTable());
     EXPECT_EQ(S().Controls.PlayerMessage, YourTurn());
     Clock.AdvanceBy(500 + 750 + 1000 + 2000);
     EXPECT_EQ(S().Turn, 13) << "the turn went on once the table was ready";

@@ -21,6 +21,20 @@ inline TDiceValues Roll(std::string_view faces) {
     return dice;
 }
 
+// A sheet with every line scored but `open`, scored as in `scored` or else as 0.
+inline TGameScore EndGame(std::initializer_list<int> open,
+                          std::initializer_list<std::pair<int, std::int32_t>> scored) {
+    TGameScore sheet = TGameScore::Blank();
+    sheet.Lines.fill(0);
+    for (const int line : open) {
+        sheet.Lines[static_cast<std::size_t>(line)] = NoValue;
+    }
+    for (const auto& [line, value] : scored) {
+        sheet.Lines[static_cast<std::size_t>(line)] = value;
+    }
+    return sheet;
+}
+
 // A blank sheet with the given {line, score} pairs written.
 inline TGameScore Sheet(std::initializer_list<std::pair<int, std::int32_t>> scored, std::int32_t bonus = 0) {
     TGameScore sheet = TGameScore::Blank();

@@ -17,6 +17,15 @@ const TOptimalTable& SharedTable() {
     return table.BuildNow();
 }
 
+const TOptimalTable& EndTable() {
+    static const TOptimalTable table = [] {
+        TBuildOptions options;
+        options.MostOpenLines = 2;
+        return *BuildOptimalTable(options);
+    }();
+    return table;
+}
+
 void TTableOnRequest::Request() {
     if (Table == nullptr) {
         Table = &SharedTable();

@@ -8,6 +8,8 @@ namespace quintix::testing {
 
 // The solver's full table, built once per process on the first call.
 const TOptimalTable& SharedTable();
+// The table of the last two turns of a game only, built in a fraction of the time; once per process.
+const TOptimalTable& EndTable();
 
 // A table provider that builds on request, on the spot, and says so at once: an expert decision
 // finds the table the moment it asks, so that a seed replays the same events whatever the

@@ -40,6 +40,16 @@ class KeptSeriesTest : public QObject {
         run.Form.Game().Roll();
         run.Clock.AdvanceBy(250 * static_cast<int>(faces.size()));
     }
+    // Ann alone on the last turn of the first game, with die 5 of 6 6 6 6 2 marked.
+    static void OnTheLastTurn(TRun& run, int games) {
+        run.Form.Game().StartSeries(SeriesOf({{"Ann"}}, games));
+        run.Form.Game().LoadPosition(TPositionBuilder(run.Form.Game().State())
+                                         .At(1, TurnsPerGame)
+                                         .Sheet(1, 1, {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, NoValue})
+                                         .Build());
+        Roll(run, {6, 6, 6, 6, 2});
+        run.Form.Game().ToggleDie(5);
+    }
     // Everything a kept position says.
     static QByteArray Seen(const TGameState& position) {
         return EncodeKeptSeries({QDateTime(QDate(2026, 1, 1), QTime()), position, std::nullopt});
@@ -86,26 +96,10 @@ private slots:
                  run.Dice.Add({1, 2, 3, 4, 6, 5});
                  run.Clock.AdvanceBy(1250 + 1000 + 500 + 100);
              }},
-            {"the last turn",
-             [](TRun& run) {
-                 run.Form.Game().StartSeries(SeriesOf({{"Ann"}}, 1));
-                 run.Form.Game().LoadPosition(
-                     TPositionBuilder(run.Form.Game().State())
-                         .At(1, TurnsPerGame)
-                         .Sheet(1, 1, {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, NoValue})
-                         .Build());
-                 Roll(run, {6, 6, 6, 6, 2});
-                 run.Form.Game().ToggleDie(5);
-             }},
+            {"the last turn", [](TRun& run) { OnTheLastTurn(run, 1); }},
             {"the summary open",
              [](TRun& run) {
-                 run.Form.Game().StartSeries(SeriesOf({{"Ann"}}, 2));
-                 run.Form.Game().LoadPosition(
-                     TPositionBuilder(run.Form.Game().State())
-                         .At(1, TurnsPerGame)
-                         .Sheet(1, 1, {3, 6, 9, 12, 15, 18, 20, 0, 25, 30, 0, 0, NoValue})
-                         .Build());
-                 Roll(run, {6, 6, 6, 6, 2});
+                 OnTheLastTurn(run, 2);
                  run.Form.Game().Score(ChanceLine);
                  QVERIFY(run.Form.Game().SummaryOpen());
              }},

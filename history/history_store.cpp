@@ -93,7 +93,15 @@ void THistoryStore::Open(TAccess access) {
         sqlite3_extended_result_codes(Db, 1);
         sqlite3_busy_timeout(Db, BusyTimeoutMs);
         std::string why;
-        const TCheck check = Prepare(access, why);
+        TCheck check = Prepare(access, why);
+        // Another program setting the file up or checkpointing it holds locks that the busy
+        // timeout does not wait for (the journal mode's change among them): try again shortly.
+        for (int busy = 1;
+             check == TCheck::Failed && IsBusy(sqlite3_extended_errcode(Db)) && busy <= BusyAttempts * 4;
+             ++busy) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(25 * busy));
+            check = Prepare(access, why);
+        }
         if (check == TCheck::Ready) {
             return;
         }

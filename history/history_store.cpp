@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -143,6 +144,16 @@ THistoryStore::TCheck THistoryStore::Prepare(TAccess access, std::string& why) {
         value = row ? statement.Text(0) : "";
         return row ? SQLITE_OK : statement.Status();
     };
+    // What the file holds is read in one snapshot: another program may be setting it up meanwhile,
+    // and tables seen without the version that goes with them would look like another program's.
+    if (const int code = Execute(Db, "BEGIN"); code != SQLITE_OK) {
+        return failed(sqlite3_extended_errcode(Db));
+    }
+    struct TEndRead {
+        sqlite3* Db;
+        ~TEndRead() { Execute(Db, "ROLLBACK"); }
+    };
+    std::optional<TEndRead> reading(std::in_place, Db);
     if (const int code = pragma("PRAGMA user_version"); code != SQLITE_OK) {
         return failed(code);
     }
@@ -169,6 +180,7 @@ THistoryStore::TCheck THistoryStore::Prepare(TAccess access, std::string& why) {
         why = version == 0 ? "not a history file" : "missing " + missing;
         return TCheck::Damaged;
     }
+    reading.reset();
     if (access == TAccess::ReadOnly) {
         why = empty ? "no games stored yet" : "an older history, which the game upgrades when it opens it";
         return !empty && version == HistorySchemaVersion ? TCheck::Ready : TCheck::Failed;

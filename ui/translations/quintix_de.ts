@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Spieler</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>This game</source>
@@ -669,7 +669,7 @@
     <name>quintix::TReviewForm</name>
     <message>
         <source>Score %1</source>
-        <translation type="unfinished">%1 eintragen</translation>
+        <translation>%1 eintragen</translation>
     </message>
     <message>
         <source>Roll all five again</source>
@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Expected total</source>
-        <translation type="unfinished">Erwartete Endsumme</translation>
+        <translation>Erwartete Endsumme</translation>
     </message>
     <message>
         <source>Given away</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>%1&apos;s game is not in the history, so it cannot be reviewed.</source>
@@ -940,7 +940,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Schließen</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Export games</source>

@@ -159,31 +159,31 @@
     <name>quintix::TChancesPanel</name>
     <message>
         <source>Chance to win</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad de ganar</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Jugador</translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>This game</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta partida</translation>
     </message>
     <message>
         <source>Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Waiting for the table of expected totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la espera de la tabla de totales esperados.</translation>
     </message>
     <message>
         <source>Simulating the rest of the series...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulando el resto de la serie…</translation>
     </message>
     <message>
         <source>From %1 simulations; each within about %2 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Según %1 simulaciones; margen de unos %2 puntos en cada valor.</translation>
     </message>
 </context>
 <context>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>&amp;Review game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analizar la partida</translation>
     </message>
 </context>
 <context>
@@ -362,19 +362,19 @@
     <name>quintix::THistoryTexts</name>
     <message>
         <source>person</source>
-        <translation type="unfinished"></translation>
+        <translation>persona</translation>
     </message>
     <message>
         <source>computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ordenador</translation>
     </message>
     <message>
         <source>expert computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ordenador experto</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -662,90 +662,90 @@
     </message>
     <message>
         <source>Stat&amp;istics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísti&amp;ca</translation>
     </message>
 </context>
 <context>
     <name>quintix::TReviewForm</name>
     <message>
         <source>Score %1</source>
-        <translation type="unfinished">Anotar en %1</translation>
+        <translation>Anotar en %1</translation>
     </message>
     <message>
         <source>Roll all five again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a tirar los cinco</translation>
     </message>
     <message>
         <source>Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar %1</translation>
     </message>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de la partida</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados</translation>
     </message>
     <message>
         <source>Decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Decisión</translation>
     </message>
     <message>
         <source>Best choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor opción</translation>
     </message>
     <message>
         <source>Expected total</source>
-        <translation type="unfinished">Total esperado</translation>
+        <translation>Total esperado</translation>
     </message>
     <message>
         <source>Given away</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalados</translation>
     </message>
     <message>
         <source>Costliest</source>
-        <translation type="unfinished"></translation>
+        <translation>Peores errores</translation>
     </message>
     <message>
         <source>&amp;Previous costly</source>
-        <translation type="unfinished"></translation>
+        <translation>Error &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;Next costly</source>
-        <translation type="unfinished"></translation>
+        <translation>Error &amp;siguiente</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Cerrar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>%1&apos;s game is not in the history, so it cannot be reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida de %1 no está en el historial, así que no se puede analizar.</translation>
     </message>
     <message>
         <source>Preparing the review of %1&apos;s game: the table of expected totals is being worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando el análisis de la partida de %1: se está calculando la tabla de totales esperados.</translation>
     </message>
     <message>
         <source>%1&apos;s game of %2 cannot be reviewed: its stored decisions are damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida de %1 del %2 no se puede analizar: sus decisiones guardadas están dañadas.</translation>
     </message>
     <message>
         <source>%1, game %2, %3: grand total %4. Points given away: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, partida %2, %3: total general %4. Puntos regalados: %5.</translation>
     </message>
     <message>
         <source>Turn %1, roll %2: %3, leading to %4. Best: %5, leading to %6. Given away: %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1, tirada %2: %3, que lleva a %4. Lo mejor: %5, que lleva a %6. Puntos regalados: %7.</translation>
     </message>
 </context>
 <context>
@@ -808,203 +808,203 @@
     <name>quintix::TStatisticsForm</name>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminada</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>Grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total general</translation>
     </message>
     <message>
         <source>Upper bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bono superior</translation>
     </message>
     <message>
         <source>Quintix bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bono Quintix</translation>
     </message>
     <message>
         <source>Played as</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugado por</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>&amp;Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugador:</translation>
     </message>
     <message>
         <source>P&amp;eriod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;ríodo:</translation>
     </message>
     <message>
         <source>All games</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las partidas</translation>
     </message>
     <message>
         <source>The last %1 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Las últimas %1 partidas</translation>
     </message>
     <message>
         <source>This year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas jugadas</translation>
     </message>
     <message>
         <source>Mean grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total general medio</translation>
     </message>
     <message>
         <source>Best grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor total general</translation>
     </message>
     <message>
         <source>Worst grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Peor total general</translation>
     </message>
     <message>
         <source>Upper bonus rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas con bono superior</translation>
     </message>
     <message>
         <source>Quintix rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas con Quintix</translation>
     </message>
     <message>
         <source>Points given away per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos regalados por partida</translation>
     </message>
     <message>
         <source>The expert computer&apos;s figures come from %1 simulated games; it is expected to score %2 a game, the most any player can expect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cifras del ordenador experto salen de %1 partidas simuladas; cabe esperar que haga %2 puntos por partida, lo máximo que puede esperar un jugador.</translation>
     </message>
     <message>
         <source>grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>total general</translation>
     </message>
     <message>
         <source>games</source>
-        <translation type="unfinished"></translation>
+        <translation>partidas</translation>
     </message>
     <message>
         <source>Grand totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales generales</translation>
     </message>
     <message>
         <source>game</source>
-        <translation type="unfinished"></translation>
+        <translation>partida</translation>
     </message>
     <message>
         <source>mean of the last %1</source>
-        <translation type="unfinished"></translation>
+        <translation>media de las últimas %1</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de forma</translation>
     </message>
     <message>
         <source>&amp;Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci&amp;fras</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>&amp;High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mejores puntuaciones</translation>
     </message>
     <message>
         <source>&amp;Review...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analizar…</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar…</translation>
     </message>
     <message>
         <source>&amp;Games</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partidas</translation>
     </message>
     <message>
         <source>F&amp;orget...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Olvidar…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Cerrar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Export games</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar partidas</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>No history is kept, so there is nothing to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guarda ningún historial, así que no hay nada que mostrar.</translation>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el historial: %1</translation>
     </message>
     <message>
         <source>No games are stored yet. Every finished game will show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay partidas guardadas. Cada partida terminada aparecerá aquí.</translation>
     </message>
     <message>
         <source>Expert computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador experto</translation>
     </message>
     <message>
         <source>No games in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay partidas en este período.</translation>
     </message>
     <message>
         <source>Best series: %1, %2 in %3 games (%4 a game), ended %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor serie: %1, %2 puntos en %3 partidas (%4 por partida), terminada el %5.</translation>
     </message>
     <message>
         <source>Best series: no series of two or more games has been finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor serie: todavía no ha terminado ninguna serie de dos o más partidas.</translation>
     </message>
     <message>
         <source>preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>preparando…</translation>
     </message>
     <message>
         <source>working out...</source>
-        <translation type="unfinished"></translation>
+        <translation>calculando…</translation>
     </message>
     <message>
         <source>(damaged games: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(partidas dañadas: %1)</translation>
     </message>
     <message>
         <source>The games could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las partidas en %1: %2</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvidar</translation>
     </message>
     <message>
         <source>Delete every stored game of %1? The other players&apos; games stay. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todas las partidas guardadas de %1? Las de los demás jugadores se conservan. Esto no se puede deshacer.</translation>
     </message>
     <message>
         <source>%1 could not be forgotten: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo olvidar a %1: %2</translation>
     </message>
 </context>
 <context>

@@ -159,31 +159,31 @@
     <name>quintix::TChancesPanel</name>
     <message>
         <source>Chance to win</source>
-        <translation type="unfinished"></translation>
+        <translation>Chances de gagner</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Joueur</translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>This game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette partie</translation>
     </message>
     <message>
         <source>Series</source>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Waiting for the table of expected totals.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de la table des totaux attendus.</translation>
     </message>
     <message>
         <source>Simulating the rest of the series...</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation de la fin de la série…</translation>
     </message>
     <message>
         <source>From %1 simulations; each within about %2 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur %1 simulations&#xa0;; chaque valeur à environ %2&#xa0;points près.</translation>
     </message>
 </context>
 <context>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>&amp;Review game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser la partie</translation>
     </message>
 </context>
 <context>
@@ -362,19 +362,19 @@
     <name>quintix::THistoryTexts</name>
     <message>
         <source>person</source>
-        <translation type="unfinished"></translation>
+        <translation>humain</translation>
     </message>
     <message>
         <source>computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ordinateur</translation>
     </message>
     <message>
         <source>expert computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ordinateur expert</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -662,90 +662,90 @@
     </message>
     <message>
         <source>Stat&amp;istics</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tats</translation>
     </message>
 </context>
 <context>
     <name>quintix::TReviewForm</name>
     <message>
         <source>Score %1</source>
-        <translation type="unfinished">Marquer %1</translation>
+        <translation>Marquer %1</translation>
     </message>
     <message>
         <source>Roll all five again</source>
-        <translation type="unfinished"></translation>
+        <translation>Relancer les cinq</translation>
     </message>
     <message>
         <source>Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder %1</translation>
     </message>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la partie</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés</translation>
     </message>
     <message>
         <source>Decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Décision</translation>
     </message>
     <message>
         <source>Best choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur choix</translation>
     </message>
     <message>
         <source>Expected total</source>
-        <translation type="unfinished">Total attendu</translation>
+        <translation>Total attendu</translation>
     </message>
     <message>
         <source>Given away</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdus</translation>
     </message>
     <message>
         <source>Costliest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pires erreurs</translation>
     </message>
     <message>
         <source>&amp;Previous costly</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur &amp;précédente</translation>
     </message>
     <message>
         <source>&amp;Next costly</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur &amp;suivante</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>%1&apos;s game is not in the history, so it cannot be reviewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie de %1 n’est pas dans l’historique&#xa0;; elle ne peut donc pas être analysée.</translation>
     </message>
     <message>
         <source>Preparing the review of %1&apos;s game: the table of expected totals is being worked out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de l’analyse de la partie de %1&#xa0;: la table des totaux attendus est en cours de calcul.</translation>
     </message>
     <message>
         <source>%1&apos;s game of %2 cannot be reviewed: its stored decisions are damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie de %1 du %2 ne peut pas être analysée&#xa0;: ses décisions enregistrées sont endommagées.</translation>
     </message>
     <message>
         <source>%1, game %2, %3: grand total %4. Points given away: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, partie %2, %3&#xa0;: total général %4. Points perdus&#xa0;: %5.</translation>
     </message>
     <message>
         <source>Turn %1, roll %2: %3, leading to %4. Best: %5, leading to %6. Given away: %7.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour %1, lancer %2&#xa0;: %3, qui mène à %4. Le mieux&#xa0;: %5, qui mène à %6. Points perdus&#xa0;: %7.</translation>
     </message>
 </context>
 <context>
@@ -808,203 +808,203 @@
     <name>quintix::TStatisticsForm</name>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminée</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général</translation>
     </message>
     <message>
         <source>Upper bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus haut</translation>
     </message>
     <message>
         <source>Quintix bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus Quintix</translation>
     </message>
     <message>
         <source>Played as</source>
-        <translation type="unfinished"></translation>
+        <translation>Joué par</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>&amp;Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joueur&#xa0;:</translation>
     </message>
     <message>
         <source>P&amp;eriod:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pé&amp;riode&#xa0;:</translation>
     </message>
     <message>
         <source>All games</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les parties</translation>
     </message>
     <message>
         <source>The last %1 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 dernières parties</translation>
     </message>
     <message>
         <source>This year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année</translation>
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées</translation>
     </message>
     <message>
         <source>Mean grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général moyen</translation>
     </message>
     <message>
         <source>Best grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur total général</translation>
     </message>
     <message>
         <source>Worst grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>Pire total général</translation>
     </message>
     <message>
         <source>Upper bonus rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties avec bonus haut</translation>
     </message>
     <message>
         <source>Quintix rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties avec Quintix</translation>
     </message>
     <message>
         <source>Points given away per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Points perdus par partie</translation>
     </message>
     <message>
         <source>The expert computer&apos;s figures come from %1 simulated games; it is expected to score %2 a game, the most any player can expect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres de l’ordinateur expert viennent de %1 parties simulées&#xa0;; il devrait marquer %2&#xa0;points par partie, le maximum qu’un joueur puisse espérer.</translation>
     </message>
     <message>
         <source>grand total</source>
-        <translation type="unfinished"></translation>
+        <translation>total général</translation>
     </message>
     <message>
         <source>games</source>
-        <translation type="unfinished"></translation>
+        <translation>parties</translation>
     </message>
     <message>
         <source>Grand totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux généraux</translation>
     </message>
     <message>
         <source>game</source>
-        <translation type="unfinished"></translation>
+        <translation>partie</translation>
     </message>
     <message>
         <source>mean of the last %1</source>
-        <translation type="unfinished"></translation>
+        <translation>moyenne des %1 dernières</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme</translation>
     </message>
     <message>
         <source>&amp;Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiffres</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>&amp;High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Review...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser…</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter…</translation>
     </message>
     <message>
         <source>&amp;Games</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parties</translation>
     </message>
     <message>
         <source>F&amp;orget...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oublier…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Export games</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les parties</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>No history is kept, so there is nothing to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun historique n’est tenu&#xa0;: il n’y a rien à afficher.</translation>
     </message>
     <message>
         <source>The history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l’historique&#xa0;: %1</translation>
     </message>
     <message>
         <source>No games are stored yet. Every finished game will show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie n’est encore enregistrée. Chaque partie terminée apparaîtra ici.</translation>
     </message>
     <message>
         <source>Expert computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur expert</translation>
     </message>
     <message>
         <source>No games in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie sur cette période.</translation>
     </message>
     <message>
         <source>Best series: %1, %2 in %3 games (%4 a game), ended %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure série&#xa0;: %1, %2&#xa0;points en %3&#xa0;parties (%4 par partie), terminée le %5.</translation>
     </message>
     <message>
         <source>Best series: no series of two or more games has been finished yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure série&#xa0;: aucune série de deux parties ou plus n’est encore terminée.</translation>
     </message>
     <message>
         <source>preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>préparation…</translation>
     </message>
     <message>
         <source>working out...</source>
-        <translation type="unfinished"></translation>
+        <translation>calcul en cours…</translation>
     </message>
     <message>
         <source>(damaged games: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(parties endommagées&#xa0;: %1)</translation>
     </message>
     <message>
         <source>The games could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les parties dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier</translation>
     </message>
     <message>
         <source>Delete every stored game of %1? The other players&apos; games stay. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer toutes les parties enregistrées de %1&#xa0;? Celles des autres joueurs sont conservées. Cette action est irréversible.</translation>
     </message>
     <message>
         <source>%1 could not be forgotten: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’oublier %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -59,9 +59,9 @@ int main(int argc, char** argv) {
 #ifdef QUINTIX_STARTUP_MAIN_WINDOW
     const std::jthread openingHistory([&history] { history.OpenNow(); });
 #endif
-    QTimer::singleShot(0, &application, &QApplication::quit);
-    const int status = QApplication::exec();
-    // Start-up is measured, not shutdown: both programs leave at once, without waiting for the
-    // history's check on its worker.
-    std::_Exit(status);
+    // Start-up is measured, not shutdown: both programs leave at the event loop's first turn, as
+    // they are, without closing their windows (which would keep the game's series and settings) or
+    // waiting for the history's check on its worker.
+    QTimer::singleShot(0, &application, [] { std::_Exit(0); });
+    return QApplication::exec();
 }

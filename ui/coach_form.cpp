@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -17,7 +16,7 @@
 #include "scoring/sheet_rows.h"
 #include "ui/app_icon.h"
 #include "ui/chances_panel.h"
-#include "ui/die_picture.h"
+#include "ui/framed_dice.h"
 #include "ui/help_system.h"
 #include "ui/review_form.h"
 #include "ui/translations.h"
@@ -26,38 +25,6 @@
 namespace quintix {
 
 constexpr int CoachHelpContext = 1024;
-
-// The dice of the position the coach speaks of, with a frame around each die the best choice
-// rolls again.
-class TCoachDice : public QWidget {
-public:
-    explicit TCoachDice(QWidget* parent) : QWidget(parent) { setFixedSize(5 * Pitch, Pitch); }
-
-    void Show(const TDiceValues& dice, TDiceSet framed) {
-        Faces = dice;
-        Framed = framed;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        for (int die = 1; die <= NoOfDice; ++die) {
-            const QRectF box((die - 1) * Pitch + 4, 4, Side, Side);
-            if ((Framed & DieBit(die)) != 0) {
-                painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
-                painter.drawRect(box.adjusted(-2, -2, 2, 2));
-            }
-            PaintDie(painter, box, Faces[die]);
-        }
-    }
-
-private:
-    static constexpr int Side = 32;
-    static constexpr int Pitch = Side + 10;
-    TDiceValues Faces{};
-    TDiceSet Framed = 0;
-};
 
 namespace {
 
@@ -143,7 +110,7 @@ TCoachForm::TCoachForm(TCoach& coach, ITableProvider& table, THelpSystem& help, 
     Progress->setObjectName("Progress");
     Progress->setRange(0, 100);
     Progress->setFormat(tr("Preparing the coach: %p%"));
-    Dice = new TCoachDice(this);
+    Dice = new TFramedDice(32, this);
     BestLabel = new QLabel(this);
     BestLabel->setObjectName("BestLabel");
     Choices = Table({tr("Choice"), tr("Expected total"), tr("Computer")}, this);

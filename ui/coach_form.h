@@ -14,7 +14,7 @@ class QTableWidget;
 namespace quintix {
 
 class TChancesPanel;
-class TCoachDice;
+class TFramedDice;
 class THelpSystem;
 class THistoryStore;
 class TReviewForm;
@@ -46,7 +46,7 @@ public:
 
     QLabel* Status;
     QProgressBar* Progress;
-    TCoachDice* Dice;
+    TFramedDice* Dice;
     QLabel* BestLabel;
     QTableWidget* Choices;
     QLabel* LastChoice;

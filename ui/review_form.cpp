@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -12,7 +11,7 @@
 #include "computer/table_provider.h"
 #include "scoring/sheet_rows.h"
 #include "ui/app_icon.h"
-#include "ui/die_picture.h"
+#include "ui/framed_dice.h"
 #include "ui/help_system.h"
 #include "ui/history_texts.h"
 #include "ui/translations.h"
@@ -21,37 +20,6 @@
 namespace quintix {
 
 constexpr int ReviewHelpContext = 1028;
-
-// The dice of one decision as the main window shows them: a frame around each die rolled again.
-class TReviewDice : public QWidget {
-public:
-    explicit TReviewDice(QWidget* parent) : QWidget(parent) { setFixedSize(5 * Pitch, Pitch); }
-
-    void Show(const TDiceValues& dice, TDiceSet framed) {
-        Faces = dice;
-        Framed = framed;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        for (int die = 1; die <= NoOfDice; ++die) {
-            const QRectF box((die - 1) * Pitch + 4, 4, Side, Side);
-            if ((Framed & DieBit(die)) != 0) {
-                painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
-                painter.drawRect(box.adjusted(-2, -2, 2, 2));
-            }
-            PaintDie(painter, box, Faces[die]);
-        }
-    }
-
-private:
-    static constexpr int Side = 36;
-    static constexpr int Pitch = Side + 10;
-    TDiceValues Faces{};
-    TDiceSet Framed = 0;
-};
 
 namespace {
 
@@ -92,7 +60,7 @@ TReviewForm::TReviewForm(ITableProvider& table, THelpSystem& help, QWidget* pare
     Heading = new QLabel(this);
     Heading->setObjectName("Heading");
     Heading->setWordWrap(true);
-    Dice = new TReviewDice(this);
+    Dice = new TFramedDice(36, this);
     DecisionLabel = new QLabel(this);
     DecisionLabel->setObjectName("DecisionLabel");
     DecisionLabel->setWordWrap(true);

@@ -15,7 +15,7 @@ namespace quintix {
 
 class ITableProvider;
 class THelpSystem;
-class TReviewDice;
+class TFramedDice;
 
 // A stored game turn by turn: each roll's dice, what was kept or scored, the best choice with the
 // grand total it leads to, and what each decision gave away; the three costliest are marked and
@@ -37,7 +37,7 @@ public:
     int ShownDecision() const;
 
     QLabel* Heading;
-    TReviewDice* Dice;
+    TFramedDice* Dice;
     QLabel* DecisionLabel;
     QTableWidget* Decisions;
     QPushButton* PreviousButton;

@@ -17,4 +17,9 @@ std::int64_t PlayUntilIdle(TQuintixGame& game, TVirtualClock& clock,
                            std::int64_t maxSteps = std::numeric_limits<std::int64_t>::max(),
                            const std::function<void()>& closeSummary = {});
 
+// Plays the series in progress to its end, people included: a person on turn plays as the usual
+// computer player would, by the clicks a person makes (roll, mark, score), so that a recorder or a
+// coach sees a person's decisions. Gives up after maxSteps moves.
+void PlaySeriesToItsEnd(TQuintixGame& game, TVirtualClock& clock, std::int64_t maxSteps = 100'000);
+
 }  // namespace quintix

@@ -24,7 +24,6 @@
 #include <functional>
 
 #include "computer/expert_table.h"
-#include "computer/strategy.h"
 #include "game/play_until_idle.h"
 #include "game/position_builder.h"
 #include "game/random_source.h"
@@ -132,27 +131,7 @@ void FillHistory(quintix::THistoryStore& store, quintix::ITableProvider& table) 
     contents.NoOfGames = 2;
     for (int series = 0; series < 40; ++series) {
         game.StartSeries(contents);
-        while (game.Phase() != TPhase::SeriesOver) {
-            PlayUntilIdle(game, clock);
-            const TGameState& s = game.State();
-            if (s.Stage == TTurnStage::AwaitingRoll) {
-                game.Roll();
-            } else if (s.Stage == TTurnStage::AwaitingChoice) {
-                const TComputerDecision move =
-                    DecideComputerMove({s.Analysis, s.Scores[game.PlayerOnTurn().ScoreIndex][s.CurrentGame],
-                                        s.RollCount, s.Turn});
-                if (move.Kind == TComputerDecision::TKind::Score) {
-                    game.Score(move.Line);
-                    continue;
-                }
-                for (int die = 1; die <= NoOfDice; ++die) {
-                    if ((move.Dice & DieBit(die)) != 0) {
-                        game.ToggleDie(die);
-                    }
-                }
-                game.Roll();
-            }
-        }
+        PlaySeriesToItsEnd(game, clock);
     }
 }
 

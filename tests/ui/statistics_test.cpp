@@ -14,7 +14,6 @@
 #include <atomic>
 #include <thread>
 
-#include "computer/strategy.h"
 #include "game/coach.h"
 #include "game/play_until_idle.h"
 #include "game/position_builder.h"
@@ -39,30 +38,10 @@ namespace quintix::testing {
 
 namespace {
 
-// Plays series on a game with a recorder until the series is over: a person on turn plays as the
-// usual computer player would, by the same clicks a person makes.
+// Plays a series on a game with a recorder until it is over.
 void PlaySeries(TQuintixGame& game, TVirtualClock& clock, const TNewGameContents& contents) {
     game.StartSeries(contents);
-    for (int step = 0; step < 100'000 && game.Phase() != TPhase::SeriesOver; ++step) {
-        PlayUntilIdle(game, clock);
-        const TGameState& s = game.State();
-        if (s.Stage == TTurnStage::AwaitingRoll) {
-            game.Roll();
-        } else if (s.Stage == TTurnStage::AwaitingChoice) {
-            const TComputerDecision move = DecideComputerMove(
-                {s.Analysis, s.Scores[game.PlayerOnTurn().ScoreIndex][s.CurrentGame], s.RollCount, s.Turn});
-            if (move.Kind == TComputerDecision::TKind::Score) {
-                game.Score(move.Line);
-                continue;
-            }
-            for (int die = 1; die <= NoOfDice; ++die) {
-                if ((move.Dice & DieBit(die)) != 0) {
-                    game.ToggleDie(die);
-                }
-            }
-            game.Roll();
-        }
-    }
+    PlaySeriesToItsEnd(game, clock);
 }
 
 }  // namespace

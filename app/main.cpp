@@ -1,52 +1,9 @@
-// Quintix: the program entry. It makes the long-lived services (the solver's table, the help, the
-// settings, the history and the kept series) and hands them to the main window, so they outlive
-// every window that uses them. The main window is created first, so it is the one whose closing
-// ends the program.
-#include <QApplication>
-#include <QDir>
-#include <QStandardPaths>
-#include <thread>
-
-#include "computer/expert_table.h"
-#include "history/history_store.h"
-#include "ui/app_icon.h"
-#include "ui/event_loop_post.h"
-#include "ui/help_system.h"
-#include "ui/kept_series.h"
-#include "ui/prob_test_form.h"
-#include "ui/quintix_application.h"
-#include "ui/quintix_form.h"
-#include "ui/settings.h"
-#include "ui/translations.h"
+// Quintix: the program entry.
+#include "app/program.h"
 
 int main(int argc, char** argv) {
+    std::jthread fonts = quintix::StartReadingFonts();
     quintix::TQuintixApplication application(argc, argv);
-    quintix::InstallTranslations();
-    QApplication::setWindowIcon(quintix::AppIcon());
-    quintix::THelpSystem help;
-    help.SetHelpFile("C:\\Quintix\\Quintix95.hlp");
-    // Built on a worker when an expert player or the coach first needs it; its news reaches the
-    // windows through the application's event loop.
-    quintix::TExpertTable table(quintix::PostTo(application));
-    quintix::TSettings settings;
-    // The history and the kept series live in the platform's data folder. A problem with the
-    // history is told once, when the window is there to show it; the game goes on without it.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    quintix::THistoryStore history(
-        QDir(data).filePath("history.sqlite").toStdString(),
-        [&application](const std::string& problem) {
-            application.HistoryProblemLater(QString::fromStdString(problem));
-        },
-        quintix::THistoryStore::TAccess::ReadWrite, quintix::THistoryStore::TOpening::Later);
-    quintix::TSeriesFile keptSeries(QDir(data).filePath("series.json"));
-    quintix::TQuintixForm quintixForm(
-        {table, help, application.Messages(), &settings, &history, &keptSeries});
-    // Made with the other windows and never shown by the program: a window for trying the
-    // probability engine by hand.
-    const quintix::TProbTestForm probTestForm;
-    quintixForm.show();
-    // Checking a large history takes longer than showing the window; it is done meanwhile, and the
-    // first game to end waits for it. The thread goes before the history it opens.
-    const std::jthread openingHistory([&history] { history.OpenNow(); });
-    return QApplication::exec();
+    fonts.join();
+    return quintix::RunQuintix(application);
 }

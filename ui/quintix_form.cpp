@@ -73,6 +73,7 @@ TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, ISt
         timer = OwnTimer.get();
     }
     GameObject = std::make_unique<TQuintixGame>(*this, *timer, *random, Services.Table);
+    SummaryPlayers = GameObject->Players();
 
     setObjectName("QuintixForm");
     setWindowTitle("Quintix 95 V1.00");
@@ -86,12 +87,7 @@ TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, ISt
     LayoutGrids();
     DescribeFromHelp(*this);
 
-    // The new game dialog, the print preview and the coach's window are made when first opened:
-    // the program shows its window sooner without them.
-    ScoreDialog = new TScoreForm(this);
-    SummaryDialog = new TSummaryForm(*GameObject, this);
-    ScoreReport = new TScoreReportForm(*GameObject, this);
-    ScoreReport->hide();
+    // Every dialog is made when first opened: the program shows its window sooner without them.
     CoachModel = std::make_unique<TCoach>(*GameObject, Services.Table);
     if (Services.History != nullptr) {
         Recorder = std::make_unique<TGameRecorder>(*GameObject, *Services.History);
@@ -101,10 +97,6 @@ TQuintixForm::TQuintixForm(const TServices& services, IRandomSource* random, ISt
         Keeper =
             new TSeriesKeeper(*GameObject, Recorder.get(), *Services.KeptSeries, Services.Messages, this);
     }
-    ScoreReport->ShowPreview = [this](const TReportPages& pages) { PreviewForm().ShowPages(pages); };
-    connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
-    connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
-    SummaryDialog->SetPlayers(GameObject->Players());
 
     // Every help request of the program passes through the window's hook.
     Services.Help.SetHook([this](THelpCommand& command, int& context,
@@ -469,18 +461,35 @@ void TQuintixForm::ShowMessage() {
     PlayerMessage->setToolTip(full);
 }
 
+// The summary lists the players in the order they had when last told, which is not always the
+// order of play: the window keeps that order for a dialog not made yet.
 void TQuintixForm::SetSummaryPlayers(const TPlayers& players) {
-    SummaryDialog->SetPlayers(players);
+    SummaryPlayers = players;
+    if (SummaryDialog != nullptr) {
+        SummaryDialog->SetPlayers(players);
+    }
 }
 
 void TQuintixForm::RedrawSummary() {
-    SummaryDialog->SetCaption(CoreText(GameObject->SummaryCaption()));
-    SummaryDialog->SeriesSummary->CellsChanged();
+    if (SummaryDialog != nullptr) {
+        SummaryDialog->SetCaption(CoreText(GameObject->SummaryCaption()));
+        SummaryDialog->SeriesSummary->CellsChanged();
+    }
 }
 
 void TQuintixForm::ShowSummary(const std::string& caption) {
-    SummaryDialog->SetCaption(CoreText(caption));
+    SummaryForm().SetCaption(CoreText(caption));
     SummaryDialog->open();
+}
+
+TSummaryForm& TQuintixForm::SummaryForm() {
+    if (SummaryDialog == nullptr) {
+        SummaryDialog = new TSummaryForm(*GameObject, this);
+        SummaryDialog->SetPlayers(SummaryPlayers);
+        SummaryDialog->SetCaption(CoreText(GameObject->SummaryCaption()));
+        connect(SummaryDialog, &QDialog::finished, this, [this] { GameObject->SummaryClosed(); });
+    }
+    return *SummaryDialog;
 }
 
 // Before the first series of a run the dialog shows what was typed last time, if remembered.
@@ -505,7 +514,7 @@ void TQuintixForm::ScoreButtonClick() {
     for (const int line : OfferedLines) {
         labels.emplace_back(LineLabel(line));
     }
-    ScoreDialog->Fill(labels);
+    ScoreForm().Fill(labels);
     ScoreDialog->open();
 }
 
@@ -536,6 +545,23 @@ TNewGameForm& TQuintixForm::NewGameForm() {
         });
     }
     return *NewGameDialog;
+}
+
+TScoreForm& TQuintixForm::ScoreForm() {
+    if (ScoreDialog == nullptr) {
+        ScoreDialog = new TScoreForm(this);
+        connect(ScoreDialog, &TScoreForm::ScoreFromList, this, &TQuintixForm::ScoreFromList);
+    }
+    return *ScoreDialog;
+}
+
+TScoreReportForm& TQuintixForm::ScoreReportForm() {
+    if (ScoreReport == nullptr) {
+        ScoreReport = new TScoreReportForm(*GameObject, this);
+        ScoreReport->hide();
+        ScoreReport->ShowPreview = [this](const TReportPages& pages) { PreviewForm().ShowPages(pages); };
+    }
+    return *ScoreReport;
 }
 
 TPreviewForm& TQuintixForm::PreviewForm() {
@@ -593,7 +619,7 @@ void TQuintixForm::UndoClick() {
 }
 
 void TQuintixForm::PrintButtonClick() {
-    ScoreReport->Preview();
+    ScoreReportForm().Preview();
 }
 
 void TQuintixForm::HelpButtonClick() {

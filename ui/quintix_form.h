@@ -51,9 +51,9 @@ public:
 
     TQuintixGame& Game() { return *GameObject; }
     TNewGameForm& NewGameForm();
-    TScoreForm& ScoreForm() { return *ScoreDialog; }
-    TSummaryForm& SummaryForm() { return *SummaryDialog; }
-    TScoreReportForm& ScoreReportForm() { return *ScoreReport; }
+    TScoreForm& ScoreForm();
+    TSummaryForm& SummaryForm();
+    TScoreReportForm& ScoreReportForm();
     TPreviewForm& PreviewForm();
     TCoachForm& CoachForm();
     TStatisticsForm& StatisticsForm();
@@ -139,6 +139,7 @@ private:
     TNewGameForm* NewGameDialog = nullptr;
     TScoreForm* ScoreDialog = nullptr;
     TSummaryForm* SummaryDialog = nullptr;
+    TPlayers SummaryPlayers{};
     TScoreReportForm* ScoreReport = nullptr;
     TPreviewForm* Preview = nullptr;
     TCoachForm* Coach = nullptr;
